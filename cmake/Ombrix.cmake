@@ -1,0 +1,69 @@
+# Compiler settings shared by every target of both builds.
+
+set(OMBRIX_WARNINGS -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
+
+if(OMBRIX_WINDOWS)
+  # ANSI "A" interface, Shift-JIS literals, and executables that need no
+  # mingw DLLs on a bare Windows.
+  add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
+                          NOMINMAX WIN32_LEAN_AND_MEAN STRICT)
+  add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+elseif(OMBRIX_FUZZ)
+  # clang knows no CP932 execution character set; the fuzzers do not look at
+  # the bytes of Japanese literals.
+  add_compile_options(-g -O1 -fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
+else()
+  add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932
+                      -g -O1 -fno-omit-frame-pointer
+                      -fsanitize=address,undefined -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# Windows paths for the programs and tests that run under Wine: Wine maps
+# the Unix root to drive Z:.
+function(ombrix_wine_path out unix_path)
+  string(REPLACE "/" "\\" win "${unix_path}")
+  set(${out} "Z:${win}" PARENT_SCOPE)
+endfunction()
+
+# One ctest test per test executable: each Wine process start costs about
+# half a second.
+function(ombrix_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;ARGS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} gtest gtest_main)
+  target_compile_options(${name} PRIVATE ${OMBRIX_WARNINGS})
+  add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
+endfunction()
+
+# A module library made of the .cpp files of one folder. Files ending in
+# "_win32.cpp" call Win32 and are left out of the host builds. Further
+# arguments are the folder's subfolders to include as well.
+function(ombrix_module name)
+  cmake_parse_arguments(M "" "" "SUBDIRS;LIBS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(sub ${M_SUBDIRS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
+  if(NOT OMBRIX_WINDOWS)
+    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_compile_options(${name} PRIVATE ${OMBRIX_WARNINGS})
+    target_link_libraries(${name} PUBLIC ${M_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${M_LIBS})
+  endif()
+endfunction()
+
+# Programs, test executables and the test helper programs all land in one
+# folder, so that a test finds what it starts beside itself.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

@@ -1,0 +1,203 @@
+#include "tests/support/test_support.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace testing_support {
+
+std::string BinaryFolder()
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+TempFolder::TempFolder(const std::string& nameHint)
+{
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    for (unsigned attempt = 0;; ++attempt) {
+        char name[MAX_PATH];
+        snprintf(name, sizeof name, "%s%s_%lu_%u\\", base, nameHint.c_str(), GetCurrentProcessId(),
+                 static_cast<unsigned>(GetTickCount() + attempt));
+        if (CreateDirectoryA(name, nullptr)) {
+            path_ = name;
+            return;
+        }
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+void RemoveTree(const std::string& folder)
+{
+    std::string root = folder;
+    if (!root.empty() && root.back() != '\\')
+        root += '\\';
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((root + "*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string child = root + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(root.c_str());
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* file = fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return fclose(file) == 0 && ok;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::string bytes;
+    if (FILE* file = fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
+            bytes.append(buffer, got);
+        fclose(file);
+    }
+    return bytes;
+}
+
+bool FileExists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CopyFileTo(const std::string& from, const std::string& to)
+{
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath)
+{
+    std::vector<RecordedStart> starts;
+    std::string bytes = ReadFileBytes(logPath);
+    size_t begin = 0;
+    while (begin < bytes.size()) {
+        size_t end = bytes.find("\r\n", begin);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string line = bytes.substr(begin, end - begin);
+        size_t tab = line.rfind('\t');
+        if (tab != std::string::npos)
+            starts.push_back({line.substr(0, tab), line.substr(tab + 1)});
+        begin = end + 2;
+    }
+    return starts;
+}
+
+ChildProcess::ChildProcess(const std::string& commandLine, const std::string& folder)
+{
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::string line = commandLine;
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+}
+
+ChildProcess::~ChildProcess()
+{
+    if (process_) {
+        if (Wait(5000) == STILL_ACTIVE)
+            Kill();
+        CloseHandle(process_);
+    }
+}
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : process_(std::exchange(other.process_, nullptr)), id_(other.id_)
+{
+}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept
+{
+    if (this != &other) {
+        this->~ChildProcess();
+        process_ = std::exchange(other.process_, nullptr);
+        id_ = other.id_;
+    }
+    return *this;
+}
+
+DWORD ChildProcess::Wait(DWORD timeoutMs)
+{
+    if (!process_)
+        return STILL_ACTIVE;
+    WaitForSingleObject(process_, timeoutMs);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+void ChildProcess::Kill()
+{
+    if (process_) {
+        TerminateProcess(process_, 99);
+        WaitForSingleObject(process_, 5000);
+    }
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId)
+        return TRUE;
+    if (search->className) {
+        char name[256];
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, search->className) != 0)
+            return TRUE;
+    }
+    search->found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className)
+{
+    WindowSearch search{processId, className, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[2048];
+    int length = GetWindowTextA(window, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+}  // namespace testing_support

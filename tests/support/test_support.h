@@ -1,0 +1,87 @@
+#pragma once
+// Helpers for the tests that run under Wine.
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// The folder of the running test executable, ending in a backslash; the
+// programs and the recorder are built into the same folder.
+std::string BinaryFolder();
+
+// A new empty folder under the system's temporary folder, removed with
+// everything in it when the object goes.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& nameHint = "ombrix");
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // The folder, ending in a backslash.
+    const std::string& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return path_ + name; }
+
+private:
+    std::string path_;
+};
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+std::string ReadFileBytes(const std::string& path);
+bool FileExists(const std::string& path);
+bool CopyFileTo(const std::string& from, const std::string& to);
+void RemoveTree(const std::string& folder);
+
+// Lines of a recorder log (see recorder.cpp): command line and working folder.
+struct RecordedStart {
+    std::string commandLine;
+    std::string folder;
+};
+std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath);
+
+// Waits up to timeoutMs for the condition, pumping this thread's messages.
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
+{
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(20);
+    }
+    return true;
+}
+
+// A process started for a test: waited for (and killed if still running)
+// when the object goes.
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ChildProcess(const std::string& commandLine, const std::string& folder);
+    ~ChildProcess();
+    ChildProcess(ChildProcess&& other) noexcept;
+    ChildProcess& operator=(ChildProcess&& other) noexcept;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool started() const { return process_ != nullptr; }
+    // Exit code, or STILL_ACTIVE when it has not ended within timeoutMs.
+    DWORD Wait(DWORD timeoutMs);
+    void Kill();
+    DWORD id() const { return id_; }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Top-level windows of a process, optionally only those of one class.
+std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = nullptr);
+std::string WindowText(HWND window);
+
+}  // namespace testing_support
