@@ -39,8 +39,9 @@ function(ombrix_add_test name)
 endfunction()
 
 # A module library made of the .cpp files of one folder. Files ending in
-# "_win32.cpp" call Win32 and are left out of the host builds. Further
-# arguments are the folder's subfolders to include as well.
+# "_win32.cpp" call Win32 and are left out of the host builds; files ending
+# in "_host.cpp" are their portable counterparts, left out of the Windows
+# build. SUBDIRS names subfolders to include as well.
 function(ombrix_module name)
   cmake_parse_arguments(M "" "" "SUBDIRS;LIBS" ${ARGN})
   set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
@@ -48,7 +49,9 @@ function(ombrix_module name)
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
   endforeach()
   file(GLOB sources CONFIGURE_DEPENDS ${patterns})
-  if(NOT OMBRIX_WINDOWS)
+  if(OMBRIX_WINDOWS)
+    list(FILTER sources EXCLUDE REGEX "_host\\.cpp$")
+  else()
     list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
   endif()
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
