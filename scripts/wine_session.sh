@@ -44,4 +44,8 @@ ombrix_start_wine() {
     wineserver -w
   fi
   wineserver -p
+  # COM's RPC service, if the first COM call of a test started it, would
+  # inherit that test's output pipe and keep ctest waiting for it until the
+  # timeout. Started here it holds no pipe of ours.
+  wine net start rpcss >/dev/null 2>&1 </dev/null || true
 }
