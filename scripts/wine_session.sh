@@ -44,4 +44,8 @@ ombrix_start_wine() {
     wineserver -w
   fi
   wineserver -p
+  # Wine's own services start with the first program and live as long as the
+  # server; start them here, away from ctest's output pipes, which they would
+  # otherwise hold open and so keep ctest waiting for ever.
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
 }
