@@ -1,0 +1,10 @@
+#pragma once
+// The current local date and time in the C runtime's long form, for the
+// "; modified --" line of a written menu file.
+#include <string>
+
+namespace menufile {
+
+std::string LongLocalDateTime();
+
+}  // namespace menufile
