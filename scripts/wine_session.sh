@@ -44,8 +44,8 @@ ombrix_start_wine() {
     wineserver -w
   fi
   wineserver -p
-  # Wine's own services start with the first program and live as long as the
-  # server; start them here, away from ctest's output pipes, which they would
-  # otherwise hold open and so keep ctest waiting for ever.
-  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+  # Start the prefix's services now, detached from our output: started by the
+  # first test instead, they would inherit ctest's pipes and keep ctest
+  # waiting after the test has ended.
+  wineboot >/dev/null 2>&1 </dev/null
 }
