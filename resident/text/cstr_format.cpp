@@ -11,7 +11,6 @@
 // A "%" at the very end of the format gives nothing.
 #include "resident/text/cstr.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
