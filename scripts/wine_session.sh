@@ -44,8 +44,8 @@ ombrix_start_wine() {
     wineserver -w
   fi
   wineserver -p
-  # COM's RPC service, if the first COM call of a test started it, would
-  # inherit that test's output pipe and keep ctest waiting for it until the
-  # timeout. Started here it holds no pipe of ours.
-  wine net start rpcss >/dev/null 2>&1 </dev/null || true
+  # Start the prefix's services now, detached from our output: started by the
+  # first test instead, they would inherit ctest's pipes and keep ctest
+  # waiting after the test has ended.
+  wineboot >/dev/null 2>&1 </dev/null
 }
