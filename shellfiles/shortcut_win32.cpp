@@ -1,25 +1,11 @@
 #include "shellfiles/shortcut.h"
 
-#include <vector>
 #include "shellfiles/file_name.h"
 #include "shellfiles/messages.h"
 #include "win32/com_ptr.h"
+#include "win32/wide_text.h"
 
 namespace shellfiles {
-
-namespace {
-
-std::wstring WidePath(const std::string& path)
-{
-    int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return {};
-    std::vector<wchar_t> wide(length);
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-    return wide.data();
-}
-
-}  // namespace
 
 bool CreateShortcut(std::string& path, LPCITEMIDLIST target, const char* iconPath, int iconNumber)
 {
@@ -31,7 +17,7 @@ bool CreateShortcut(std::string& path, LPCITEMIDLIST target, const char* iconPat
     if (!file)
         return false;
     CleanFileName(path);
-    std::wstring widePath = WidePath(path);
+    std::wstring widePath = win32::WideFromAnsi(path);
     // Loading first updates an existing shortcut instead of replacing it.
     bool loaded = SUCCEEDED(file->Load(widePath.c_str(), STGM_READWRITE));
     if (FAILED(link->SetIDList(target)))

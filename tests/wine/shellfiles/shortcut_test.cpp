@@ -6,7 +6,9 @@
 #include "shellfiles/shortcut.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
+#include "win32/shortcut_reader.h"
 #include "win32/unique_handle.h"
+#include "win32/wide_text.h"
 
 using testing_support::FileExists;
 using testing_support::TempFolder;
@@ -14,45 +16,21 @@ using testing_support::WriteFileBytes;
 
 namespace {
 
-struct LinkContents {
-    std::string path;
-    std::string description;
-    std::string arguments;
-    std::string iconPath;
-    int iconNumber = 0;
-};
-
 win32::ComPtr<IShellLinkA> LoadLink(const std::string& file)
 {
     win32::ComPtr<IShellLinkA> link;
     CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void());
     win32::ComPtr<IPersistFile> persist = link.Query<IPersistFile>(IID_IPersistFile);
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
-    if (!persist || FAILED(persist->Load(wide, STGM_READ)))
+    if (!persist || FAILED(persist->Load(win32::WideFromAnsi(file).c_str(), STGM_READ)))
         return {};
     return link;
 }
 
-LinkContents ReadLink(const std::string& file)
+win32::ShortcutData ReadLink(const std::string& file)
 {
-    LinkContents contents;
-    win32::ComPtr<IShellLinkA> link = LoadLink(file);
-    if (!link)
-        return contents;
-    char text[MAX_PATH] = "";
-    if (link->GetPath(text, MAX_PATH, nullptr, 0) == S_OK)
-        contents.path = text;
-    text[0] = '\0';
-    link->GetDescription(text, MAX_PATH);
-    contents.description = text;
-    text[0] = '\0';
-    link->GetArguments(text, MAX_PATH);
-    contents.arguments = text;
-    text[0] = '\0';
-    link->GetIconLocation(text, MAX_PATH, &contents.iconNumber);
-    contents.iconPath = text;
-    return contents;
+    win32::ShortcutReadResult result = win32::ReadShortcut(nullptr, file);
+    EXPECT_TRUE(result.ok) << result.failure;
+    return result.data;
 }
 
 // Sets a description and arguments, as a user's shortcut would have them.
@@ -92,9 +70,8 @@ TEST_F(Shortcuts, CreatedWithTargetAndWithoutIcon)
     ASSERT_TRUE(target);
     ASSERT_TRUE(shellfiles::CreateShortcut(file, target.get()));
     EXPECT_EQ(file, temp_ / "first.lnk");
-    LinkContents contents = ReadLink(file);
-    EXPECT_EQ(contents.path, temp_ / "first.txt");
-    EXPECT_EQ(contents.iconPath, "");
+    win32::ShortcutData contents = ReadLink(file);
+    EXPECT_EQ(contents.targetPath, temp_ / "first.txt");
     EXPECT_EQ(contents.arguments, "");
 }
 
@@ -107,12 +84,12 @@ TEST_F(Shortcuts, UpdatingKeepsTheOtherProperties)
 
     win32::UniqueItemIdList second = IdList("second.txt");
     ASSERT_TRUE(shellfiles::CreateShortcut(file, second.get(), "D:\\icons.dll", 4));
-    LinkContents contents = ReadLink(file);
-    EXPECT_EQ(contents.path, temp_ / "second.txt");
+    win32::ShortcutData contents = ReadLink(file);
+    EXPECT_EQ(contents.targetPath, temp_ / "second.txt");
     EXPECT_EQ(contents.description, "user's note");
     EXPECT_EQ(contents.arguments, "/user");
     EXPECT_EQ(contents.iconPath, "D:\\icons.dll");
-    EXPECT_EQ(contents.iconNumber, 4);
+    EXPECT_EQ(contents.iconIndex, 4);
 }
 
 TEST_F(Shortcuts, FileNameIsCleanedInPlace)
@@ -122,5 +99,5 @@ TEST_F(Shortcuts, FileNameIsCleanedInPlace)
     ASSERT_TRUE(shellfiles::CreateShortcut(file, target.get()));
     EXPECT_EQ(file, temp_ / "What Nowポ.lnk");
     EXPECT_TRUE(FileExists(file));
-    EXPECT_EQ(ReadLink(file).path, temp_ / "first.txt");
+    EXPECT_EQ(ReadLink(file).targetPath, temp_ / "first.txt");
 }
