@@ -3,6 +3,7 @@
 // the settings give it, and the menu read from the file.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 #include "menufile/line_reader.h"
@@ -68,10 +69,10 @@ protected:
 private:
     bool Read(LineReader& reader);
     bool Finish(int lineCount);
-    bool Apply(int line, const std::string& keyword, const std::vector<std::string>& fields);
-    bool ApplyPopup(int line, const std::string& keyword, const std::vector<std::string>& fields);
-    bool ApplyItem(int line, const std::string& keyword, const std::vector<std::string>& fields, uint32_t kind);
-    bool ApplyOptions(int line, const std::string& keyword, const std::vector<std::string>& fields,
+    bool Apply(int line, std::string_view keyword, std::vector<std::string>& fields);
+    bool ApplyPopup(int line, std::string_view keyword, std::vector<std::string>& fields);
+    bool ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind);
+    bool ApplyOptions(int line, std::string_view keyword, std::vector<std::string>& fields,
                       uint32_t kind, uint32_t& flags);
     bool Fail(int id, ReportArgs args);
 
