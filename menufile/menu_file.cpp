@@ -69,33 +69,7 @@ MenuEntry& AppendEntry(MenuList& list)
     return list.entries.emplace_back();
 }
 
-void AppendArg(std::string& out, const ReportArg& arg)
-{
-    if (const std::string* text = std::get_if<std::string>(&arg))
-        out += *text;
-    else
-        out += std::to_string(std::get<int>(arg));
-}
-
 }  // namespace
-
-std::string FormatReport(const char* format, const ReportArgs& args)
-{
-    std::string out;
-    size_t next = 0;
-    for (const char* p = format; *p; ++p) {
-        if (*p != '%' || (p[1] != 's' && p[1] != 'd' && p[1] != '%')) {
-            out.push_back(*p);
-            continue;
-        }
-        ++p;
-        if (*p == '%')
-            out.push_back('%');
-        else if (next < args.size())
-            AppendArg(out, args[next++]);
-    }
-    return out;
-}
 
 MenuFile::MenuFile(std::string path, int width, int options, LineRules rules)
     : path_(std::move(path)), width_(width), options_(options), rules_(rules)

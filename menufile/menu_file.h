@@ -28,10 +28,6 @@ enum StatementError : int {
 using ReportArg = std::variant<std::string, int>;
 using ReportArgs = std::vector<ReportArg>;
 
-// A message text filled with its arguments as wsprintf would for the
-// conversions the messages use (%s, %d, %%).
-std::string FormatReport(const char* format, const ReportArgs& args);
-
 enum class FileFailure { Open, Read };
 
 class MenuFile {

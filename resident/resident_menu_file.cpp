@@ -4,6 +4,8 @@
 #include "resident/app.h"
 #include "resident/process_starter.h"
 #include "resident/system_error_text.h"
+#include "resident/text/dbcs.h"
+#include "resident/text/string_resource.h"
 #include "resources/resident/resource_ids.h"
 
 namespace resident {
@@ -17,11 +19,33 @@ namespace {
 // The message buffer of a statement error holds 512 bytes.
 constexpr size_t kMessageBytes = 511;
 
-std::string LoadText(UINT id)
+const char* TextArg(const menufile::ReportArg& arg)
 {
-    char text[512];
-    int length = LoadStringA(TheApp().instance, id, text, sizeof text);
-    return std::string(text, length > 0 ? static_cast<size_t>(length) : 0);
+    const std::string* text = std::get_if<std::string>(&arg);
+    return text ? text->c_str() : "";
+}
+
+int NumberArg(const menufile::ReportArg& arg)
+{
+    const int* number = std::get_if<int>(&arg);
+    return number ? *number : 0;
+}
+
+// The message of a statement error: its arguments are none, a number, a
+// keyword and a number, or a number and a keyword.
+std::string StatementMessage(int id, const menufile::ReportArgs& args)
+{
+    CStr text;
+    UINT stringId = static_cast<UINT>(id);
+    if (args.empty())
+        LoadResourceString(text, stringId);
+    else if (args.size() == 1)
+        FormatResourceString(text, stringId, NumberArg(args[0]));
+    else if (std::holds_alternative<std::string>(args[0]))
+        FormatResourceString(text, stringId, TextArg(args[0]), NumberArg(args[1]));
+    else
+        FormatResourceString(text, stringId, NumberArg(args[0]), TextArg(args[1]));
+    return std::string(text.c_str(), static_cast<size_t>(text.Length()));
 }
 
 void ShowFileError(const std::string& path, DWORD code)
@@ -44,9 +68,11 @@ void ResidentMenuFile::ReportError(int id, const menufile::ReportArgs& args)
 {
     // A keyword may be a whole 511-byte piece: the message is cut rather
     // than overrunning its buffer.
-    std::string message = menufile::FormatReport(LoadText(static_cast<UINT>(id)).c_str(), args);
+    std::string message = StatementMessage(id, args);
     KeepWholeCharacters(message, kMessageBytes);
-    message += LoadText(IDS_ERR_OFFER_NOTEPAD);
+    CStr offer;
+    LoadResourceString(offer, IDS_ERR_OFFER_NOTEPAD);
+    message += offer.c_str();
     const App& app = TheApp();
     int answer = MessageBoxA(app.mainWindow, message.c_str(), app.productCaption, MB_YESNO | MB_ICONEXCLAMATION);
     if (answer == IDYES)
@@ -68,7 +94,7 @@ void KeepWholeCharacters(std::string& text, size_t maxBytes)
 {
     size_t kept = 0;
     while (kept < text.size()) {
-        size_t width = IsDBCSLeadByte(static_cast<BYTE>(text[kept])) ? 2 : 1;
+        size_t width = IsLeadByte932(static_cast<unsigned char>(text[kept])) ? 2 : 1;
         if (kept + width > text.size() || kept + width > maxBytes)
             break;
         kept += width;
