@@ -96,7 +96,7 @@ TEST_F(ReportTest, AStatementErrorOffersNotepadAndYesStartsIt)
     EXPECT_TRUE(box.yes && box.no);
     EXPECT_FALSE(box.ok);
     EXPECT_TRUE(box.exclamation);
-    ASSERT_TRUE(WaitFor([&] { return FileExists(folder / "notepad.log"); }));
+    ASSERT_TRUE(WaitFor([&] { return !NotepadStarts().empty(); }));
     std::vector<RecordedStart> starts = NotepadStarts();
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, "notepad.exe \"" + path + "\"");
@@ -122,7 +122,7 @@ TEST_F(ReportTest, EndOfFileErrorsOfferNotepadForThePathBeforeItIsEmptied)
     EXPECT_FALSE(LoadAndAnswer(file, IDYES, box));
     EXPECT_EQ(box.text, std::string("END文が不足しています。\n中断：3行目") + kOffer);
     EXPECT_EQ(file.path(), "");
-    ASSERT_TRUE(WaitFor([&] { return FileExists(folder / "notepad.log"); }));
+    ASSERT_TRUE(WaitFor([&] { return !NotepadStarts().empty(); }));
     EXPECT_EQ(NotepadStarts().at(0).commandLine, "notepad.exe \"" + path + "\"");
 
     ResidentMenuFile empty(Broken("empty.txt", ""), 0, 0);
