@@ -77,8 +77,7 @@ bool HtmlHelpControl::Load()
 
 HWND HtmlHelpControl::Show(HWND owner, const std::string& helpFile, UINT command, DWORD_PTR data)
 {
-    // The control would open an empty help window for a missing file.
-    if (GetFileAttributesA(helpFile.c_str()) == INVALID_FILE_ATTRIBUTES || !Load())
+    if (!Load())
         return nullptr;
     return htmlHelp_(owner, helpFile.c_str(), command, data);
 }

@@ -18,7 +18,7 @@ public:
     HtmlHelpControl& operator=(const HtmlHelpControl&) = delete;
 
     // HtmlHelpA with the file, command and data; nothing (and nullptr) when
-    // the control cannot be loaded or the file does not exist.
+    // the control cannot be loaded.
     HWND Show(HWND owner, const std::string& helpFile, UINT command, DWORD_PTR data);
     // Loads the control now if it was not tried yet; whether it is there.
     bool Load();

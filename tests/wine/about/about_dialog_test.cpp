@@ -6,6 +6,7 @@
 #include "setup/about_dialog.h"
 #include "tests/support/test_support.h"
 #include "win32/html_help.h"
+#include "registry_default.h"
 
 namespace {
 
@@ -106,10 +107,31 @@ TEST_F(AboutBox, HelpWithoutHelpFileDoesNothing)
     EXPECT_TRUE(IsWindow(dialog_.handle()));
 }
 
-TEST(HtmlHelp, ControlLoadsAndMissingFileOpensNothing)
+TEST(AboutBoxHelp, F1OpensTheHelpFileBesideThePrograms)
 {
+    std::string helpFile = testing_support::BinaryFolder() + "Ombrix.chm";
+    ASSERT_TRUE(testing_support::FileExists(helpFile));
+    size_t before = testing_support::WindowsOfProcess(GetCurrentProcessId()).size();
+    {
+        setup::AboutDialog dialog(GetModuleHandleA(nullptr), helpFile);
+        ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
+        HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog.handle(), 0, {0, 0}};
+        SendMessageA(dialog.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_TRUE(testing_support::WaitFor(
+            [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() > before + 1; }, 5000));
+    }
+    // The box's end closes the help window before the control is unloaded.
+    EXPECT_TRUE(testing_support::WaitFor(
+        [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() <= before; }, 5000));
+}
+
+TEST(HtmlHelp, RegisteredFileWithoutTheFunctionFallsBackToTheSystemControl)
+{
+    const char key[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    RegistryDefault registered(key, (std::string(system) + "\\shlwapi.dll").c_str());
     win32::HtmlHelpControl help;
-    EXPECT_EQ(help.Show(nullptr, "Z:\\no\\such\\Ombrix.chm", 0, 0), nullptr);
     EXPECT_TRUE(help.Load());
 }
 

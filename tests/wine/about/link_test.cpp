@@ -2,59 +2,44 @@
 // target the shell can open and with one it cannot.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlwapi.h>
 #include <string>
 #include "resources/setup/resource_ids.h"
 #include "setup/about_dialog.h"
 #include "setup/static_link.h"
 #include "tests/support/test_support.h"
 #include "win32/unique_handle.h"
+#include "registry_default.h"
 
 namespace {
 
 using setup::CStaticLink;
 
-// Replaces (or removes, when command is empty) the open command of a URL
-// protocol for the test's time and puts back what was there.
+// The open command of a URL protocol, replaced (or removed, when command
+// is empty) for the test's time.
 class ProtocolCommand {
 public:
-    ProtocolCommand(std::string protocol, const std::string& command) : key_(protocol + "\\shell\\open\\command")
+    ProtocolCommand(const std::string& protocol, const std::string& command)
+        : protocol_(protocol), created_(!KeyExists(protocol)),
+          command_(protocol + "\\shell\\open\\command", command.empty() ? nullptr : command.c_str())
     {
-        saved_ = Read(key_, had_);
-        if (command.empty()) {
-            RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str());
-        } else {
-            Write(protocol, "URL Protocol", "");
-            Write(key_, nullptr, command);
-        }
     }
     ~ProtocolCommand()
     {
-        if (had_)
-            Write(key_, nullptr, saved_);
-        else
-            RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str());
+        if (created_)
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, protocol_.c_str());
     }
 
 private:
-    static std::string Read(const std::string& key, bool& found)
-    {
-        char value[1024] = "";
-        LONG size = sizeof value;
-        found = RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size) == ERROR_SUCCESS;
-        return value;
-    }
-    static void Write(const std::string& key, const char* name, const std::string& value)
+    static bool KeyExists(const std::string& key)
     {
         win32::UniqueRegistryKey handle;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, handle.put(),
-                            nullptr) == ERROR_SUCCESS)
-            RegSetValueExA(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>(value.size() + 1));
+        return RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
     }
 
-    std::string key_;
-    std::string saved_;
-    bool had_ = false;
+    std::string protocol_;
+    bool created_;
+    RegistryDefault command_;
 };
 
 class AboutLinks : public ::testing::Test {
