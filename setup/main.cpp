@@ -1,6 +1,7 @@
 // Ombrixa.exe: the setup assistant ("/pt") and the version box.
 #include <windows.h>
 #include <commctrl.h>
+#include "setup/about_box.h"
 #include "setup/command_line.h"
 #include "setup/setup_dialog.h"
 #include "setup/setup_steps.h"
@@ -16,10 +17,6 @@ int RunSetup(HINSTANCE instance)
     return 0;
 }
 
-// The version box of the assistant belongs here; until it exists, the
-// assistant started without "/pt" ends at once.
-int RunVersionBox(HINSTANCE) { return 0; }
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
@@ -30,5 +27,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     win32::ComScope com;
     if (setup::IsSetupMode(__argc, __argv))
         return RunSetup(instance);
-    return RunVersionBox(instance);
+    setup::ShowAboutBox(instance);
+    return 0;
 }

@@ -23,7 +23,7 @@ RECT ClientRectOf(HWND dialog, HWND control)
 }  // namespace
 
 SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps)
-    : instance_(instance), steps_(steps), icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_SETUP_PROGRAM)))
+    : instance_(instance), steps_(steps), icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
 {
 }
 
