@@ -2,6 +2,7 @@
 // The work of the setup assistant, in three steps that the dialog runs one
 // second apart. A step that fails shows its box and ends the program with
 // status 3.
+#include <windows.h>
 #include <functional>
 #include <string>
 #include "settings/ini_file.h"

@@ -76,6 +76,23 @@ HWND SetupDialogWindow()
 
 std::string StepLine(HWND dialog, int step) { return WindowText(GetDlgItem(dialog, kFirstStepLine + step)); }
 
+// The text of another process's control, asked of the control itself.
+std::string ControlText(HWND control)
+{
+    char text[2048] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        &length);
+    return std::string(text, length);
+}
+
+// The setup dialog once its step lines have their texts.
+bool SetupDialogShown(HWND& dialog)
+{
+    dialog = SetupDialogWindow();
+    return dialog && !StepLine(dialog, 2).empty();
+}
+
 // A folder holding the programs under their shipped names; the recorder may
 // stand in for the resident.
 class Installation : public ::testing::Test {
@@ -113,7 +130,7 @@ TEST_F(Installation, FreshFolderGetsSettingsSampleMenusAndTheResident)
     ChildProcess resident("\"" + (app_ / "Ombrix.exe") + "\"", app_.path());
 
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = SetupDialogWindow()) != nullptr; }, 15000));
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 15000));
     EXPECT_EQ(StepLine(dialog, 0), "動作環境設定");
     EXPECT_EQ(StepLine(dialog, 1), "サンプル作成");
     EXPECT_EQ(StepLine(dialog, 2), "起動準備");
@@ -158,7 +175,7 @@ TEST_F(Installation, ConversionKeepsEverythingButTheVersion)
     WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + menus + "\r\nTrayNo=1\r\n[Section1]\r\nDesc=mine\r\n");
     ChildProcess assistant = StartAssistant();
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = SetupDialogWindow()) != nullptr; }, 10000));
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 10000));
     EXPECT_EQ(StepLine(dialog, 0), "コンバージョン");
     EXPECT_EQ(assistant.Wait(15000), 0u);
 
@@ -201,13 +218,14 @@ TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
         [&] {
             boxes.clear();
             for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770")) {
-                if (!GetDlgItem(window, kTitleButton))
+                // A message box, not the setup dialog still being made.
+                if (!GetDlgItem(window, kTitleButton) && !WindowText(GetDlgItem(window, 0xFFFF)).empty())
                     boxes.push_back(window);
             }
             return !boxes.empty();
         },
         15000));
-    std::string text = WindowText(GetDlgItem(boxes[0], 0xFFFF));
+    std::string text = ControlText(GetDlgItem(boxes[0], 0xFFFF));
     EXPECT_NE(text.find(" (0x2)\n\"" + (app_ / "Ombrix.exe") + "\""), std::string::npos) << text;
     EXPECT_EQ(IniVersion(settings()), 10);
     PostMessageA(boxes[0], WM_COMMAND, IDOK, 0);

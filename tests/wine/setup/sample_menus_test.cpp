@@ -104,7 +104,8 @@ TEST_F(SampleMenus, DesktopLeftHasTheUserTheDesktopAndDocumentPrograms)
         EXPECT_EQ(entries[i].text1.find('%'), std::string::npos) << "not expanded: " << entries[i].text1;
     }
     std::string text = ReadFileBytes(pool_ / "Section1_l.txt");
-    EXPECT_EQ(text.compare(0, 24, "; メニュー用定義ファイル\r\n"), 0);
+    const std::string firstLine = "; メニュー用定義ファイル\r\n";
+    EXPECT_EQ(text.substr(0, firstLine.size()), firstLine);
     EXPECT_NE(text.find("\r\nPOPUP Section1_l.txt\r\nBEGIN\r\n"), std::string::npos);
 }
 
