@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 #include <string>
+#include <vector>
 #include "menufile/menu_file.h"
 #include "setup/sample_menu_file.h"
 #include "setup/sample_menus.h"
@@ -63,6 +65,58 @@ void ExpectSeparator(const MenuEntry& entry)
     EXPECT_EQ(entry.text1, "");
 }
 
+void SetDefault(const std::string& keyName, const std::string& value)
+{
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                              nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+}
+
+// The four document types with open commands, registered for one test when
+// the prefix has none of them, and removed again.
+class DocumentTypes {
+public:
+    DocumentTypes()
+    {
+        for (const char* type : {".txt", ".htm", ".doc", ".xls"}) {
+            HKEY key;
+            if (RegOpenKeyExA(HKEY_CLASSES_ROOT, type, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+                RegCloseKey(key);
+                return;
+            }
+        }
+        Register("txt", "C:\\WINDOWS\\NOTEPAD.EXE %1");
+        Register("htm", "\"c:\\windows\\notepad.exe\" \"%1\"");
+        Register("doc", "c:\\windows\\NOTEPAD.exe /p %1");
+        Register("xls", "%OMBRIX_OFFICE%\\EXCEL.EXE /e");
+        SetEnvironmentVariableA("OMBRIX_OFFICE", "D:\\Office");
+        registered_ = true;
+    }
+    ~DocumentTypes()
+    {
+        for (const std::string& key : keys_)
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
+        SetEnvironmentVariableA("OMBRIX_OFFICE", nullptr);
+    }
+    bool registered() const { return registered_; }
+
+private:
+    void Register(const std::string& type, const std::string& command)
+    {
+        std::string className = "OmbrixSample." + type;
+        SetDefault("." + type, className);
+        SetDefault(className + "\\shell\\open\\command", command);
+        keys_.push_back("." + type);
+        keys_.push_back(className);
+    }
+    std::vector<std::string> keys_;
+    bool registered_ = false;
+};
+
 class SampleMenus : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(com_.result())); }
@@ -85,6 +139,7 @@ protected:
 
 TEST_F(SampleMenus, DesktopLeftHasTheUserTheDesktopAndDocumentPrograms)
 {
+    DocumentTypes types;
     auto file = WriteAndRead(1, false);
     ASSERT_TRUE(file->root());
     const auto& entries = file->root()->entries;
@@ -98,6 +153,14 @@ TEST_F(SampleMenus, DesktopLeftHasTheUserTheDesktopAndDocumentPrograms)
     ExpectFolderItem(entries[1], "&#0");
     ExpectSeparator(entries[2]);
     EXPECT_LE(entries.size(), 7u);
+    if (types.registered()) {
+        // "doc" opens with the "txt" program: one item for both; "htm" too,
+        // but its item stays.
+        ASSERT_EQ(entries.size(), 6u);
+        EXPECT_EQ(entries[3].text1, "C:\\WINDOWS\\NOTEPAD.EXE");
+        EXPECT_EQ(entries[4].text1, "c:\\windows\\notepad.exe");
+        EXPECT_EQ(entries[5].text1, "D:\\Office\\EXCEL.EXE");
+    }
     for (size_t i = 3; i < entries.size(); ++i) {
         EXPECT_EQ(entries[i].flags, 0u);
         EXPECT_FALSE(entries[i].text1.empty());
