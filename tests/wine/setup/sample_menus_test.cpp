@@ -65,15 +65,9 @@ void ExpectSeparator(const MenuEntry& entry)
     EXPECT_EQ(entry.text1, "");
 }
 
-void SetDefault(const std::string& keyName, const std::string& value)
+void SetDefault(const std::string& keyName, const std::string& value, DWORD type = REG_SZ)
 {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
+    ASSERT_TRUE(testing_support::SetClassesDefault(keyName, value, type)) << keyName;
 }
 
 // The four document types with open commands, registered for one test when

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "shellfiles/file_type.h"
+#include "tests/support/test_support.h"
 
 using shellfiles::FileType;
 using shellfiles::LookUpFileType;
@@ -14,14 +15,7 @@ namespace {
 
 void SetDefault(const std::string& keyName, const std::string& value, DWORD type = REG_SZ)
 {
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                              nullptr),
-              ERROR_SUCCESS);
-    if (!value.empty())
-        RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
+    ASSERT_TRUE(testing_support::SetClassesDefault(keyName, value, type)) << keyName;
 }
 
 // Registers the types and classes of one test and removes them at its end.
