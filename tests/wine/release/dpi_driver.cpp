@@ -4,8 +4,10 @@
 // left menu (large icons) and the right menu (small icons) of its first tray
 // icon through the tray callback, and checks each menu's height against the
 // system metrics of a DPI-aware process: every entry at least as high as the
-// menu font, the caption bar and the icon cell (icon size + 4). A resident
-// that ran unaware of the DPI would measure with 96-DPI icons and fall short.
+// menu font's cell, the caption bar and the icon cell (icon size + 4), and
+// not much more. Wine gives every process the metrics of the real DPI, so
+// this checks that the menus follow them; that Windows does too is what the
+// manifest's DPI awareness asks for.
 // Between opening and closing a menu it writes "<side>.menu" (the menu's
 // rectangle) into the signal folder and waits for "<side>.shot".
 // Exit code 0 when all held, 1 when a check failed, 99 on a setup fault.
@@ -21,7 +23,8 @@ namespace {
 
 constexpr UINT kTrayCallback = 0x8001;
 // The test's menu file: a title, three command items, a captioned separator
-// and two more command items.
+// and two more command items. An entry is as high as the tallest of the
+// font's cell, the caption bar and the icon cell.
 constexpr int kTallEntries = 6;
 constexpr int kCaptionedSeparators = 1;
 
@@ -49,11 +52,11 @@ int MenuFontHeight()
     win32::UniqueFont font(CreateFontIndirectA(&metrics.lfMenuFont));
     HDC screen = GetDC(nullptr);
     HGDIOBJ old = SelectObject(screen, font.get());
-    RECT text = {0, 0, 0, 0};
-    DrawTextA(screen, "M", 1, &text, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    TEXTMETRICA text = {};
+    GetTextMetricsA(screen, &text);
     SelectObject(screen, old);
     ReleaseDC(nullptr, screen);
-    return text.bottom - text.top;
+    return text.tmHeight;
 }
 
 int ExpectedMinimumHeight(int iconSize)

@@ -28,13 +28,13 @@ printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=2" \
   "Opt_L=458752" "Opt_R=327680" "MenuWidth_L=0" "MenuWidth_R=0" \
   "[Section2]" "Desc=last" > "$work/app/Ombrix.ini"
 printf '%s\n' "POPUP menu.txt" "BEGIN" \
-  "    STATIC 見出し（144 DPI）,,/0/16777215/0/8388608" \
+  "    STATIC \"見出し（144 DPI）\",,/0/16777215/0/8388608" \
   "    MENUITEM C:\\windows\\notepad.exe,メモ帳(&N)" \
-  "    MENUITEM C:\\windows\\regedit.exe,レジストリ エディタ(&R)" \
-  "    MENUITEM &#17,マイ コンピュータ,,$shell32,15" \
+  "    MENUITEM C:\\windows\\regedit.exe,\"レジストリ エディタ(&R)\"" \
+  "    MENUITEM &#17,\"マイ コンピュータ\",,$shell32,15" \
   "    SEPARATOR ツール" \
-  "    MENUITEM C:\\windows\\system32\\cmd.exe,コマンド プロンプト" \
-  "    MENUITEM C:\\windows\\system32\\control.exe,とても長い名前のコントロール パネルの項目" \
+  "    MENUITEM C:\\windows\\system32\\cmd.exe,\"コマンド プロンプト\"" \
+  "    MENUITEM C:\\windows\\system32\\control.exe,\"とても長い名前のコントロール パネルの項目\"" \
   "END" | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' > "$work/app/work/menu.txt"
 
 desktop="OmbrixDpi$$"
