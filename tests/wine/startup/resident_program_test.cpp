@@ -163,24 +163,6 @@ TEST_F(ResidentProgram, UnknownCommandsAndHelpWithoutAFileLeaveItRunning)
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
 }
 
-TEST_F(ResidentProgram, HelpOpensTheHelpFileBesideTheResident)
-{
-    ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.chm", temp_ / "Ombrix.chm"));
-    WriteSettings(kCurrentSettings);
-    HWND window = StartResident();
-    ASSERT_NE(window, nullptr);
-    PostMessageA(window, WM_COMMAND, CMD_HELP, 0);
-    HWND help = nullptr;
-    EXPECT_TRUE(WaitFor([&] {
-        auto windows = WindowsOfProcess(resident_.id(), "HH Parent");
-        help = windows.empty() ? nullptr : windows.front();
-        return help != nullptr;
-    }, 15000));
-    EXPECT_TRUE(help && IsWindowVisible(help));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(resident_.Wait(10000), 0u);
-}
-
 TEST_F(ResidentProgram, ReloadAndCloseWaitUntilTheOpenMenuHasClosed)
 {
     // The last icon without a right menu shows the settings submenu alone.
@@ -245,6 +227,7 @@ TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
     // A missing file: the system's message, then the end.
     window = StartResident();
     ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
     PostMessageA(window, kTrayCallback, 1, WM_LBUTTONDOWN);
     ASSERT_TRUE(WaitFor([&] { return (box = messageBox()) != nullptr; }));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
