@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <string>
 #include "resident/menus/launch_map.h"
+#include "resident/resident_menu_file.h"
 #include "settings/tray_section.h"
 #include "win32/unique_handle.h"
 
@@ -21,7 +22,8 @@ std::string TipText(const std::string& description);
 
 class TrayIcon {
 public:
-    // Shows the icon (NIM_ADD). The menu files are read on first use.
+    // Shows the icon (NIM_ADD). The menu files are read when their menu is
+    // first shown, and kept until the icon goes.
     TrayIcon(TraySettings& owner, int id, const settings::TraySection& section);
     // Removes the icon (NIM_DELETE).
     ~TrayIcon();
@@ -62,8 +64,8 @@ private:
     std::string normalIconFile_;
     int pressedIconNumber_;
     int normalIconNumber_;
-    settings::MenuSide leftMenu_;
-    settings::MenuSide rightMenu_;
+    ResidentMenuFile leftMenu_;
+    ResidentMenuFile rightMenu_;
     LaunchMap launchMap_;
 };
 

@@ -16,12 +16,19 @@ void TrayIcon::ShowMenu(Side side)
 {
     POINT at = {};
     GetCursorPos(&at);
-    const settings::MenuSide& menu = side == Side::Left ? leftMenu_ : rightMenu_;
+    ResidentMenuFile& file = side == Side::Left ? leftMenu_ : rightMenu_;
+    // A file that cannot be read ends the resident, after its message.
+    if (!file.loaded() && !file.Load()) {
+        PostMessageA(owner_.window(), WM_COMMAND, CMD_EXIT, 0);
+        return;
+    }
     launchMap_.Clear();
-    // The popup of a menu file with entries is built, tracked and launched
-    // here (its builder, menu hook and launcher); until then a file's
-    // entries show nothing.
-    (void)menu;
+    if (file.root() && !file.root()->entries.empty()) {
+        // The popup of the file's entries is built, tracked and launched
+        // here (its builder, menu hook and launcher); until then a file
+        // with entries shows nothing.
+        return;
+    }
     if (side == Side::Right && IsLast())
         ShowSettingsMenu(at);
 }
