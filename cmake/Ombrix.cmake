@@ -70,3 +70,20 @@ endfunction()
 # Programs, test executables and the test helper programs all land in one
 # folder, so that a test finds what it starts beside itself.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# The 448-byte header block that the menu-file writers copy into every file
+# (RCDATA 178 of the setup assistant, 136 of the editor), made at build time
+# from resources/menu_header.txt. Creates the target menu_header_block and
+# sets OMBRIX_MENU_HEADER_BLOCK (the binary file) in the caller's scope.
+function(ombrix_menu_header_block)
+  set(input ${CMAKE_SOURCE_DIR}/resources/menu_header.txt)
+  set(output ${CMAKE_BINARY_DIR}/generated/menu_header.bin)
+  add_custom_command(OUTPUT ${output}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+                     COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output}
+                             -P ${CMAKE_SOURCE_DIR}/cmake/menu_header_block.cmake
+                     DEPENDS ${input} ${CMAKE_SOURCE_DIR}/cmake/menu_header_block.cmake
+                     COMMENT "Menu-file header block (448 bytes, Shift-JIS)")
+  add_custom_target(menu_header_block DEPENDS ${output})
+  set(OMBRIX_MENU_HEADER_BLOCK ${output} PARENT_SCOPE)
+endfunction()

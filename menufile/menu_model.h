@@ -51,4 +51,14 @@ struct MenuList {
     MenuList* parent = nullptr;      // only while the file is read
 };
 
+// A deep copy of an entry: a popup gets a new submenu holding copies of all
+// the entries below it. The scratch text is not copied. No recursion.
+MenuEntry CopyEntry(const MenuEntry& source);
+std::unique_ptr<MenuList> CopyTree(const MenuList& source);
+
+// Whether two trees hold the same entries in the same order: texts, icon
+// numbers, flags and submenus (scratch texts and parent links are not
+// compared). No recursion.
+bool SameTree(const MenuList& a, const MenuList& b);
+
 }  // namespace menufile
