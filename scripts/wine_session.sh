@@ -44,4 +44,8 @@ ombrix_start_wine() {
     wineserver -w
   fi
   wineserver -p
+  # Start the prefix's services now, detached from our output: started by the
+  # first test instead, they would inherit ctest's pipes and keep ctest
+  # waiting after the test has ended.
+  wineboot >/dev/null 2>&1 </dev/null
 }

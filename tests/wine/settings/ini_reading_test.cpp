@@ -1,0 +1,95 @@
+// The settings as the real private-profile operations read them from files
+// written here.
+#include <gtest/gtest.h>
+
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "settings/main_section.h"
+#include "settings/tray_section.h"
+#include "tests/support/test_support.h"
+
+using namespace settings;
+using testing_support::TempFolder;
+using testing_support::WriteFileBytes;
+
+namespace {
+class IniReading : public ::testing::Test {
+protected:
+    std::string Write(const std::string& text)
+    {
+        std::string path = folder_ / "Ombrix.ini";
+        EXPECT_TRUE(WriteFileBytes(path, text));
+        return path;
+    }
+    TempFolder folder_{"settings"};
+};
+}  // namespace
+
+TEST_F(IniReading, FullSectionWithResolvedMenuPaths)
+{
+    IniFile file(Write("[Main]\r\nTrayNo=2\r\n"
+                       "[Section1]\r\nFlags=3\r\nDesc=カレンダー\r\nIconUp=C:\\i\\up.ico\r\nIconNoUp=-5\r\n"
+                       "IconDown=C:\\i\\down.dll\r\nIconNoDown=2\r\nMenuPath_L=cal_l.txt\r\n"
+                       "MenuPath_R=D:\\m\\r.txt\r\nMenuWidth_L=8\r\nMenuWidth_R=12\r\nOpt_L=458752\r\n"
+                       "Opt_R=327680\r\n"));
+    TraySection s = ReadTraySection(file, 1, "E:\\X\\work\\");
+    EXPECT_EQ(s.flags, FLAG_DAY_OF_MONTH | FLAG_NO_PRESSED_ICON);
+    EXPECT_EQ(s.description, "カレンダー");
+    EXPECT_EQ(s.normalIconFile, "C:\\i\\up.ico");
+    EXPECT_EQ(s.normalIconNumber, -5);
+    EXPECT_EQ(s.pressedIconFile, "C:\\i\\down.dll");
+    EXPECT_EQ(s.pressedIconNumber, 2);
+    EXPECT_EQ(s.left.path, "E:\\X\\work\\cal_l.txt");
+    EXPECT_EQ(s.right.path, "D:\\m\\r.txt");
+    EXPECT_EQ(s.left.width, 8);
+    EXPECT_EQ(s.right.width, 12);
+    EXPECT_EQ(s.left.options, OPT_ICONS | OPT_LARGE_ICONS | OPT_TEXTS);
+    EXPECT_EQ(s.right.options, OPT_ICONS | OPT_TEXTS);
+}
+
+TEST_F(IniReading, MissingKeysSectionsAndFilesTakeTheResidentsDefaults)
+{
+    IniFile file(Write("[Main]\r\nTrayNo=1\r\n[section2]\r\nDESC=x\r\nopt_l=65536\r\n"));
+    TraySection missing = ReadTraySection(file, 1, "E:\\X\\work\\");
+    EXPECT_EQ(missing.flags, 0);
+    EXPECT_EQ(missing.description, "");
+    EXPECT_EQ(missing.normalIconFile, "");
+    EXPECT_EQ(missing.normalIconNumber, -1);
+    EXPECT_EQ(missing.pressedIconNumber, -1);
+    EXPECT_EQ(missing.left.path, "");
+    EXPECT_EQ(missing.right.path, "");
+    EXPECT_EQ(missing.left.options, 0);
+    EXPECT_EQ(missing.right.width, 0);
+
+    // Names are matched without regard to case.
+    TraySection second = ReadTraySection(file, 2, "E:\\X\\work\\");
+    EXPECT_EQ(second.description, "x");
+    EXPECT_EQ(second.left.options, OPT_ICONS);
+    EXPECT_EQ(second.normalIconNumber, -1);
+
+    IniFile none(folder_ / "absent.ini");
+    EXPECT_EQ(none.ReadInt(kMainSection, kIniVersion, 0), 0);
+    EXPECT_EQ(none.ReadText("Section1", kDesc), "");
+}
+
+TEST_F(IniReading, LongValuesAreCutTo259BytesOnACharacterBoundary)
+{
+    std::string kanji;
+    for (int i = 0; i < 150; ++i)
+        kanji += "表";
+    IniFile file(Write("[Section1]\r\nDesc=" + std::string(300, 'd') + "\r\nIconUp=aa" + kanji +
+                       "\r\nIconDown=a" + kanji + "\r\n"));
+    TraySection s = ReadTraySection(file, 1, "");
+    EXPECT_EQ(s.description, std::string(300, 'd').substr(0, 259));
+    EXPECT_EQ(s.normalIconFile, "aa" + kanji.substr(0, 256));
+    EXPECT_EQ(s.pressedIconFile, "a" + kanji.substr(0, 258));
+}
+
+TEST_F(IniReading, PoolPathFromTheFileOrBesideTheProgram)
+{
+    IniFile empty(Write("[Main]\r\nPoolPath=\r\n"));
+    EXPECT_EQ(ReadPoolPath(empty, "D:\\Tools\\"), "D:\\Tools\\work\\");
+    IniFile set(Write("[Main]\r\nPoolPath=F:\\pool\\\r\nIniVersion=10\r\n"));
+    EXPECT_EQ(ReadPoolPath(set, "D:\\Tools\\"), "F:\\pool\\");
+    EXPECT_EQ(set.ReadInt(kMainSection, kIniVersion, 0), kCurrentIniVersion);
+}
