@@ -83,7 +83,6 @@ TEST_F(AutoHide, MenuLeftAloneClosesAfterTheIdleTime)
     EXPECT_EQ(shown.chosen, 0u);
     EXPECT_GE(shown.elapsedMs, 1000u);
     EXPECT_LE(shown.elapsedMs, 1500u + 200u) << "checked every 500 ms";
-    EXPECT_EQ(state, MenuWindowHook::PopupOpened);
 }
 
 TEST_F(AutoHide, ZeroNeverCloses)
