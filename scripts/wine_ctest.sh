@@ -9,4 +9,4 @@ source "$top/scripts/wine_session.sh"
 trap ombrix_stop_session EXIT
 ombrix_start_xvfb || exit 1
 ombrix_start_wine
-cd "$BUILD_DIR" && ctest --output-on-failure "$@"
+cd "$BUILD_DIR" && ctest --output-on-failure --timeout 300 "$@"
