@@ -1,0 +1,242 @@
+// The formatter: copies the format and expands each "%" conversion. A
+// conversion may carry any of the characters "-+0 #*.123456789hlL" in any
+// order; "*" takes an int argument. Conversions:
+//   s        a text; ".N" limits it to N bytes, width and flags are ignored
+//   !        a const CStr*: its text
+//   eEfgG    a double, as snprintf
+//   cCdiouxX an int ("l" a long, "ll" a long long), as snprintf
+//   p        a pointer, as snprintf
+//   n, S     programming errors
+//   other    the byte itself, so "%%" gives "%"
+// A "%" at the very end of the format gives nothing.
+#include "resident/text/cstr.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "resident/text/cstr_fatal.h"
+
+namespace resident {
+
+namespace {
+
+struct Spec {
+    char flags[6] = "";
+    int width = -1;
+    int precision = -1;
+    int longs = 0;
+    bool half = false;
+};
+
+// Widths beyond the length limit only lead to the length error; capping
+// them keeps the arithmetic in range.
+constexpr int kNumberCap = CStr::kMaxLength + 1;
+
+void AddFlag(Spec& spec, char flag)
+{
+    size_t count = std::strlen(spec.flags);
+    if (!std::strchr(spec.flags, flag) && count + 1 < sizeof spec.flags)
+        spec.flags[count] = flag;
+}
+
+void AddDigit(int& number, int digit)
+{
+    long long value = (number < 0 ? 0LL : number) * 10LL + digit;
+    number = value > kNumberCap ? kNumberCap : static_cast<int>(value);
+}
+
+void TakeStar(Spec& spec, bool precision, va_list* args)
+{
+    long long value = va_arg(*args, int);
+    if (precision) {
+        spec.precision = value < 0 ? -1 : static_cast<int>(value > kNumberCap ? kNumberCap : value);
+        return;
+    }
+    if (value < 0) {
+        AddFlag(spec, '-');
+        value = -value;
+    }
+    spec.width = static_cast<int>(value > kNumberCap ? kNumberCap : value);
+}
+
+const char* ParseSpec(const char* p, Spec& spec, va_list* args)
+{
+    static const char kSpecChars[] = "-+0 #*.123456789hlL";
+    bool dot = false;
+    for (; *p != '\0' && std::strchr(kSpecChars, *p); ++p) {
+        char c = *p;
+        if (c == '0' && !dot && spec.width < 0)
+            AddFlag(spec, '0');
+        else if (c >= '0' && c <= '9')
+            AddDigit(dot ? spec.precision : spec.width, c - '0');
+        else if (c == '*')
+            TakeStar(spec, dot, args);
+        else if (c == '.') {
+            dot = true;
+            spec.precision = 0;
+        } else if (c == 'h')
+            spec.half = true;
+        else if (c == 'l')
+            ++spec.longs;
+        else if (c != 'L')  // a double is a double: "L" is accepted and ignored
+            AddFlag(spec, c);
+    }
+    return p;
+}
+
+// The snprintf specification for one conversion; length is "", "h", "l"
+// or "ll".
+void BuildSpec(char* out, size_t size, const Spec& spec, const char* length, char conversion)
+{
+    int used = std::snprintf(out, size, "%%%s", spec.flags);
+    if (spec.width >= 0)
+        used += std::snprintf(out + used, size - used, "%d", spec.width);
+    if (spec.precision >= 0)
+        used += std::snprintf(out + used, size - used, ".%d", spec.precision);
+    std::snprintf(out + used, size - used, "%s%c", length, conversion);
+}
+
+class Formatter {
+public:
+    Formatter(CStr& out, va_list* args) : out_(out), args_(args) {}
+    void Run(const char* format);
+
+private:
+    void Convert(char conversion, const Spec& spec);
+    void Text(const Spec& spec);
+    void Integer(char conversion, const Spec& spec);
+    void Real(char conversion, const Spec& spec);
+    template <typename Value>
+    void Print(const char* specText, Value value);
+
+    CStr& out_;
+    va_list* args_;
+};
+
+void Formatter::Run(const char* format)
+{
+    const char* p = format;
+    while (*p != '\0') {
+        const char* percent = std::strchr(p, '%');
+        if (!percent) {
+            out_ += p;
+            return;
+        }
+        out_.Append(p, static_cast<int>(percent - p));
+        Spec spec;
+        p = ParseSpec(percent + 1, spec, args_);
+        if (*p == '\0')
+            return;
+        Convert(*p++, spec);
+    }
+}
+
+void Formatter::Convert(char conversion, const Spec& spec)
+{
+    switch (conversion) {
+    case 's':
+        Text(spec);
+        break;
+    case '!': {
+        const CStr* text = va_arg(*args_, const CStr*);
+        if (text)
+            out_ += *text;
+        break;
+    }
+    case 'e': case 'E': case 'f': case 'g': case 'G':
+        Real(conversion, spec);
+        break;
+    case 'c': case 'C': case 'd': case 'i': case 'o': case 'u': case 'x': case 'X': case 'p':
+        Integer(conversion, spec);
+        break;
+    case 'n':
+        CStrFatal(kFatalConversionN);
+    case 'S':
+        CStrFatal(kFatalConversionS);
+    default:
+        out_ += conversion;
+    }
+}
+
+void Formatter::Text(const Spec& spec)
+{
+    const char* text = va_arg(*args_, const char*);
+    if (!text)
+        text = "(null)";
+    size_t length = std::strlen(text);
+    if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < length)
+        length = spec.precision;
+    if (length > CStr::kMaxLength)
+        CStrFatal(kFatalLength);
+    out_.Append(text, static_cast<int>(length));
+}
+
+void Formatter::Integer(char conversion, const Spec& spec)
+{
+    char specText[48];
+    if (conversion == 'p') {
+        BuildSpec(specText, sizeof specText, spec, "", 'p');
+        Print(specText, va_arg(*args_, void*));
+        return;
+    }
+    if (conversion == 'C')
+        conversion = 'c';
+    if (conversion != 'c' && spec.longs >= 2) {
+        BuildSpec(specText, sizeof specText, spec, "ll", conversion);
+        Print(specText, va_arg(*args_, long long));
+    } else if (conversion != 'c' && spec.longs == 1) {
+        BuildSpec(specText, sizeof specText, spec, "l", conversion);
+        Print(specText, va_arg(*args_, long));
+    } else {
+        BuildSpec(specText, sizeof specText, spec, spec.half && conversion != 'c' ? "h" : "", conversion);
+        Print(specText, va_arg(*args_, int));
+    }
+}
+
+void Formatter::Real(char conversion, const Spec& spec)
+{
+    char specText[48];
+    BuildSpec(specText, sizeof specText, spec, "", conversion);
+    Print(specText, va_arg(*args_, double));
+}
+
+template <typename Value>
+void Formatter::Print(const char* specText, Value value)
+{
+    int size = std::snprintf(nullptr, 0, specText, value);
+    if (size <= 0)
+        return;
+    int old = out_.Length();
+    if (static_cast<long long>(old) + size > CStr::kMaxLength)
+        CStrFatal(kFatalLength);
+    char* buffer = out_.GetBuffer(old + size);
+    std::snprintf(buffer + old, size + 1, specText, value);
+    // A "%c" of 0 leaves its zero byte (and the rest of its field) out.
+    out_.ReleaseBuffer();
+}
+
+}  // namespace
+
+CStr& CStr::Format(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    FormatV(format, args);
+    va_end(args);
+    return *this;
+}
+
+CStr& CStr::FormatV(const char* format, va_list args)
+{
+    // Built apart: an argument may be this very value's text.
+    CStr result;
+    va_list copy;
+    va_copy(copy, args);
+    Formatter(result, &copy).Run(format ? format : "");
+    va_end(copy);
+    *this = std::move(result);
+    return *this;
+}
+
+}  // namespace resident

@@ -1,0 +1,50 @@
+// A programming error of CStr shows "CStr fatal <code>" in a system-modal
+// box without owner, then the process ends.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+BOOL CALLBACK CollectText(HWND child, LPARAM param)
+{
+    *reinterpret_cast<std::string*>(param) += WindowText(child) + "|";
+    return TRUE;
+}
+
+void ExpectFatalBox(const char* error, const char* text)
+{
+    ChildProcess probe(BinaryFolder() + "text_fatal_probe.exe " + error, "");
+    ASSERT_TRUE(probe.started());
+    // The box is found as soon as it exists; its text follows at its
+    // initialisation.
+    HWND box = nullptr;
+    std::string texts;
+    bool shown = WaitFor([&] {
+        auto boxes = WindowsOfProcess(probe.id(), "#32770");
+        box = boxes.empty() ? nullptr : boxes.front();
+        texts = "|";
+        if (box)
+            EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
+        return texts.find(std::string("|") + text + "|") != std::string::npos;
+    }, 10000);
+    ASSERT_TRUE(shown) << error << ": " << texts;
+    EXPECT_FALSE(WindowText(box).empty()) << "the system's default caption";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "system modal";
+    EXPECT_EQ(probe.Wait(300), STILL_ACTIVE) << "the process waits for the box";
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(probe.Wait(10000), 3u);
+}
+
+}  // namespace
+
+TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
+{
+    ExpectFatalBox("last", "CStr fatal 2");
+    ExpectFatalBox("n", "CStr fatal 3");
+}
