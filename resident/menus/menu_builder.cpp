@@ -11,12 +11,12 @@ namespace resident {
 
 namespace {
 
-std::unique_ptr<MenuItemData> Record(int kind, std::string text, int image)
+MenuItemData Record(int kind, std::string text, int image)
 {
-    auto data = std::make_unique<MenuItemData>();
-    data->kind = kind;
-    data->text = std::move(text);
-    data->image = image;
+    MenuItemData data;
+    data.kind = kind;
+    data.text = std::move(text);
+    data.image = image;
     return data;
 }
 
@@ -133,8 +133,8 @@ void MenuBuilder::AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& en
 {
     TitleColours colours = ParseTitleColours(entry.parameters);
     auto data = Record(KIND_TITLE, entry.text1, PicturesOf(menu).ForTitle(entry));
-    data->textColor = colours.text;
-    data->backgroundColor = colours.background;
+    data.textColor = colours.text;
+    data.backgroundColor = colours.background;
     menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, 0, std::move(data));
 }
 

@@ -24,6 +24,7 @@ struct MenuItemData {
     int image = -1;  // entry of the menu's icon store, or -1 for none
     COLORREF textColor = 0;        // titles only
     COLORREF backgroundColor = 0;  // titles only
+    const void* owner = nullptr;   // the menu object that made it
 };
 
 }  // namespace resident

@@ -47,14 +47,13 @@ OwnerDrawMenu::~OwnerDrawMenu()
     boldFont_.reset();
     RemoveSubmenus();
     records_.clear();
-    recordKeys_.clear();
     Destroy();
 }
 
 void OwnerDrawMenu::RemoveSubmenus()
 {
     HMENU menu = handle();
-    if (!menu)
+    if (!menu || !hasSubmenus_)
         return;
     for (int position = GetMenuItemCount(menu) - 1; position >= 0; --position) {
         if (GetSubMenu(menu, position))
@@ -62,22 +61,24 @@ void OwnerDrawMenu::RemoveSubmenus()
     }
 }
 
-bool OwnerDrawMenu::Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<MenuItemData> data)
+bool OwnerDrawMenu::Append(UINT flags, UINT_PTR idOrSubmenu, MenuItemData data)
 {
-    auto key = reinterpret_cast<ULONG_PTR>(data.get());
-    if (!AppendMenuA(handle(), flags, idOrSubmenu, reinterpret_cast<LPCSTR>(key)))
-        return false;
-    recordKeys_.insert(key);
+    data.owner = this;
     records_.push_back(std::move(data));
+    if (!AppendMenuA(handle(), flags, idOrSubmenu, reinterpret_cast<LPCSTR>(&records_.back()))) {
+        records_.pop_back();
+        return false;
+    }
+    hasSubmenus_ = hasSubmenus_ || (flags & MF_POPUP);
     return true;
 }
 
 const MenuItemData* OwnerDrawMenu::Record(ULONG_PTR itemData) const
 {
-    if (!recordKeys_.count(itemData))
-        return nullptr;
+    // Only entries of this menu reach here, so the data is readable; the
+    // magic and the owner tell records of this menu from anything else.
     auto* data = reinterpret_cast<const MenuItemData*>(itemData);
-    return data->magic == kMenuItemMagic ? data : nullptr;
+    return data && data->magic == kMenuItemMagic && data->owner == this ? data : nullptr;
 }
 
 const char* OwnerDrawMenu::ItemText(ULONG_PTR itemData) const

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <memory>
 #include <string>
-#include <unordered_set>
+#include <deque>
 #include <vector>
 #include "resident/menus/menu_icon_store.h"
 #include "resident/menus/menu_item_data.h"
@@ -49,7 +49,7 @@ public:
 
     // AppendMenuA with an entry record that this menu keeps; false when the
     // append failed (the entry is then left out).
-    bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<MenuItemData> data);
+    bool Append(UINT flags, UINT_PTR idOrSubmenu, MenuItemData data);
     // A menu that must live as long as this one, such as a resource menu
     // whose submenu is shown in it.
     void Adopt(win32::UniqueMenu menu) { adopted_.push_back(std::move(menu)); }
@@ -80,9 +80,9 @@ private:
     win32::UniqueFont normalFont_;
     win32::UniqueFont boldFont_;
     int mWidth_ = -1;
-    std::vector<std::unique_ptr<MenuItemData>> records_;
-    std::unordered_set<ULONG_PTR> recordKeys_;
+    std::deque<MenuItemData> records_;  // stable addresses: the menu holds them
     std::vector<win32::UniqueMenu> adopted_;
+    bool hasSubmenus_ = false;
 };
 
 }  // namespace resident

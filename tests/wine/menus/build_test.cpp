@@ -4,6 +4,7 @@
 #include "menu_fixture.h"
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/launch_map.h"
+#include "menufile/menu_file.h"
 #include "resident/menus/menu_builder.h"
 #include "resources/resident/resource_ids.h"
 
@@ -72,10 +73,10 @@ TEST_F(Building, IdsGoDepthFirstFrom2000AndSkipTitlesAndSeparators)
     EXPECT_EQ(ItemAt(menu(), 3).data->kind, KIND_TITLE);
 
     ASSERT_EQ(launchMap.size(), 4u);
-    EXPECT_EQ(*launchMap.Find(2000), std::string("C:\\a.exe\0one two\0", 17));
-    EXPECT_EQ(LaunchParameters(*launchMap.Find(2001)), "-x");
-    EXPECT_EQ(LaunchTarget(*launchMap.Find(2003)), "C:\\b.exe");
-    EXPECT_EQ(launchMap.Find(2004), nullptr);
+    EXPECT_EQ(launchMap.Find(2000), std::string("C:\\a.exe\0one two\0", 17));
+    EXPECT_EQ(LaunchParameters(launchMap.Find(2001)), "-x");
+    EXPECT_EQ(LaunchTarget(launchMap.Find(2003)), "C:\\b.exe");
+    EXPECT_EQ(launchMap.Find(2004), "");
 }
 
 TEST_F(Building, FlagsReachTheMenuAsTheirMenuFlags)
@@ -245,4 +246,65 @@ TEST_F(Building, DeepNestingIsBuiltAndDestroyedWithoutRecursion)
     created.clear();
     root.reset();
     EXPECT_FALSE(IsMenu(deepest));
+}
+
+TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)
+{
+    LaunchMap map;
+    map.Put(2001, "b", "");
+    map.Put(2000 + 65536, "a", "p");
+    EXPECT_EQ(map.Find(2000), std::string("a\0p\0", 4)) << "ids are kept by their low 16 bits";
+    map.Put(2001, "c", "q");
+    EXPECT_EQ(map.Find(2001), std::string("c\0q\0", 4));
+    EXPECT_EQ(map.size(), 2u);
+    map.Put(5, "early", "");
+    EXPECT_EQ(LaunchTarget(map.Find(5)), "early");
+    EXPECT_EQ(LaunchTarget(map.Find(2000)), "a");
+    EXPECT_EQ(map.Find(6), "");
+    map.Clear();
+    EXPECT_EQ(map.Find(2000), "");
+    EXPECT_EQ(map.size(), 0u);
+}
+
+namespace {
+
+class SilentMenuFile : public menufile::MenuFile {
+public:
+    SilentMenuFile() : MenuFile("", 0, MENU_SHOW_TEXT) {}
+    int errors = 0;
+
+protected:
+    void ReportError(int, const menufile::ReportArgs&) override { ++errors; }
+    void ReportFileError(menufile::FileFailure, int) override { ++errors; }
+};
+
+}  // namespace
+
+TEST_F(Building, MenuFileTextBuildsTheSameTree)
+{
+    SilentMenuFile file;
+    ASSERT_TRUE(file.LoadBytes("POPUP root\r\nBEGIN\r\n"
+                               "MENUITEM C:\\a.exe,&Alpha,-x\r\n"
+                               "STATIC Tools,,/0/255/1/15\r\n"
+                               "POPUP More\r\nBEGIN\r\n"
+                               "MENUITEM C:\\b.exe,Beta\r\n"
+                               "SEPARATOR Line\r\n"
+                               "MENUITEM C:\\c.exe,Gamma,,,,MENUBREAK\r\n"
+                               "END\r\n"
+                               "MENUITEM C:\\d.exe,Delta\r\n"
+                               "END\r\n"));
+    ASSERT_NE(file.root(), nullptr);
+    EXPECT_EQ(Build(*file.root()), 4);
+    EXPECT_EQ(nextId, 2004);
+    EXPECT_EQ(ItemAt(menu(), 0).data->text, "&Alpha");
+    EXPECT_EQ(ItemAt(menu(), 1).data->textColor, RGB(255, 0, 0));
+    EXPECT_EQ(ItemAt(menu(), 1).data->backgroundColor, GetSysColor(COLOR_3DFACE));
+    HMENU more = ItemAt(menu(), 2).submenu;
+    ASSERT_NE(more, nullptr);
+    EXPECT_EQ(ItemAt(more, 0).id, 2001u);
+    EXPECT_EQ(ItemAt(more, 1).data->text, "Line");
+    EXPECT_EQ(ItemAt(more, 2).id, 2002u);
+    EXPECT_TRUE(ItemAt(more, 2).type & MFT_MENUBARBREAK);
+    EXPECT_EQ(ItemAt(menu(), 3).id, 2003u);
+    EXPECT_EQ(LaunchParameters(launchMap.Find(2000)), "-x");
 }

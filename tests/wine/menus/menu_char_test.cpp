@@ -17,8 +17,8 @@ protected:
         menu.Attach(CreatePopupMenu(), registry);
         UINT id = 2000;
         for (const char* text : {"&Apple", "A&&B", "&avocado", "&Banana", "Plain"}) {
-            auto data = std::make_unique<MenuItemData>();
-            data->text = text;
+            MenuItemData data;
+            data.text = text;
             menu.Append(MF_OWNERDRAW, id++, std::move(data));
         }
     }
