@@ -1,8 +1,34 @@
 #include "resident/text/block_storage.h"
 
+#include <new>
+
 #include "resident/text/block_pool.h"
 
+// Under AddressSanitizer every block comes from the heap, so that a use
+// after free or an overrun of a CStr is seen; the pool would hide both.
+#if defined(__SANITIZE_ADDRESS__)
+#define OMBRIX_TEXT_HEAP_BLOCKS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define OMBRIX_TEXT_HEAP_BLOCKS 1
+#endif
+#endif
+
 namespace resident {
+
+#ifdef OMBRIX_TEXT_HEAP_BLOCKS
+
+void* AllocateBlock(size_t size)
+{
+    return ::operator new(size);
+}
+
+void FreeBlock(void* block, size_t size)
+{
+    ::operator delete(block);
+}
+
+#else
 
 namespace {
 
@@ -25,5 +51,7 @@ void FreeBlock(void* block, size_t size)
 {
     ThePool().Free(block, size);
 }
+
+#endif
 
 }  // namespace resident

@@ -157,7 +157,7 @@ CStr& CStr::Assign(const char* text, int length)
 {
     if (length < 0)
         CStrFatal(kFatalPosition);
-    if (length == 0) {
+    if (length == 0 || !text) {
         Empty();
         return *this;
     }
@@ -195,7 +195,7 @@ CStr& CStr::Append(const char* text, int length)
 {
     if (length < 0)
         CStrFatal(kFatalPosition);
-    if (length == 0)
+    if (length == 0 || !text)
         return *this;
     // Summed in size_t: two lengths near the limit overflow 16 bits.
     size_t old = data_->length;

@@ -11,7 +11,6 @@
 // A "%" at the very end of the format gives nothing.
 #include "resident/text/cstr.h"
 
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -40,9 +39,11 @@ void AddFlag(Spec& spec, char flag)
         spec.flags[count] = flag;
 }
 
-void AddDigit(int& number, int digit)
+// A run of digits that starts anew replaces what an earlier run or star
+// gave, so that a stray order like "%5-3d" cannot pile up a huge number.
+void AddDigit(int& number, int digit, bool continues)
 {
-    long long value = (number < 0 ? 0LL : number) * 10LL + digit;
+    long long value = (continues ? number : 0LL) * 10LL + digit;
     number = value > kNumberCap ? kNumberCap : static_cast<int>(value);
 }
 
@@ -64,12 +65,16 @@ const char* ParseSpec(const char* p, Spec& spec, va_list* args)
 {
     static const char kSpecChars[] = "-+0 #*.123456789hlL";
     bool dot = false;
+    bool digits = false;
     for (; *p != '\0' && std::strchr(kSpecChars, *p); ++p) {
         char c = *p;
-        if (c == '0' && !dot && spec.width < 0)
+        bool continues = digits;
+        digits = c >= '0' && c <= '9';
+        if (c == '0' && !dot && !continues) {
             AddFlag(spec, '0');
-        else if (c >= '0' && c <= '9')
-            AddDigit(dot ? spec.precision : spec.width, c - '0');
+            digits = false;
+        } else if (digits)
+            AddDigit(dot ? spec.precision : spec.width, c - '0', continues);
         else if (c == '*')
             TakeStar(spec, dot, args);
         else if (c == '.') {

@@ -200,4 +200,41 @@ std::string WindowText(HWND window)
     return std::string(text, length > 0 ? length : 0);
 }
 
+HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : WindowsOfProcess(GetCurrentProcessId(), className)) {
+                if (WindowText(window) == caption) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+namespace {
+BOOL CALLBACK FindStaticText(HWND child, LPARAM context)
+{
+    char name[64];
+    GetClassNameA(child, name, sizeof name);
+    std::string text = WindowText(child);
+    if (lstrcmpiA(name, "Static") != 0 || text.empty())
+        return TRUE;
+    *reinterpret_cast<std::string*>(context) = text;
+    return FALSE;
+}
+}  // namespace
+
+std::string MessageBoxText(HWND box)
+{
+    std::string text;
+    EnumChildWindows(box, FindStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
 }  // namespace testing_support

@@ -84,4 +84,11 @@ private:
 std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = nullptr);
 std::string WindowText(HWND window);
 
+// A top-level window of this process with that class and caption, waited
+// for up to timeoutMs; null when none came.
+HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = 5000);
+
+// The message of a message box: the text of its static control.
+std::string MessageBoxText(HWND box);
+
 }  // namespace testing_support

@@ -59,6 +59,8 @@ TEST(CStrFormat, PercentAndUnknownBytes)
     EXPECT_EQ(out.Format("50%"), "50");
     EXPECT_EQ(out.Format("50%-"), "50");
     EXPECT_EQ(out.Format("x%-+0 #.12hlL"), "x");
+    // Out-of-order numbers: the last run of digits counts.
+    EXPECT_EQ(out.Format("[%5-3d][%*7d]", 1, 99999, 2), "[1  ][      2]");
 }
 
 TEST(CStrFormat, IntegersAsPrintf)

@@ -124,16 +124,6 @@ TEST(CStrAssign, TakesItsOwnPartsSafely)
     EXPECT_EQ(text, "cdefcdefcdefcdef");
 }
 
-TEST(CStrAssign, JoinsAndCompares)
-{
-    CStr name("Section");
-    CStr joined = name + "1" + '_' + CStr("L");
-    EXPECT_EQ(joined, "Section1_L");
-    EXPECT_EQ("POPUP " + name, "POPUP Section");
-    EXPECT_TRUE(CStr("ab") == CStr("ab"));
-    EXPECT_TRUE(CStr("ab") != "abc");
-}
-
 TEST(CStrParts, LeftRightMid)
 {
     CStr text("&#17 tail");

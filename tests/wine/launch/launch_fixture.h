@@ -1,0 +1,26 @@
+#pragma once
+// What the launch tests share: the resident's state as start-up leaves it
+// (instance with the string tables, product caption), COM, and a way to read
+// the report box that a launch on another thread shows.
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <gtest/gtest.h>
+#include "win32/com_ptr.h"
+
+class LaunchTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+private:
+    win32::ComScope com_;
+};
+
+// Runs action on a thread of its own (the report box is modal), waits for a
+// box captioned "Q-Fendix", returns its text and closes it. Empty when the
+// action ended without a box.
+std::string ReportOf(const std::function<void()>& action);
+
+// The texts of the report as the user must see them.
+std::string ExpectedReport(const std::string& reason, const std::string& path, int code);
+std::string ExpectedReport(const std::string& path, int code);

@@ -1,0 +1,95 @@
+// Shortcut files written through the shell link object read back field by
+// field, and through their item id list.
+#include "win32/shortcut_reader.h"
+
+#include <shlobj.h>
+#include <shobjidl.h>
+#include "tests/support/test_support.h"
+#include "tests/wine/launch/launch_fixture.h"
+#include "win32/com_ptr.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+using testing_support::TempFolder;
+
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
+{
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
+              S_OK);
+    link->SetPath(data.targetPath.c_str());
+    link->SetDescription(data.description.c_str());
+    link->SetWorkingDirectory(data.workingDirectory.c_str());
+    link->SetArguments(data.arguments.c_str());
+    link->SetIconLocation(data.iconPath.c_str(), data.iconIndex);
+    link->SetHotkey(data.hotkey);
+    link->SetShowCmd(data.showCommand);
+    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
+}
+
+using ShortcutReaderTest = LaunchTest;
+
+TEST_F(ShortcutReaderTest, ReadsEveryFieldBack)
+{
+    TempFolder temp("lnk");
+    win32::ShortcutData written;
+    written.targetPath = temp / "表ソ.exe";
+    testing_support::WriteFileBytes(written.targetPath, "MZ");
+    written.description = "ﾒﾓ帳 ソフト";
+    written.workingDirectory = temp.path().substr(0, temp.path().size() - 1);
+    written.arguments = "-x \"a b\"";
+    written.iconPath = "C:\\windows\\system32\\shell32.dll";
+    written.iconIndex = 3;
+    written.hotkey = MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT);
+    std::string linkPath = temp / "表.lnk";
+    WriteShortcut(linkPath, written);
+
+    win32::ShortcutReadResult read = win32::ReadShortcut(nullptr, linkPath);
+    ASSERT_TRUE(read.ok) << read.failure;
+    EXPECT_EQ(lstrcmpiA(read.data.targetPath.c_str(), written.targetPath.c_str()), 0) << read.data.targetPath;
+    EXPECT_EQ(read.data.description, written.description);
+    EXPECT_EQ(read.data.workingDirectory, written.workingDirectory);
+    EXPECT_EQ(read.data.arguments, written.arguments);
+    EXPECT_EQ(read.data.iconPath, written.iconPath);
+    EXPECT_EQ(read.data.iconIndex, 3);
+    EXPECT_EQ(read.data.hotkey, written.hotkey);
+    // Wine's link object does not keep a show command; Windows does.
+    EXPECT_EQ(read.data.showCommand, SW_SHOWNORMAL);
+}
+
+TEST_F(ShortcutReaderTest, ItemIdListNamesTheTarget)
+{
+    TempFolder temp("lnk");
+    std::string folder = temp / "ﾃﾞｰﾀ";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    win32::ShortcutData written;
+    written.targetPath = folder;
+    std::string linkPath = temp / "to folder.lnk";
+    WriteShortcut(linkPath, written);
+
+    win32::ShortcutIdListResult read = win32::ReadShortcutIdList(nullptr, linkPath);
+    ASSERT_TRUE(read.ok) << read.failure;
+    char path[MAX_PATH] = "";
+    ASSERT_TRUE(SHGetPathFromIDListA(read.idList.get(), path));
+    EXPECT_EQ(lstrcmpiA(path, folder.c_str()), 0) << path;
+}
+
+TEST_F(ShortcutReaderTest, FilesThatAreNoShortcutsFailSilently)
+{
+    TempFolder temp("lnk");
+    std::string notALink = temp / "text.lnk";
+    testing_support::WriteFileBytes(notALink, "not a shortcut");
+    for (const std::string& path : {temp / "missing.lnk", notALink, std::string()}) {
+        win32::ShortcutReadResult read = win32::ReadShortcut(nullptr, path);
+        EXPECT_FALSE(read.ok) << path;
+        EXPECT_EQ(read.failure, "") << path;
+        win32::ShortcutIdListResult list = win32::ReadShortcutIdList(nullptr, path);
+        EXPECT_FALSE(list.ok) << path;
+        EXPECT_FALSE(list.idList) << path;
+    }
+}
+
+}  // namespace
