@@ -3,6 +3,7 @@
 // its normal, pressed or day-of-month face, and its left and right menus.
 #include <windows.h>
 #include <string>
+#include "menufile/menu_model.h"
 #include "resident/menus/launch_map.h"
 #include "settings/tray_section.h"
 #include "win32/unique_handle.h"
@@ -51,6 +52,7 @@ public:
 private:
     enum class Side { Left, Right };
     void ShowMenu(Side side);              // tray_menu.cpp
+    void ShowPopup(const menufile::MenuList& menu, const settings::MenuSide& side, POINT at);  // tray_menu.cpp
     void ShowSettingsMenu(POINT at);       // tray_menu.cpp
     win32::UniqueIcon FileIcon(bool pressed) const;
 

@@ -1,7 +1,11 @@
 // Showing the menu of a tray icon when one of its buttons goes down.
 #include "resident/tray/tray_icon.h"
 
+#include <algorithm>
+
 #include "resident/app.h"
+#include "resident/menus/folder_menu_source.h"
+#include "resident/menus/tray_popup.h"
 #include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
 #include "win32/unique_handle.h"
@@ -14,16 +18,35 @@ constexpr int kSettingsSubmenu = 1;  // "設定" of the class menu
 
 void TrayIcon::ShowMenu(Side side)
 {
+    // A click that arrives while a popup is open (the menu hook has just
+    // closed it) must not empty that popup's launch map or build a second
+    // popup inside its loop.
+    if (TrayPopupOpen())
+        return;
     POINT at = {};
     GetCursorPos(&at);
     const settings::MenuSide& menu = side == Side::Left ? leftMenu_ : rightMenu_;
     launchMap_.Clear();
-    // The popup of a menu file with entries is built, tracked and launched
-    // here (its builder, menu hook and launcher); until then a file's
-    // entries show nothing.
+    // A side's menu file, once read (on first use), goes to ShowPopup when
+    // it has entries; the reading lands with the resident's menu file
+    // holder, and until then a file's entries show nothing.
     (void)menu;
     if (side == Side::Right && IsLast())
         ShowSettingsMenu(at);
+}
+
+// A menu file with entries: its owner-drawn popup, shown and handled.
+void TrayIcon::ShowPopup(const menufile::MenuList& menu, const settings::MenuSide& side, POINT at)
+{
+    TrayPopup popup;
+    popup.menu = &menu;
+    popup.options = side.options;
+    popup.width = side.width;
+    popup.settingsSubmenu = &side == &rightMenu_ && IsLast();
+    popup.autoHideMs = static_cast<DWORD>(std::max(owner_.menuAutoHide(), 0));
+    popup.window = owner_.window();
+    popup.at = at;
+    ShowTrayPopup(popup, launchMap_, TheFolderMenuSource());
 }
 
 // The last icon's right button shows the settings submenu of the class menu

@@ -13,6 +13,10 @@ namespace menus_test {
 // Fills the process state once: instance, caption, system image lists.
 void PrepareApp();
 
+// A key pressed and released through the system's input queue, as the
+// user would (menus take keys from there).
+void PressKey(WORD key);
+
 // A hidden top-level window with DefWindowProc behaviour.
 class OwnerWindow {
 public:
