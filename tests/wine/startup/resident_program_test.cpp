@@ -54,9 +54,11 @@ protected:
     // The command lines that the copy of the recorder named `program` saw.
     static std::vector<std::string> Started(const std::string& folder, const std::string& program)
     {
+        // The recorder creates its log before it writes the line: wait for the line.
+        std::vector<RecordedStart> starts;
+        WaitFor([&] { return !(starts = ReadRecorderLog(folder + program + ".log")).empty(); }, 10000);
         std::vector<std::string> lines;
-        WaitFor([&] { return FileExists(folder + program + ".log"); }, 10000);
-        for (const RecordedStart& start : ReadRecorderLog(folder + program + ".log"))
+        for (const RecordedStart& start : starts)
             lines.push_back(start.commandLine);
         return lines;
     }
