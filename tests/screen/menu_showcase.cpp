@@ -38,11 +38,13 @@ protected:
     }
 };
 
+HWND keyTarget = nullptr;
+
 void CALLBACK OpenLastSubmenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    menus_test::PressKey(VK_UP);
-    menus_test::PressKey(VK_RIGHT);
+    menus_test::PressKey(keyTarget, VK_UP);
+    menus_test::PressKey(keyTarget, VK_RIGHT);
 }
 
 void CALLBACK Close(HWND, UINT, UINT_PTR timer, DWORD)
@@ -71,6 +73,7 @@ int main(int argc, char** argv)
 
     menus_test::OwnerWindow ownerWindow;
     HWND owner = ownerWindow.get();
+    keyTarget = owner;
     resident::LaunchMap launchMap;
     resident::CreatedMenus created;
     resident::OwnerDrawMenu root(options, width);

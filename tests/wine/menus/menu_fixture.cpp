@@ -19,13 +19,14 @@ void PrepareApp()
         SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
 }
 
-void PressKey(WORD key)
+void PressKey(HWND owner, WORD key, bool asCharacter)
 {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    if (asCharacter) {
+        PostMessageA(owner, WM_CHAR, key, 1);
+        return;
+    }
+    PostMessageA(owner, WM_KEYDOWN, key, 1);
+    PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
 }
 
 OwnerWindow::OwnerWindow()

@@ -16,13 +16,14 @@ using namespace menus_test;
 namespace {
 
 std::vector<WORD> keys;
+HWND keyTarget = nullptr;
 int nestedResult = -1;
 
 void CALLBACK TypeKeys(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
     for (WORD key : keys)
-        PressKey(key);
+        PressKey(keyTarget, key, key >= 'a' && key <= 'z');
 }
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
@@ -44,6 +45,7 @@ protected:
     int ShowTyping(std::vector<WORD> typed)
     {
         keys = std::move(typed);
+        keyTarget = owner.get();
         SetTimer(nullptr, 0, 400, &TypeKeys);
         UINT_PTR guard = SetTimer(nullptr, 0, 8000, &CloseMenu);
         int id = ShowTrayPopup(popup, launchMap, nullptr);
@@ -68,7 +70,7 @@ TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
     list.entries.push_back(Command(program, "&Chosen", "one two"));
     list.entries.push_back(Command("C:\\windows\\notepad.exe", "&Other"));
 
-    EXPECT_EQ(ShowTyping({'C'}), 2000);
+    EXPECT_EQ(ShowTyping({'c'}), 2000);
     ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::FileExists(folder / "chosen.log"); }));
     auto starts = testing_support::ReadRecorderLog(folder / "chosen.log");
     ASSERT_EQ(starts.size(), 1u);
