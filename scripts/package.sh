@@ -2,7 +2,9 @@
 # Builds the Windows programs and the help file and packs the release:
 #   dist/Ombrix-<version>.zip with a folder Ombrix-<version>/ holding the
 #   programs that were built, Ombrix.chm, README-ja.txt (Shift-JIS),
-#   README-en.txt and LICENSE.txt, all texts with CR LF line ends.
+#   README-en.txt and LICENSE.txt, all texts with CR LF line ends;
+#   and, when makensis is there, the installer dist/Ombrix-<version>-setup.exe
+#   with the same files (installer/Ombrix.nsi).
 # Usage: scripts/package.sh [--no-build] [--build-dir DIR] [--out DIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -91,3 +93,12 @@ rm -f "$archive"
 (cd "$stage" && find "$name" -type f | LC_ALL=C sort | zip -X -q "$archive" -@)
 echo "package: $archive"
 (cd "$stage" && find "$name" -type f | LC_ALL=C sort | sed 's/^/  /')
+
+if command -v makensis >/dev/null; then
+  installer="$out_dir/$name-setup.exe"
+  options=(-V2 -DVERSION="$version" -DSTAGE="$stage/$name" -DOUTFILE="$installer")
+  [ -f "$stage/$name/Ombrixa.exe" ] && options+=(-DWITH_SETUP)
+  [ -f "$stage/$name/Ombrixm.exe" ] && options+=(-DWITH_EDITOR)
+  makensis "${options[@]}" "$top/installer/Ombrix.nsi" >/dev/null
+  echo "installer: $installer"
+fi

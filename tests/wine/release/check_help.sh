@@ -3,9 +3,13 @@
 # files, every page in Shift-JIS with its charset declared and a title, every
 # link and contents entry pointing at a page (and anchor) that exists, and
 # the message texts, statements and settings keys the pages must explain.
-# Usage: check_help.sh Ombrix.chm help_pages.txt help_texts.txt
+# Every fixed piece of the resident's message texts (from its resource
+# scripts) must stand in the page on error messages.
+# Usage: check_help.sh Ombrix.chm help_pages.txt help_texts.txt [resource.rc...]
 set -uo pipefail
 chm=$1 pages=$2 texts=$3
+shift 3
+message_scripts=("$@")
 fail=0
 problem() { echo "FAIL: $*"; fail=1; }
 
@@ -54,6 +58,19 @@ while IFS=$'\t' read -r page text; do
   case $page in ''|'#'*) continue ;; esac
   grep -qF -- "$text" "$work/$page.utf8" 2>/dev/null || problem "$page does not contain: $text"
 done <"$texts"
+
+# The message texts as the resident shows them: the pieces between the
+# inserted values and line breaks ("\\" is one backslash in a resource text).
+for script in "${message_scripts[@]}"; do
+  grep -hE '^[[:space:]]*IDS_(ERR|LAUNCH|REASON)_' "$script" | sed -E 's/^[^"]*"(.*)"[[:space:]]*$/\1/' |
+    sed -e 's/\\\\/\x01/g' -e 's/\\n/\n/g' -e 's/%[sd]/\n/g' -e 's/\x01/\\/g' | grep -v '^$' >>"$work/fragments"
+done
+if [ ${#message_scripts[@]} -gt 0 ] && [ ! -s "$work/fragments" ]; then
+  problem "no message texts found in ${message_scripts[*]}"
+fi
+while IFS= read -r fragment; do
+  grep -qF -- "$fragment" "$work/errors.html.utf8" || problem "errors.html does not show the message text: $fragment"
+done < <(cat "$work/fragments" 2>/dev/null)
 
 # A Japanese help file: language 0x411 in the system header.
 od -An -tx1 -v "$work/x/#SYSTEM" 2>/dev/null | tr -d ' \n' | grep -q '11040000' ||
