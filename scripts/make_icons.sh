@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Draws the resident's icons into resources/resident/icons/ with ImageMagick:
 # the program icon (107/108), the default tray icon and its pressed look
-# (131/132) and the day-of-month faces (1001 to 1031). Every face is drawn
+# (131/132) and the day-of-month faces (1001 to 1031); and the setup
+# assistant's program icon (108) into resources/setup/icons/. Every face is drawn
 # pixel by pixel at 16 x 16, where the tray shows it, and doubled for 32 x 32.
 # The .ico files are committed; run this again only to change them.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/resources/resident/icons"
+setup_out="$top/resources/setup/icons"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$out"
+mkdir -p "$out" "$setup_out"
 
 # Digits 5 wide and 7 high, strokes two pixels thick: legible in the tray.
 digits=(
@@ -37,12 +39,13 @@ pattern_points() {
 }
 
 # A 16 x 16 picture from draw primitives, then the icon with the 16 x 16
-# image and the same doubled to 32 x 32.
+# image and the same doubled to 32 x 32, in the resident's folder unless a
+# third argument names another.
 make_icon() {
-  local name=$1 draw=$2
+  local name=$1 draw=$2 folder=${3:-$out}
   convert -size 16x16 xc:none +antialias -draw "$draw" "PNG32:$work/$name-16.png"
   convert "$work/$name-16.png" -filter point -resize 32x32 "PNG32:$work/$name-32.png"
-  convert "$work/$name-16.png" "$work/$name-32.png" "$out/$name.ico"
+  convert "$work/$name-16.png" "$work/$name-32.png" "$folder/$name.ico"
 }
 
 calendar() {
@@ -88,7 +91,13 @@ sunken+="fill #0c2c28 rectangle 0,0 15,1 rectangle 0,0 1,15 "
 sunken+="fill #5fb3a8 rectangle 0,15 15,15 rectangle 15,0 15,15 "
 make_icon tray_pressed "$sunken$(menu_card 1 1 '#404040' | sed 's/#ffffff/#d8d8d8/')"
 
+# The setup assistant: the program tile with a green badge holding a tick,
+# for the installation made ready.
+badge="fill #0b5d1e circle 12,12 12,8 fill #2f9e44 circle 12,12 12,9 "
+badge+="fill #ffffff $(pattern_points 9 10 "....# ...## #.##. ###.. .#...")"
+make_icon program "fill #1a4480 roundrectangle 0,0 15,15 3,3 fill #2b6cb0 roundrectangle 1,1 14,14 2,2 $(menu_card -1 0 '#5a5a5a')$badge" "$setup_out"
+
 for day in $(seq 1 31); do
   calendar "$day"
 done
-echo "icons written to $out"
+echo "icons written to $out and $setup_out"
