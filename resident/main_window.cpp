@@ -11,7 +11,7 @@
 
 namespace resident {
 
-MainWindow::MainWindow() = default;
+MainWindow::MainWindow() : taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {}
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::RegisterClass(HINSTANCE instance)
@@ -40,6 +40,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (DeferWhileInMenu(message, wParam, lParam))
         return 0;
+    if (message == taskbarCreated_ && message != 0) {
+        if (traySettings_)
+            traySettings_->ShowAgain();
+        return 0;
+    }
     switch (message) {
     case WM_CREATE:
         return OnCreate();
@@ -56,6 +61,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == DAY_TIMER_ID)
             OnDayTick();
         return 0;
+    case WM_POWERBROADCAST:
+        // The timer counts running time only: after a sleep across
+        // midnight it would show yesterday's day for hours.
+        if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
+            OnDayTick();
+        break;
     case TRAY_CALLBACK_MESSAGE:
         return OnTrayCallback(wParam, lParam);
     case WM_COMMAND:

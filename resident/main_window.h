@@ -49,6 +49,8 @@ private:
     // both delete the icon.
     int trayEventDepth_ = 0;
     std::vector<MSG> deferred_;
+    // Broadcast when the shell's taskbar has been created.
+    const UINT taskbarCreated_;
 };
 
 }  // namespace resident

@@ -46,8 +46,8 @@ TrayIcon::TrayIcon(TraySettings& owner, int id, const settings::TraySection& sec
       normalIconFile_(section.normalIconFile),
       pressedIconNumber_(section.pressedIconNumber),
       normalIconNumber_(section.normalIconNumber),
-      leftMenu_(section.left),
-      rightMenu_(section.right)
+      leftMenu_(section.left.path, section.left.width, section.left.options),
+      rightMenu_(section.right.path, section.right.width, section.right.options)
 {
     Update(NIM_ADD, false);
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include "menufile/menu_model.h"
 #include "resident/menus/launch_map.h"
+#include "resident/resident_menu_file.h"
 #include "settings/tray_section.h"
 #include "win32/unique_handle.h"
 
@@ -22,7 +23,8 @@ std::string TipText(const std::string& description);
 
 class TrayIcon {
 public:
-    // Shows the icon (NIM_ADD). The menu files are read on first use.
+    // Shows the icon (NIM_ADD). The menu files are read when their menu is
+    // first shown, and kept until the icon goes.
     TrayIcon(TraySettings& owner, int id, const settings::TraySection& section);
     // Removes the icon (NIM_DELETE).
     ~TrayIcon();
@@ -52,7 +54,7 @@ public:
 private:
     enum class Side { Left, Right };
     void ShowMenu(Side side);              // tray_menu.cpp
-    void ShowPopup(const menufile::MenuList& menu, const settings::MenuSide& side, POINT at);  // tray_menu.cpp
+    void ShowPopup(Side side, const menufile::MenuList& menu, const ResidentMenuFile& file, POINT at);  // tray_menu.cpp
     void ShowSettingsMenu(POINT at);       // tray_menu.cpp
     win32::UniqueIcon FileIcon(bool pressed) const;
 
@@ -64,8 +66,8 @@ private:
     std::string normalIconFile_;
     int pressedIconNumber_;
     int normalIconNumber_;
-    settings::MenuSide leftMenu_;
-    settings::MenuSide rightMenu_;
+    ResidentMenuFile leftMenu_;
+    ResidentMenuFile rightMenu_;
     LaunchMap launchMap_;
 };
 

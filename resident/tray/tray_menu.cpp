@@ -25,24 +25,29 @@ void TrayIcon::ShowMenu(Side side)
         return;
     POINT at = {};
     GetCursorPos(&at);
-    const settings::MenuSide& menu = side == Side::Left ? leftMenu_ : rightMenu_;
+    ResidentMenuFile& file = side == Side::Left ? leftMenu_ : rightMenu_;
+    // A file that cannot be read ends the resident, after its message.
+    if (!file.loaded() && !file.Load()) {
+        PostMessageA(owner_.window(), WM_COMMAND, CMD_EXIT, 0);
+        return;
+    }
     launchMap_.Clear();
-    // A side's menu file, once read (on first use), goes to ShowPopup when
-    // it has entries; the reading lands with the resident's menu file
-    // holder, and until then a file's entries show nothing.
-    (void)menu;
+    if (file.root() && !file.root()->entries.empty()) {
+        ShowPopup(side, *file.root(), file, at);
+        return;
+    }
     if (side == Side::Right && IsLast())
         ShowSettingsMenu(at);
 }
 
 // A menu file with entries: its owner-drawn popup, shown and handled.
-void TrayIcon::ShowPopup(const menufile::MenuList& menu, const settings::MenuSide& side, POINT at)
+void TrayIcon::ShowPopup(Side side, const menufile::MenuList& menu, const ResidentMenuFile& file, POINT at)
 {
     TrayPopup popup;
     popup.menu = &menu;
-    popup.options = side.options;
-    popup.width = side.width;
-    popup.settingsSubmenu = &side == &rightMenu_ && IsLast();
+    popup.options = file.options();
+    popup.width = file.width();
+    popup.settingsSubmenu = side == Side::Right && IsLast();
     popup.autoHideMs = static_cast<DWORD>(std::max(owner_.menuAutoHide(), 0));
     popup.window = owner_.window();
     popup.at = at;

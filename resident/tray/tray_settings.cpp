@@ -1,5 +1,6 @@
 #include "resident/tray/tray_settings.h"
 
+#include <shellapi.h>
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 
@@ -33,6 +34,12 @@ void TraySettings::DayTick()
     }
     if (anyDayIcon)
         dayTimer_.Start();
+}
+
+void TraySettings::ShowAgain()
+{
+    for (auto& icon : icons_)
+        icon->Update(NIM_ADD, false);
 }
 
 }  // namespace resident

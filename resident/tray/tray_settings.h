@@ -34,6 +34,10 @@ public:
     // today's face and the timer is aimed at the next change.
     void DayTick();
 
+    // The notification area was made anew (the shell restarted, or came up
+    // after the resident): the icons are added to it again.
+    void ShowAgain();
+
 private:
     HWND window_;
     DayTimer dayTimer_;

@@ -12,11 +12,12 @@ win_path() { echo "Z:${1//\//\\}"; }
 app_win=$(win_path "$work/app")
 
 # [Section2] shows the pressed face (icon 132 of Ombrix.exe) as its normal
-# face; [Section3] has no icon file and shows the default.
+# face; [Section3] has no icon file and shows the default. The calendar's
+# tooltip is longer than the 63 bytes of the tip field.
 printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=3" \
-  "[Section1]" "Flags=1" "Desc=calendar" \
-  "[Section2]" "Flags=2" "Desc=pressed" "IconUp=$app_win\\Ombrix.exe" "IconNoUp=-132" \
-  "[Section3]" "Desc=plain" > "$work/app/Ombrix.ini"
+  "[Section1]" "Flags=1" "Desc=カレンダー：今日の日付を表示するアイコンです。この説明は六十三バイトより長いので切られます" \
+  "[Section2]" "Flags=2" "Desc=押された形" "IconUp=$app_win\\Ombrix.exe" "IconNoUp=-132" \
+  "[Section3]" "Desc=プログラム" | iconv -f UTF-8 -t CP932 > "$work/app/Ombrix.ini"
 
 desktop="OmbrixScreenTray$$"
 wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\Ombrix.exe" Q-Fendix \
@@ -59,6 +60,25 @@ if [ -n "$missing" ]; then
   echo "not seen in the notification area:$missing"
   exit 1
 fi
+
+# The calendar's tooltip: a window over the desktop just above the taskbar.
+# Tooltips are windows of their own: take them from the root window.
+above_taskbar() {
+  convert "$1" -crop 400x40+400+535 +repage txt:- | tr 'A-F' 'a-f' | grep -vc '#256f95\|^#' || true
+}
+read -r x y < <(convert "$shot" txt:- | tr 'A-F' 'a-f' | grep '#d83b3b' | tail -1 | sed 's/^\([0-9]*\),\([0-9]*\):.*/\1 \2/')
+import -window root -crop 800x600+0+0 +repage "$work/before_tip.png"
+before=$(above_taskbar "$work/before_tip.png")
+xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.2 mousemove --window "$window" "$x" $((y + 6))
+tip=0
+for attempt in $(seq 1 20); do
+  sleep 0.5
+  import -window root -crop 800x600+0+0 +repage "$work/tooltip.png"
+  tip=$(above_taskbar "$work/tooltip.png")
+  [ "$tip" -ge $((before + 500)) ] && break
+done
+echo "tooltip screenshot: $work/tooltip.png"
+[ "$tip" -ge $((before + 500)) ] || { echo "no tooltip over the calendar icon"; exit 1; }
 
 touch "$work/signals/done"
 trap - EXIT

@@ -197,6 +197,43 @@ TEST_F(ResidentProgram, ReloadAndCloseWaitUntilTheOpenMenuHasClosed)
     EXPECT_EQ(resident_.Wait(10000), 0u);
 }
 
+TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
+{
+    ASSERT_TRUE(CreateDirectoryA((temp_ / "work").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(temp_ / "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n[Section1]\r\nMenuPath_L=good.txt\r\n"
+                  "MenuPath_R=broken.txt\r\n[Section2]\r\nMenuPath_L=absent.txt\r\n");
+    ASSERT_TRUE(WriteFileBytes(temp_ / "work\\good.txt", "POPUP m\r\nBEGIN\r\nEND\r\n"));
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+    auto messageBox = [&] {
+        auto boxes = WindowsOfProcess(resident_.id(), "#32770");
+        return boxes.empty() ? nullptr : boxes.front();
+    };
+
+    // A readable file: no message, the resident goes on.
+    PostMessageA(window, kTrayCallback, 0, WM_LBUTTONDOWN);
+    EXPECT_FALSE(WaitFor([&] { return messageBox() != nullptr; }, 1500));
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+
+    // A statement error: the message with the offer of Notepad, declined.
+    PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = messageBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+
+    // A missing file: the system's message, then the end.
+    window = StartResident();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+    PostMessageA(window, kTrayCallback, 1, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitFor([&] { return (box = messageBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+}
+
 TEST_F(ResidentProgram, CloseAndExitEndItWithZero)
 {
     WriteSettings(kCurrentSettings);

@@ -11,7 +11,7 @@
 #include "resources/resident/resource_ids.h"
 #include "settings/ini_file.h"
 #include "tests/support/test_support.h"
-#include "tests/wine/tray/icon_pixels.h"
+#include "tests/wine/tray/tray_test_support.h"
 
 using namespace resident;
 using testing_support::TempFolder;
@@ -24,15 +24,6 @@ std::vector<uint32_t> TodaysFace()
     SYSTEMTIME now;
     GetLocalTime(&now);
     return ResourceIconPixels(IDI_DAY_BASE + now.wDay);
-}
-
-bool ShellKnowsIcon(HWND window, UINT id)
-{
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 class TrayIcons : public ::testing::Test {

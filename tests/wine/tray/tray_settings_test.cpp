@@ -2,12 +2,16 @@
 // timer that lives as long as a calendar icon does.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "resident/app.h"
 #include "resident/main_window.h"
 #include "resident/tray/tray_settings.h"
+#include "resources/resident/resource_ids.h"
 #include "settings/ini_file.h"
 #include "tests/support/test_support.h"
-#include "tests/wine/tray/icon_pixels.h"
+#include "tests/wine/tray/tray_test_support.h"
 
 using namespace resident;
 using testing_support::TempFolder;
@@ -66,13 +70,40 @@ TEST_F(TraySettingsReading, TheDayTimerRunsWhileACalendarIconExists)
     EXPECT_FALSE(DayTimerRuns());
 }
 
-TEST_F(TraySettingsReading, TrayCallbacksBeforeTheFirstReloadAreIgnored)
+TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
 {
     MainWindow::RegisterClass(GetModuleHandleA(nullptr));
     MainWindow main;
     ASSERT_TRUE(main.Create(GetModuleHandleA(nullptr)));
+    HWND window = main.handle();
+    // Before the first reload there are no icons to hand anything to.
     EXPECT_EQ(main.traySettings(), nullptr);
-    EXPECT_EQ(SendMessageA(main.handle(), TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDOWN), 0);
-    EXPECT_EQ(SendMessageA(main.handle(), TRAY_CALLBACK_MESSAGE, 0, WM_MOUSEMOVE), 0);
-    DestroyWindow(main.handle());
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONUP), 0);
+    SendMessageA(window, WM_TIMECHANGE, 0, 0);
+
+    ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", "[Main]\r\nTrayNo=2\r\n[Section2]\r\nFlags=1\r\n"));
+    TheApp().settingsPath = temp_ / "Ombrix.ini";
+    SendMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
+    ASSERT_NE(main.traySettings(), nullptr);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_LBUTTONUP), 1);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_MOUSEMOVE), 1);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 2, WM_LBUTTONUP), 0);
+
+    // A change of the clock and a wake-up re-arm the day timer.
+    ASSERT_TRUE(KillTimer(window, DAY_TIMER_ID));
+    SendMessageA(window, WM_TIMECHANGE, 0, 0);
+    EXPECT_TRUE(KillTimer(window, DAY_TIMER_ID));
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_TRUE(KillTimer(window, DAY_TIMER_ID));
+
+    // A new taskbar gets the icons again.
+    ASSERT_TRUE(ShellKnowsIcon(window, 0));
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(ShellKnowsIcon(window, 0));
+    DestroyWindow(window);
+    EXPECT_FALSE(ShellKnowsIcon(window, 0));
 }

@@ -1,5 +1,6 @@
-#include "tests/wine/tray/icon_pixels.h"
+#include "tests/wine/tray/tray_test_support.h"
 
+#include <shellapi.h>
 #include "win32/unique_handle.h"
 
 std::vector<uint32_t> IconPixels(HICON icon)
@@ -30,6 +31,15 @@ std::vector<uint32_t> ResourceIconPixels(int id)
     win32::UniqueIcon icon(static_cast<HICON>(
         LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
     return IconPixels(icon.get());
+}
+
+bool ShellKnowsIcon(HWND window, UINT id)
+{
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = id;
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 namespace {
