@@ -11,7 +11,7 @@ using namespace testing_support;
 
 namespace {
 
-class AboutProgram : public ::testing::TestWithParam<const char*> {
+class AboutProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -45,7 +45,9 @@ std::string ClassOf(HWND window)
     return name;
 }
 
-TEST_P(AboutProgram, ShowsTheVersionBoxAndEndsWithIt)
+class AboutProgramStarts : public AboutProgram, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(AboutProgramStarts, ShowsTheVersionBoxAndEndsWithIt)
 {
     ChildProcess program("\"" + temp_ / "Ombrixa.exe" + "\"" + GetParam(), temp_.path());
     ASSERT_TRUE(program.started());
@@ -64,6 +66,36 @@ TEST_P(AboutProgram, ShowsTheVersionBoxAndEndsWithIt)
     EXPECT_FALSE(FileExists(temp_ / "Ombrix.log"));
 }
 
-INSTANTIATE_TEST_SUITE_P(CommandLines, AboutProgram, ::testing::Values("", " /PT", " -Pt", " /pt /p"));
+// F1 as the user presses it, with the box in front.
+void PressF1(HWND box)
+{
+    SetForegroundWindow(box);
+    WaitFor([&] { return GetForegroundWindow() == box; }, 2000);
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
+}
+
+TEST_F(AboutProgram, F1ShowsTheHelpFileBesideTheProgramOnlyWhenItIsThere)
+{
+    ChildProcess program("\"" + temp_ / "Ombrixa.exe" + "\"", temp_.path());
+    HWND box = WaitForBox(program);
+    ASSERT_NE(box, nullptr);
+    size_t windows = WindowsOfProcess(program.id()).size();
+    PressF1(box);
+    Sleep(1500);
+    EXPECT_EQ(WindowsOfProcess(program.id()).size(), windows);
+    EXPECT_TRUE(IsWindow(box));
+
+    ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.chm", temp_ / "Ombrix.chm"));
+    PressF1(box);
+    EXPECT_TRUE(WaitFor([&] { return WindowsOfProcess(program.id()).size() > windows; }, 10000));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_NE(program.Wait(10000), STILL_ACTIVE);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, AboutProgramStarts, ::testing::Values("", " /PT", " -Pt", " /pt /p"));
 
 }  // namespace
