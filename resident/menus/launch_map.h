@@ -4,34 +4,33 @@
 // parameters and a NUL in one block.
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <vector>
 
 namespace resident {
 
 class LaunchMap {
 public:
-    // Ids are kept by their low 16 bits, as the menu reports them.
-    void Put(int id, const std::string& target, const std::string& parameters)
-    {
-        std::string block = target;
-        block.push_back('\0');
-        block += parameters;
-        block.push_back('\0');
-        strings_[static_cast<uint16_t>(id)] = std::move(block);
-    }
-
-    // The launch string of the id, or null when the id has none.
-    const std::string* Find(int id) const
-    {
-        auto found = strings_.find(static_cast<uint16_t>(id));
-        return found == strings_.end() ? nullptr : &found->second;
-    }
-
-    void Clear() { strings_.clear(); }
-    size_t size() const { return strings_.size(); }
+    // Ids are kept by their low 16 bits, as the menu reports them. A later
+    // Put of the same id replaces the earlier string.
+    void Put(int id, const std::string& target, const std::string& parameters);
+    // The launch string of the id, or an empty string when the id has none.
+    std::string Find(int id) const;
+    void Clear();
+    size_t size() const { return entries_.size(); }
 
 private:
-    std::unordered_map<uint16_t, std::string> strings_;
+    // The strings live in one block: a popup of a thousand entries costs a
+    // few allocations, not two per entry.
+    struct Entry {
+        uint16_t id;
+        uint32_t offset;
+        uint32_t length;
+    };
+    const Entry* Lookup(uint16_t id) const;
+
+    std::vector<Entry> entries_;
+    std::string strings_;
+    bool ascending_ = true;  // ids were put in increasing order: binary search
 };
 
 // The two halves of a launch string.

@@ -3,6 +3,7 @@
 // its normal, pressed or day-of-month face, and its left and right menus.
 #include <windows.h>
 #include <string>
+#include "menufile/menu_model.h"
 #include "resident/menus/launch_map.h"
 #include "resident/resident_menu_file.h"
 #include "settings/tray_section.h"
@@ -53,6 +54,7 @@ public:
 private:
     enum class Side { Left, Right };
     void ShowMenu(Side side);              // tray_menu.cpp
+    void ShowPopup(Side side, const menufile::MenuList& menu, const ResidentMenuFile& file, POINT at);  // tray_menu.cpp
     void ShowSettingsMenu(POINT at);       // tray_menu.cpp
     win32::UniqueIcon FileIcon(bool pressed) const;
 

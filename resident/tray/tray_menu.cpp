@@ -1,7 +1,11 @@
 // Showing the menu of a tray icon when one of its buttons goes down.
 #include "resident/tray/tray_icon.h"
 
+#include <algorithm>
+
 #include "resident/app.h"
+#include "resident/menus/folder_menu_source.h"
+#include "resident/menus/tray_popup.h"
 #include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
 #include "win32/unique_handle.h"
@@ -14,6 +18,11 @@ constexpr int kSettingsSubmenu = 1;  // "設定" of the class menu
 
 void TrayIcon::ShowMenu(Side side)
 {
+    // A click that arrives while a popup is open (the menu hook has just
+    // closed it) must not empty that popup's launch map or build a second
+    // popup inside its loop.
+    if (TrayPopupOpen())
+        return;
     POINT at = {};
     GetCursorPos(&at);
     ResidentMenuFile& file = side == Side::Left ? leftMenu_ : rightMenu_;
@@ -24,13 +33,25 @@ void TrayIcon::ShowMenu(Side side)
     }
     launchMap_.Clear();
     if (file.root() && !file.root()->entries.empty()) {
-        // The popup of the file's entries is built, tracked and launched
-        // here (its builder, menu hook and launcher); until then a file
-        // with entries shows nothing.
+        ShowPopup(side, *file.root(), file, at);
         return;
     }
     if (side == Side::Right && IsLast())
         ShowSettingsMenu(at);
+}
+
+// A menu file with entries: its owner-drawn popup, shown and handled.
+void TrayIcon::ShowPopup(Side side, const menufile::MenuList& menu, const ResidentMenuFile& file, POINT at)
+{
+    TrayPopup popup;
+    popup.menu = &menu;
+    popup.options = file.options();
+    popup.width = file.width();
+    popup.settingsSubmenu = side == Side::Right && IsLast();
+    popup.autoHideMs = static_cast<DWORD>(std::max(owner_.menuAutoHide(), 0));
+    popup.window = owner_.window();
+    popup.at = at;
+    ShowTrayPopup(popup, launchMap_, TheFolderMenuSource());
 }
 
 // The last icon's right button shows the settings submenu of the class menu

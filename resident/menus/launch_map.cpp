@@ -1,0 +1,54 @@
+#include "resident/menus/launch_map.h"
+
+#include <algorithm>
+
+namespace resident {
+
+void LaunchMap::Put(int id, const std::string& target, const std::string& parameters)
+{
+    auto key = static_cast<uint16_t>(id);
+    Entry entry{key, static_cast<uint32_t>(strings_.size()),
+                static_cast<uint32_t>(target.size() + parameters.size() + 2)};
+    strings_ += target;
+    strings_.push_back('\0');
+    strings_ += parameters;
+    strings_.push_back('\0');
+    bool inOrder = entries_.empty() || key > entries_.back().id;
+    if (!inOrder || !ascending_) {
+        if (auto* existing = const_cast<Entry*>(Lookup(key))) {
+            *existing = entry;
+            return;
+        }
+    }
+    ascending_ = ascending_ && inOrder;
+    entries_.push_back(entry);
+}
+
+const LaunchMap::Entry* LaunchMap::Lookup(uint16_t id) const
+{
+    if (ascending_) {
+        auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
+                                      [](const Entry& e, uint16_t key) { return e.id < key; });
+        return found != entries_.end() && found->id == id ? &*found : nullptr;
+    }
+    for (const Entry& e : entries_) {
+        if (e.id == id)
+            return &e;
+    }
+    return nullptr;
+}
+
+std::string LaunchMap::Find(int id) const
+{
+    const Entry* entry = Lookup(static_cast<uint16_t>(id));
+    return entry ? strings_.substr(entry->offset, entry->length) : std::string();
+}
+
+void LaunchMap::Clear()
+{
+    entries_.clear();
+    strings_.clear();
+    ascending_ = true;
+}
+
+}  // namespace resident

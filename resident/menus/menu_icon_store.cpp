@@ -1,0 +1,32 @@
+#include "resident/menus/menu_icon_store.h"
+
+namespace resident {
+
+int MenuIconStore::AddIcon(win32::UniqueIcon icon)
+{
+    if (!icon)
+        return -1;
+    entries_.push_back(Entry{std::move(icon), -1});
+    return static_cast<int>(entries_.size() - 1);
+}
+
+int MenuIconStore::AddIndex(int imageListIndex)
+{
+    if (imageListIndex < 0)
+        return -1;
+    entries_.push_back(Entry{win32::UniqueIcon(), imageListIndex});
+    return static_cast<int>(entries_.size() - 1);
+}
+
+void MenuIconStore::Draw(int entry, HDC dc, int x, int y) const
+{
+    if (entry < 0 || static_cast<size_t>(entry) >= entries_.size())
+        return;
+    const Entry& e = entries_[entry];
+    if (e.icon)
+        DrawIconEx(dc, x, y, e.icon.get(), 0, 0, 0, nullptr, DI_NORMAL);
+    else if (imageList_)
+        ImageList_Draw(imageList_, e.index, dc, x, y, ILD_TRANSPARENT);
+}
+
+}  // namespace resident

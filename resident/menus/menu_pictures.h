@@ -1,0 +1,62 @@
+#pragma once
+// The text and picture of a menu entry, shared by the popup builder and the
+// folder menus.
+#include <memory>
+#include <string>
+#include "menufile/menu_model.h"
+#include "resident/menus/shell_item.h"
+#include "win32/unique_handle.h"
+
+namespace resident {
+
+class MenuIconStore;
+
+// The icon of an icon file at the menu's size; none for an empty path or
+// one that starts with "&".
+win32::UniqueIcon ExtractMenuIcon(const std::string& iconPath, int number, bool large);
+// The path of SHELL32.dll in the system folder.
+std::string Shell32Path();
+
+// One entry as the builder sees it: looks its path up in the shell at most
+// once, for the text and the picture together.
+class EntryLookup {
+public:
+    EntryLookup(const menufile::MenuEntry& entry, ShellItemLookup& shell) : entry_(entry), shell_(shell) {}
+    // The description, the shell's name of the path, or string 152.
+    std::string DisplayText();
+    // The path's index in the system image list, or -1.
+    int ImageIndex();
+
+private:
+    const ShellItem* Item();
+
+    const menufile::MenuEntry& entry_;
+    ShellItemLookup& shell_;
+    std::unique_ptr<ShellItem> item_;
+    bool lookedUp_ = false;
+};
+
+// Puts the picture of an entry into a menu's icon store; each returns the
+// store entry or -1.
+class PictureMaker {
+public:
+    PictureMaker(MenuIconStore* store, bool large) : store_(store), large_(large) {}
+    bool wanted() const { return store_ != nullptr; }
+    int ForTitle(const menufile::MenuEntry& entry);
+    int ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell);
+    // knownIndex: a system image list index already known for the entry
+    // (folder entries), or -1 to ask the shell about the path.
+    int ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, int knownIndex = -1);
+    // Icon 0 of the resident's own program file.
+    int ForProgram();
+
+private:
+    int Icon(win32::UniqueIcon icon);
+    int Shell32Icon(int number);
+    win32::UniqueIcon ApplicationIcon();
+
+    MenuIconStore* store_;
+    bool large_;
+};
+
+}  // namespace resident

@@ -1,0 +1,107 @@
+#include "menu_fixture.h"
+
+#include <shellapi.h>
+#include "resident/app.h"
+
+namespace menus_test {
+
+void PrepareApp()
+{
+    resident::App& app = resident::TheApp();
+    if (app.instance)
+        return;
+    app.instance = GetModuleHandleA(nullptr);
+    LoadStringA(app.instance, 103, app.productCaption, sizeof app.productCaption);
+    SHFILEINFOA info = {};
+    app.smallImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    app.largeImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+}
+
+void PressKey(HWND owner, WORD key, bool asCharacter)
+{
+    if (asCharacter) {
+        PostMessageA(owner, WM_CHAR, key, 1);
+        return;
+    }
+    PostMessageA(owner, WM_KEYDOWN, key, 1);
+    PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
+}
+
+OwnerWindow::OwnerWindow()
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "OmbrixMenuTestOwner";
+        RegisterClassA(&windowClass);
+        registered = true;
+    }
+    window_ = CreateWindowExA(0, "OmbrixMenuTestOwner", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+}
+
+OwnerWindow::~OwnerWindow()
+{
+    if (IsWindow(window_))
+        DestroyWindow(window_);
+}
+
+menufile::MenuEntry Command(const std::string& path, const std::string& description,
+                            const std::string& parameters)
+{
+    menufile::MenuEntry entry;
+    entry.text1 = path;
+    entry.text2 = description;
+    entry.parameters = parameters;
+    return entry;
+}
+
+menufile::MenuEntry Title(const std::string& text, const std::string& colours)
+{
+    menufile::MenuEntry entry;
+    entry.text1 = text;
+    entry.parameters = colours;
+    entry.flags = menufile::ITEM_STATIC;
+    return entry;
+}
+
+menufile::MenuEntry Separator(const std::string& caption)
+{
+    menufile::MenuEntry entry;
+    entry.text1 = caption;
+    entry.flags = menufile::ITEM_SEPARATOR;
+    return entry;
+}
+
+menufile::MenuEntry Popup(const std::string& text, std::vector<menufile::MenuEntry> submenu)
+{
+    menufile::MenuEntry entry;
+    entry.text1 = text;
+    entry.flags = menufile::ITEM_POPUP;
+    entry.submenu = std::make_unique<menufile::MenuList>();
+    entry.submenu->entries = std::move(submenu);
+    return entry;
+}
+
+ItemInfo ItemAt(HMENU menu, int position)
+{
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_TYPE | MIIM_DATA;
+    ItemInfo item;
+    if (!GetMenuItemInfoA(menu, position, TRUE, &info))
+        return item;
+    item.id = info.wID;
+    item.type = info.fType;
+    item.submenu = info.hSubMenu;
+    auto* data = reinterpret_cast<const resident::MenuItemData*>(info.dwItemData);
+    if ((info.fType & MFT_OWNERDRAW) && data && data->magic == resident::kMenuItemMagic)
+        item.data = data;
+    return item;
+}
+
+}  // namespace menus_test

@@ -1,0 +1,47 @@
+#pragma once
+// What the menu tests share: the resident's process state pointed at the
+// test executable (which carries the resident's resources), a hidden owner
+// window, and small model builders.
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "menufile/menu_model.h"
+#include "resident/menus/menu_item_data.h"
+
+namespace menus_test {
+
+// Fills the process state once: instance, caption, system image lists.
+void PrepareApp();
+
+// A key for an open menu, posted to the thread's queue where the menu's
+// loop reads it: a virtual key, or a character (WM_CHAR) when asCharacter.
+// Posted rather than sent through SendInput: the input would go to
+// whichever window holds the focus.
+void PressKey(HWND owner, WORD key, bool asCharacter = false);
+
+// A hidden top-level window with DefWindowProc behaviour.
+class OwnerWindow {
+public:
+    OwnerWindow();
+    ~OwnerWindow();
+    HWND get() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+menufile::MenuEntry Command(const std::string& path, const std::string& description = "",
+                            const std::string& parameters = "");
+menufile::MenuEntry Title(const std::string& text, const std::string& colours);
+menufile::MenuEntry Separator(const std::string& caption = "");
+menufile::MenuEntry Popup(const std::string& text, std::vector<menufile::MenuEntry> submenu = {});
+
+struct ItemInfo {
+    UINT id = 0;
+    UINT type = 0;
+    HMENU submenu = nullptr;
+    const resident::MenuItemData* data = nullptr;
+};
+ItemInfo ItemAt(HMENU menu, int position);
+
+}  // namespace menus_test

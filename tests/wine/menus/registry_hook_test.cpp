@@ -1,0 +1,171 @@
+// The menu handle registry and the window hook chain.
+#include <gtest/gtest.h>
+#include <string>
+#include "menu_fixture.h"
+#include "resident/menus/menu_registry.h"
+#include "resident/menus/window_hook.h"
+
+using resident::MenuHandle;
+using resident::MenuRegistry;
+
+TEST(MenuRegistry, TemporaryWrappersAnswerUnknownHandlesAndGiveWayToOwners)
+{
+    MenuRegistry registry;
+    HMENU menu = CreatePopupMenu();
+    MenuHandle& temporary = registry.Find(menu);
+    EXPECT_EQ(temporary.handle(), menu);
+    EXPECT_EQ(&registry.Find(menu), &temporary);
+    EXPECT_EQ(registry.Lookup(menu), nullptr);
+    int slot = registry.SlotOf(menu);
+
+    MenuHandle owner;
+    owner.Attach(menu, registry);
+    EXPECT_EQ(registry.SlotOf(menu), slot);
+    EXPECT_EQ(registry.Lookup(menu), &owner);
+    EXPECT_EQ(&registry.Find(menu), &owner);
+    EXPECT_TRUE(IsMenu(menu)) << "replacing the temporary wrapper must not destroy the menu";
+
+    EXPECT_EQ(owner.Detach(), menu);
+    EXPECT_EQ(registry.SlotOf(menu), -1);
+    EXPECT_EQ(registry.UsedSlotCount(), 0u);
+    DestroyMenu(menu);
+}
+
+TEST(MenuRegistry, FreedSlotsAreReusedAndTheTableGrowsPastTwenty)
+{
+    MenuRegistry registry;
+    std::vector<std::unique_ptr<MenuHandle>> owners;
+    for (int i = 0; i < 50; ++i) {
+        owners.push_back(std::make_unique<MenuHandle>());
+        owners.back()->Attach(CreatePopupMenu(), registry);
+    }
+    EXPECT_EQ(registry.SlotCount(), 50u);
+    HMENU third = owners[3]->handle();
+    owners[3].reset();
+    EXPECT_FALSE(IsMenu(third)) << "destroying the wrapper destroys its menu";
+    MenuHandle late;
+    late.Attach(CreatePopupMenu(), registry);
+    EXPECT_EQ(registry.SlotOf(late.handle()), 3);
+    EXPECT_EQ(registry.SlotCount(), 50u);
+}
+
+TEST(MenuRegistry, DeletionDestroysOwnedMenusButNotForeignOnes)
+{
+    MenuHandle owner;
+    HMENU owned = CreatePopupMenu();
+    HMENU foreign = CreatePopupMenu();
+    {
+        MenuRegistry registry;
+        owner.Attach(owned, registry);
+        registry.Find(foreign);
+    }
+    EXPECT_FALSE(IsMenu(owned));
+    EXPECT_EQ(owner.handle(), nullptr);
+    EXPECT_TRUE(IsMenu(foreign));
+    DestroyMenu(foreign);
+}
+
+TEST(MenuRegistry, DroppingTemporaryWrappersKeepsOwnersAndMenus)
+{
+    MenuRegistry registry;
+    MenuHandle owner;
+    owner.Attach(CreatePopupMenu(), registry);
+    HMENU foreign = CreatePopupMenu();
+    registry.Find(foreign);
+    registry.DropTemporaryWrappers();
+    EXPECT_EQ(registry.UsedSlotCount(), 1u);
+    EXPECT_EQ(registry.Lookup(owner.handle()), &owner);
+    EXPECT_TRUE(IsMenu(foreign));
+    DestroyMenu(foreign);
+}
+
+namespace {
+
+std::string trail;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP)
+        trail += "W";
+    if (message == WM_NCDESTROY)
+        trail += "N";
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class LetterHook : public resident::WindowHook {
+public:
+    explicit LetterHook(char letter) : letter_(letter) {}
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_APP)
+            trail += letter_;
+        return Default(message, wParam, lParam);
+    }
+
+private:
+    char letter_;
+};
+
+HWND RecordingWindow()
+{
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingProc));
+    return window;
+}
+
+std::string Send(HWND window)
+{
+    trail.clear();
+    SendMessageA(window, WM_APP, 0, 0);
+    return trail;
+}
+
+}  // namespace
+
+TEST(WindowHook, ChainRunsNewestFirstAndUnlinksFromFrontAndMiddle)
+{
+    HWND window = RecordingWindow();
+    LetterHook a('A'), b('B'), c('C');
+    a.Install(window);
+    b.Install(window);
+    c.Install(window);
+    EXPECT_EQ(Send(window), "CBAW");
+    b.Remove();
+    EXPECT_EQ(Send(window), "CAW");
+    c.Remove();
+    EXPECT_EQ(Send(window), "AW");
+    EXPECT_EQ(resident::WindowHook::FirstHook(window), &a);
+    a.Remove();
+    EXPECT_EQ(Send(window), "W");
+    EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&RecordingProc));
+    EXPECT_EQ(resident::WindowHook::FirstHook(window), nullptr);
+    DestroyWindow(window);
+}
+
+TEST(WindowHook, DestroyedWindowLetsGoOfEveryHook)
+{
+    HWND window = RecordingWindow();
+    LetterHook a('A'), b('B');
+    a.Install(window);
+    b.Install(window);
+    trail.clear();
+    DestroyWindow(window);
+    EXPECT_EQ(trail, "N");
+    EXPECT_FALSE(a.installed());
+    EXPECT_FALSE(b.installed());
+    EXPECT_EQ(resident::WindowHook::FirstHook(window), nullptr);
+}
+
+TEST(WindowHook, HookDestroyedFirstRestoresTheProcedure)
+{
+    HWND window = RecordingWindow();
+    {
+        LetterHook a('A');
+        a.Install(window);
+        EXPECT_EQ(Send(window), "AW");
+    }
+    EXPECT_EQ(Send(window), "W");
+    DestroyWindow(window);
+}
