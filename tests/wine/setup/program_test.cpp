@@ -260,3 +260,19 @@ TEST_F(Installation, SampleFileThatCannotBeMadeEndsTheSetup)
     EXPECT_FALSE(FileExists(app_ / "work\\Section1_r.txt"));
     EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
 }
+
+TEST_F(Installation, EscapeBeforeTheFirstStepRunsNoStep)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrix.exe");
+    ChildProcess assistant = StartAssistant();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));
+    // Escape is the dialog's Cancel; Enter only clicks the title, which does nothing.
+    PostMessageA(dialog, WM_COMMAND, kTitleButton, 0);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(assistant.Wait(10000), 0u);
+    EXPECT_FALSE(FileExists(settings()));
+    EXPECT_FALSE(FileExists(app_ / "work"));
+    EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
+}
