@@ -111,48 +111,31 @@ TEST(SplitPath, FourParts)
 
 TEST(CleanFileName, DeletesForbiddenCharactersOfTheNameOnly)
 {
-    std::string path = "D:\\x\\What? Now.lnk";
-    EXPECT_FALSE(CleanFileName(path));
-    EXPECT_EQ(path, "D:\\x\\What Now.lnk");
-
-    path = "D:\\x\\???.lnk";
-    EXPECT_FALSE(CleanFileName(path));
-    EXPECT_EQ(path, "D:\\x\\temp999.lnk");
-
-    path = "D:\\x\\a<b>c|d*e:f\"g.lnk";
-    EXPECT_FALSE(CleanFileName(path));
-    EXPECT_EQ(path, "D:\\x\\abcdefg.lnk");
-
-    path = "D:\\x\\fine name.lnk";
-    EXPECT_TRUE(CleanFileName(path));
-    EXPECT_EQ(path, "D:\\x\\fine name.lnk");
-}
-
-TEST(CleanFileName, KeepFlagOnlyTests)
-{
+    // ポ ends in 0x7C ("|") and ソ in 0x5C ("\"): both are kept whole, and a
+    // folder named ソ is not cut at its trail byte.
+    const std::string so = std::string("D:\\") + kSo + "\\";
+    const std::string longName(400, 'n');
+    const struct {
+        std::string path, cleaned;
+        bool clean;
+    } cases[] = {
+        {"D:\\x\\What? Now.lnk", "D:\\x\\What Now.lnk", false},
+        {"D:\\x\\???.lnk", "D:\\x\\temp999.lnk", false},
+        {"D:\\x\\a<b>c|d*e:f\"g.lnk", "D:\\x\\abcdefg.lnk", false},
+        {"D:\\x\\fine name.lnk", "D:\\x\\fine name.lnk", true},
+        {so + kPo + "?" + kSo + ".lnk", so + kPo + kSo + ".lnk", false},
+        {so + kPo + ".lnk", so + kPo + ".lnk", true},
+        {"D:\\x\\" + longName + "?.lnk", "D:\\x\\" + longName + ".lnk", false},
+    };
+    for (const auto& c : cases) {
+        std::string path = c.path;
+        EXPECT_EQ(CleanFileName(path), c.clean) << c.path;
+        EXPECT_EQ(path, c.cleaned);
+    }
+    // The keep flag only tests.
     std::string path = "D:\\x\\a?.lnk";
     EXPECT_FALSE(CleanFileName(path, true));
     EXPECT_EQ(path, "D:\\x\\a?.lnk");
-}
-
-TEST(CleanFileName, TrailBytesAreNotForbiddenCharacters)
-{
-    // ポ ends in 0x7C ("|") and ソ in 0x5C ("\"): both are kept whole, and a
-    // folder named ソ is not cut at its trail byte.
-    std::string folder = std::string("D:\\") + kSo + "\\";
-    std::string path = folder + kPo + "?" + kSo + ".lnk";
-    EXPECT_FALSE(CleanFileName(path));
-    EXPECT_EQ(path, folder + kPo + kSo + ".lnk");
-    path = folder + kPo + ".lnk";
-    EXPECT_TRUE(CleanFileName(path));
-}
-
-TEST(CleanFileName, LongNamesAreNotCut)
-{
-    std::string name(400, 'n');
-    std::string path = "D:\\x\\" + name + "?.lnk";
-    EXPECT_FALSE(CleanFileName(path));
-    EXPECT_EQ(path, "D:\\x\\" + name + ".lnk");
 }
 
 TEST(IconLocation, JoinAndSplit)
@@ -161,34 +144,21 @@ TEST(IconLocation, JoinAndSplit)
     EXPECT_EQ(JoinIconLocation("D:\\a.dll", 0), "D:\\a.dll");
     EXPECT_EQ(JoinIconLocation("D:\\a.dll", 4294967295u), "D:\\a.dll|4294967295");
 
-    IconLocation location = SplitIconLocation("D:\\a.dll|3");
-    EXPECT_EQ(location.path, "D:\\a.dll");
-    EXPECT_EQ(location.number, 3);
-    location = SplitIconLocation("|5");
-    EXPECT_EQ(location.path, "");
-    EXPECT_EQ(location.number, 5);
-    location = SplitIconLocation("D:\\a.dll");
-    EXPECT_EQ(location.path, "D:\\a.dll");
-    EXPECT_EQ(location.number, 0);
-    location = SplitIconLocation("a|b|-7x");
-    EXPECT_EQ(location.path, "a|b");
-    EXPECT_EQ(location.number, -7);
-    location = SplitIconLocation("D:\\a.dll|");
-    EXPECT_EQ(location.path, "D:\\a.dll");
-    EXPECT_EQ(location.number, 0);
-}
-
-TEST(IconLocation, TrailByteIsNotTheSeparator)
-{
-    std::string path = std::string("D:\\") + kPo + ".ico";
-    IconLocation location = SplitIconLocation(path);
-    EXPECT_EQ(location.path, path);
-    EXPECT_EQ(location.number, 0);
-    location = SplitIconLocation(std::string("D:\\") + kPo);
-    EXPECT_EQ(location.path, std::string("D:\\") + kPo);
-    location = SplitIconLocation(JoinIconLocation(path, 12));
-    EXPECT_EQ(location.path, path);
-    EXPECT_EQ(location.number, 12);
+    // ポ ends in 0x7C ("|"), which is not the separator.
+    const std::string po = std::string("D:\\") + kPo;
+    const struct {
+        std::string text, path;
+        int number;
+    } cases[] = {
+        {"D:\\a.dll|3", "D:\\a.dll", 3}, {"|5", "", 5},         {"D:\\a.dll", "D:\\a.dll", 0},
+        {"a|b|-7x", "a|b", -7},          {"D:\\a.dll|", "D:\\a.dll", 0}, {po + ".ico", po + ".ico", 0},
+        {po, po, 0},                     {JoinIconLocation(po, 12), po, 12},
+    };
+    for (const auto& c : cases) {
+        IconLocation location = SplitIconLocation(c.text);
+        EXPECT_EQ(location.path, c.path) << c.text;
+        EXPECT_EQ(location.number, c.number) << c.text;
+    }
 }
 
 TEST(LeadingNumber, AtoiRules)

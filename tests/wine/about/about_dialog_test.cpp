@@ -1,4 +1,4 @@
-// The version box as it opens: its template, icons, panel and help.
+// The version box as it opens: its icons, panel and help.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
@@ -11,27 +11,6 @@
 
 namespace {
 
-// Position and size are converted apart, as the dialog manager does.
-RECT DialogUnits(HWND dialog, int x, int y, int width, int height)
-{
-    RECT rect = {x, y, width, height};
-    MapDialogRect(dialog, &rect);
-    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
-}
-
-RECT PlaceInParent(HWND control)
-{
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 class AboutBox : public ::testing::Test {
 protected:
     void SetUp() override
@@ -41,33 +20,6 @@ protected:
     testing_support::TempFolder folder_{"ombrix_about"};
     setup::AboutDialog dialog_{GetModuleHandleA(nullptr), folder_ / "Ombrix.chm"};
 };
-
-TEST_F(AboutBox, TemplateHasTheBoxLayout)
-{
-    HWND box = dialog_.handle();
-    EXPECT_EQ(testing_support::WindowText(box), "Q-Fendix");
-    RECT client;
-    GetClientRect(box, &client);
-    EXPECT_TRUE(SameRect(client, DialogUnits(box, 0, 0, 230, 183)));
-
-    struct Control {
-        int id;
-        int x, y, width, height;
-    } controls[] = {
-        {IDC_CREDITS, 14, 15, 199, 128},
-        {IDC_WEB_LINK, 37, 154, 87, 8},
-        {IDC_MAIL_LINK, 37, 168, 88, 8},
-        {IDOK, 171, 162, 50, 14},
-    };
-    for (const Control& c : controls)
-        EXPECT_TRUE(SameRect(PlaceInParent(dialog_.Item(c.id)), DialogUnits(box, c.x, c.y, c.width, c.height)))
-            << c.id;
-    EXPECT_EQ(testing_support::WindowText(dialog_.Item(IDOK)), "OK");
-
-    LOGFONTA font = {};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, "ＭＳ Ｐゴシック");
-}
 
 TEST_F(AboutBox, ShowsTheProgramIconAndGivesItForDragging)
 {

@@ -26,9 +26,6 @@ TEST(CreditLines, SplitAtEveryBarKeepingEmptyLines)
 {
     EXPECT_EQ(Texts(setup::SplitCreditLines("a||b|")), (std::vector<std::string>{"a", "", "b", ""}));
     EXPECT_EQ(Texts(setup::SplitCreditLines("")), (std::vector<std::string>{""}));
-    EXPECT_EQ(Texts(setup::SplitCreditLines(setup::AboutCreditsText())),
-              (std::vector<std::string>{"*** Q-Fendix ***", "", "Version 1.10 Oct 20 2001 16:37:56",
-                                        "Ombrix project", "", ""}));
 }
 
 TEST(CreditLines, DoubleByteCharactersAreNeverSeparatorsOrStyles)

