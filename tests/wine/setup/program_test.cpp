@@ -93,6 +93,22 @@ bool SetupDialogShown(HWND& dialog)
     return dialog && !StepLine(dialog, 2).empty();
 }
 
+// The assistant's message box: the product caption, and no title button as
+// the setup dialog has.
+HWND ErrorBox(const ChildProcess& assistant)
+{
+    HWND box = nullptr;
+    WaitFor(
+        [&] {
+            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770"))
+                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
+                    box = window;
+            return box != nullptr;
+        },
+        30000);
+    return box;
+}
+
 // A folder holding the programs under their shipped names; the recorder may
 // stand in for the resident.
 class Installation : public ::testing::Test {
@@ -213,22 +229,12 @@ TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
     Copy("Ombrixa.exe", "Ombrixa.exe");
     WriteSettings("[Main]\r\nIniVersion=9\r\n");
     ChildProcess assistant = StartAssistant();
-    std::vector<HWND> boxes;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            boxes.clear();
-            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770")) {
-                // The box has the product caption; the setup dialog has none.
-                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
-                    boxes.push_back(window);
-            }
-            return !boxes.empty();
-        },
-        30000));
-    std::string text = ControlText(GetDlgItem(boxes[0], 0xFFFF));
+    HWND box = ErrorBox(assistant);
+    ASSERT_NE(box, nullptr);
+    std::string text = ControlText(GetDlgItem(box, 0xFFFF));
     EXPECT_NE(text.find(" (0x2)\n\"" + (app_ / "Ombrix.exe") + "\""), std::string::npos) << text;
     EXPECT_EQ(IniVersion(settings()), 10);
-    PostMessageA(boxes[0], WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(assistant.Wait(10000), 3u);
 }
 
@@ -241,16 +247,8 @@ TEST_F(Installation, SampleFileThatCannotBeMadeEndsTheSetup)
     ASSERT_TRUE(CreateDirectoryA((app_ / "work\\Section1_l.txt").c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((app_ / "work\\Section1_l.txt.bak").c_str(), nullptr));
     ChildProcess assistant = StartAssistant();
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor(
-        [&] {
-            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770")) {
-                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
-                    box = window;
-            }
-            return box != nullptr;
-        },
-        30000));
+    HWND box = ErrorBox(assistant);
+    ASSERT_NE(box, nullptr);
     std::string text = ControlText(GetDlgItem(box, 0xFFFF));
     EXPECT_NE(text.find(app_ / "work\\Section1_l.txt"), std::string::npos) << text;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
