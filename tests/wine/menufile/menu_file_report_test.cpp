@@ -171,24 +171,6 @@ TEST_F(ReportTest, AGoodFileShowsNothing)
     EXPECT_EQ(FindBox(), nullptr);
 }
 
-TEST(ResidentStrings, MenuFileTextsAreStoredAsWritten)
-{
-    struct Text {
-        UINT id;
-        const char* text;
-    } const texts[] = {
-        {IDS_FILE_NOT_FOUND, "ファイルが見つかりません"},
-        {IDS_ERR_MISSING_OPERAND, "%s文のオペランドが不足しています。\n中断：%d行目"},
-        {IDS_ERR_BAD_OPERAND, "%s文のオペランドが誤っています。\n中断：%d行目"},
-        {IDS_ERR_TOO_MANY, "%s文が多すぎます。または、対応する文が前に定義されていません。\n中断：%d行目"},
-    };
-    for (const Text& text : texts) {
-        char loaded[512];
-        int length = LoadStringA(GetModuleHandleA(nullptr), text.id, loaded, sizeof loaded);
-        EXPECT_EQ(std::string(loaded, length > 0 ? length : 0), text.text) << text.id;
-    }
-}
-
 TEST(ResidentStrings, CuttingKeepsDoubleByteCharactersWhole)
 {
     std::string text = "ab\x83\x81";

@@ -18,39 +18,25 @@ bool IsDirectory(const std::string& path)
 
 }  // namespace
 
-TEST(IsFolder, DriveRootsNeedNoDisk)
-{
-    // No drive Q: exists in the test prefix.
-    EXPECT_TRUE(FilePath("Q:").IsFolder(false));
-    EXPECT_TRUE(FilePath("Q:\\").IsFolder(false));
-    EXPECT_FALSE(FilePath("Q:\\Data").IsFolder(false));
-}
-
-TEST(IsFolder, FoldersFilesAndMissingPaths)
+TEST(IsFolder, FoldersFilesMissingPathsAndDriveRoots)
 {
     TempFolder temp;
     ASSERT_TRUE(CreateDirectoryA((temp / "Data").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((temp / "ソ").c_str(), nullptr));  // ends in trail byte 0x5C
     ASSERT_TRUE(WriteFileBytes(temp / "file.txt", "x"));
-    EXPECT_TRUE(FilePath(temp / "Data").IsFolder(false));
-    EXPECT_TRUE(FilePath(temp / "Data\\").IsFolder(false));
-    EXPECT_FALSE(FilePath(temp / "file.txt").IsFolder(false));
-    EXPECT_FALSE(FilePath(temp / "missing\\").IsFolder(false));
-}
-
-TEST(IsFolder, FolderNameEndingInTrailByte0x5C)
-{
-    TempFolder temp;
-    std::string folder = temp / "ソ";  // 0x83 0x5C
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    EXPECT_TRUE(FilePath(folder).IsFolder(false));
-    EXPECT_TRUE(FilePath(folder + "\\").IsFolder(false));
-}
-
-TEST(IsFolder, ExpandsReferences)
-{
-    TempFolder temp;
     SetEnvironmentVariableA("OMBRIX_TEST_TEMP", temp.path().c_str());
-    EXPECT_TRUE(FilePath("%OMBRIX_TEST_TEMP%").IsFolder(false));
+    // No drive Q: exists in the test prefix: a root needs no disk.
+    const struct {
+        std::string path;
+        bool folder;
+    } cases[] = {
+        {"Q:", true},           {"Q:\\", true},           {"Q:\\Data", false},
+        {temp / "Data", true},  {temp / "Data\\", true},  {temp / "file.txt", false},
+        {temp / "missing\\", false}, {temp / "ソ", true}, {temp / "ソ\\", true},
+        {"%OMBRIX_TEST_TEMP%", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FilePath(c.path).IsFolder(false), c.folder) << c.path;
     SetEnvironmentVariableA("OMBRIX_TEST_TEMP", nullptr);
 }
 

@@ -63,23 +63,14 @@ protected:
 
 }  // namespace
 
-TEST_F(Shortcuts, CreatedWithTargetAndWithoutIcon)
-{
-    std::string file = temp_ / "first.lnk";
-    win32::UniqueItemIdList target = IdList("first.txt");
-    ASSERT_TRUE(target);
-    ASSERT_TRUE(shellfiles::CreateShortcut(file, target.get()));
-    EXPECT_EQ(file, temp_ / "first.lnk");
-    win32::ShortcutData contents = ReadLink(file);
-    EXPECT_EQ(contents.targetPath, temp_ / "first.txt");
-    EXPECT_EQ(contents.arguments, "");
-}
-
-TEST_F(Shortcuts, UpdatingKeepsTheOtherProperties)
+TEST_F(Shortcuts, CreatedThenUpdatedKeepingTheOtherProperties)
 {
     std::string file = temp_ / "link.lnk";
     win32::UniqueItemIdList first = IdList("first.txt");
     ASSERT_TRUE(shellfiles::CreateShortcut(file, first.get()));
+    EXPECT_EQ(file, temp_ / "link.lnk");
+    EXPECT_EQ(ReadLink(file).targetPath, temp_ / "first.txt");
+    EXPECT_EQ(ReadLink(file).arguments, "");
     AddUserProperties(file);
 
     win32::UniqueItemIdList second = IdList("second.txt");
