@@ -87,17 +87,15 @@ protected:
     ChildProcess resident_;
 };
 
-TEST_F(ResidentProgram, WithoutSettingsStartsTheAssistantForTheFirstSetupAndEnds)
+TEST_F(ResidentProgram, WithoutSettingsOrWithAnOlderVersionStartsTheAssistantAndEnds)
 {
     ChildProcess resident = Start(temp_.path());
     EXPECT_EQ(resident.Wait(10000), 0u);
     EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
-}
 
-TEST_F(ResidentProgram, AnOlderSettingsVersionStartsTheAssistantAndEnds)
-{
+    ASSERT_TRUE(DeleteFileA((temp_ / "Ombrixa.log").c_str()));
     WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
-    ChildProcess resident = Start(temp_.path());
+    resident = Start(temp_.path());
     EXPECT_EQ(resident.Wait(10000), 0u);
     EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 }
@@ -157,6 +155,11 @@ TEST_F(ResidentProgram, CommandsStartTheEditorAndTheVersionBox)
     EXPECT_EQ(Started(temp_.path(), "Ombrixm"), std::vector<std::string>{Quoted("Ombrixm.exe")});
     PostMessageA(window, WM_COMMAND, CMD_ABOUT, 0);
     EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe")});
+    // Unknown commands and help without a help file leave it running.
+    PostMessageA(window, WM_COMMAND, 40000, 0);
+    PostMessageA(window, WM_COMMAND, CMD_HELP, 0);
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
 }
 
@@ -176,18 +179,6 @@ TEST_F(ResidentProgram, ReloadReadsTheCurrentFileEachTime)
     WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=-3\r\n");
     PostMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
     EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 0; }));
-    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
-}
-
-TEST_F(ResidentProgram, UnknownCommandsAndHelpWithoutAFileLeaveItRunning)
-{
-    WriteSettings(kCurrentSettings);
-    HWND window = StartResident();
-    ASSERT_NE(window, nullptr);
-    PostMessageA(window, WM_COMMAND, 40000, 0);
-    PostMessageA(window, WM_COMMAND, CMD_HELP, 0);
-    DWORD_PTR result = 0;
-    EXPECT_TRUE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
 }
 
