@@ -118,39 +118,43 @@ TEST(Reader, ShowFolderAndItsNumber)
     ExpectError(Menu("MENUITEM a,b,c,d,0,SHOWFOLDER,-1\r\n"), ERR_BAD_OPERAND, {std::string("MENUITEM"), 3});
 }
 
-TEST(Reader, ForbiddenFieldsAreError160WithTheKeywordAsWritten)
+TEST(Reader, StatementErrorsNameTheKeywordAsWrittenAndTheLine)
 {
-    ExpectError(Menu("MENUITEM a,b,c,d,0,XYZ\r\n"), ERR_BAD_OPERAND, {std::string("MENUITEM"), 3});
-    ExpectError(Menu("static a,b,c,d,0,SHOWFOLDER\r\n"), ERR_BAD_OPERAND, {std::string("static"), 3});
-    ExpectError(Menu("Separator a,b,c,d,0,SHOWFOLDER\r\n"), ERR_BAD_OPERAND, {std::string("Separator"), 3});
-    ExpectError(Menu("POPUP a,b,1,MENUBREAK\r\nEND\r\n"), ERR_BAD_OPERAND, {std::string("POPUP"), 3});
+    const std::string S = "";
+    const struct {
+        std::string body;
+        int id;
+        ReportArgs args;
+    } cases[] = {
+        // Forbidden fields.
+        {Menu("MENUITEM a,b,c,d,0,XYZ\r\n"), ERR_BAD_OPERAND, {S + "MENUITEM", 3}},
+        {Menu("static a,b,c,d,0,SHOWFOLDER\r\n"), ERR_BAD_OPERAND, {S + "static", 3}},
+        {Menu("Separator a,b,c,d,0,SHOWFOLDER\r\n"), ERR_BAD_OPERAND, {S + "Separator", 3}},
+        {Menu("POPUP a,b,1,MENUBREAK\r\nEND\r\n"), ERR_BAD_OPERAND, {S + "POPUP", 3}},
+        // Missing operands and missing menus.
+        {Menu("STATIC\r\n"), ERR_MISSING_OPERAND, {S + "STATIC", 3}},
+        {Menu("menuitem\r\n"), ERR_MISSING_OPERAND, {S + "menuitem", 3}},
+        {Menu("Popup\r\nEND\r\n"), ERR_MISSING_OPERAND, {S + "Popup", 3}},
+        {"BEGIN\r\n", ERR_NO_POPUP, {1}},
+        {"; c\r\nMENUITEM a\r\n", ERR_NO_POPUP, {2}},
+        {"SEPARATOR\r\n", ERR_NO_POPUP, {1}},
+        {"STATIC x\r\n", ERR_NO_POPUP, {1}},
+        {Menu("") + "END\r\n", ERR_TOO_MANY, {S + "END", 4}},
+        {Menu("") + "end\r\n", ERR_TOO_MANY, {S + "end", 4}},
+        {"END\r\n", ERR_TOO_MANY, {S + "END", 1}},
+        // After the outermost END no menu can take a popup.
+        {Menu("") + "POPUP late\r\n", ERR_TOO_MANY, {S + "POPUP", 4}},
+        {Menu("") + "MENUITEM late\r\n", ERR_NO_POPUP, {4}},
+        // Unknown statements: the line, then the keyword.
+        {Menu("MENU ITEM x\r\n"), ERR_BAD_STATEMENT, {3, S + "MENU"}},
+        {"\x95\x5c\x8e\xa6\r\n", ERR_BAD_STATEMENT, {1, S + "\x95\x5c\x8e\xa6"}},
+        // The resident does not trim tabs: this keyword is "\tEND".
+        {Menu("") + "\tEND\r\n", ERR_BAD_STATEMENT, {4, S + "\tEND"}},
+    };
+    for (const auto& c : cases)
+        ExpectError(c.body, c.id, c.args);
     Read emptyTail(Menu("POPUP a,b,1,,\r\nEND\r\n"));
     EXPECT_TRUE(emptyTail.ok);
-}
-
-TEST(Reader, MissingOperandsAndMissingMenusAreReported)
-{
-    ExpectError(Menu("STATIC\r\n"), ERR_MISSING_OPERAND, {std::string("STATIC"), 3});
-    ExpectError(Menu("menuitem\r\n"), ERR_MISSING_OPERAND, {std::string("menuitem"), 3});
-    ExpectError(Menu("Popup\r\nEND\r\n"), ERR_MISSING_OPERAND, {std::string("Popup"), 3});
-    ExpectError("BEGIN\r\n", ERR_NO_POPUP, {1});
-    ExpectError("; c\r\nMENUITEM a\r\n", ERR_NO_POPUP, {2});
-    ExpectError("SEPARATOR\r\n", ERR_NO_POPUP, {1});
-    ExpectError("STATIC x\r\n", ERR_NO_POPUP, {1});
-    ExpectError(Menu("") + "END\r\n", ERR_TOO_MANY, {std::string("END"), 4});
-    ExpectError(Menu("") + "end\r\n", ERR_TOO_MANY, {std::string("end"), 4});
-    ExpectError("END\r\n", ERR_TOO_MANY, {std::string("END"), 1});
-    // After the outermost END no menu can take a popup.
-    ExpectError(Menu("") + "POPUP late\r\n", ERR_TOO_MANY, {std::string("POPUP"), 4});
-    ExpectError(Menu("") + "MENUITEM late\r\n", ERR_NO_POPUP, {4});
-}
-
-TEST(Reader, UnknownStatementsAreError162WithLineThenKeyword)
-{
-    ExpectError(Menu("MENU ITEM x\r\n"), ERR_BAD_STATEMENT, {3, std::string("MENU")});
-    ExpectError("\x95\x5c\x8e\xa6\r\n", ERR_BAD_STATEMENT, {1, std::string("\x95\x5c\x8e\xa6")});
-    // The resident does not trim tabs: this keyword is "\tEND".
-    ExpectError(Menu("") + "\tEND\r\n", ERR_BAD_STATEMENT, {4, std::string("\tEND")});
 }
 
 TEST(Reader, TheFirstPopupIgnoresItsFields)
