@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include "resident/app.h"
 #include "resident/main_window.h"
+#include "resident/menus/menu_registry.h"
 #include "resident/process_starter.h"
 #include "resources/resident/resource_ids.h"
 #include "settings/ini_file.h"
@@ -76,7 +77,10 @@ int RunResident(HINSTANCE instance)
     UpdateWindow(window.handle());
     PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
     GetSystemImageLists(app);
-    return RunMessageLoop();
+    int exitCode = RunMessageLoop();
+    // Any menu still registered goes before COM does.
+    DeleteMenuRegistry();
+    return exitCode;
 }
 
 }  // namespace resident
