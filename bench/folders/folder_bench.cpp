@@ -6,14 +6,15 @@
 #include <shellapi.h>
 #include <shlobj.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include "resident/app.h"
 #include "resident/folders/folder_registry.h"
 #include "resident/folders/item_id_list.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "tests/support/test_support.h"
+#include "tests/wine/menus/menu_fixture.h"
 #include "win32/com_ptr.h"
 #include "win32/wide_text.h"
 
@@ -21,10 +22,8 @@ namespace {
 
 double Now()
 {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    using Milliseconds = std::chrono::duration<double, std::milli>;
+    return Milliseconds(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 void MakeTree(const std::string& folder, int files, int subfolders)
@@ -94,21 +93,12 @@ FillTimes FillMenu(const std::string& folder)
     return {filled - start, Now() - filled, items};
 }
 
-void PrepareApp()
-{
-    resident::App& app = resident::TheApp();
-    app.instance = GetModuleHandleA(nullptr);
-    SHFILEINFOA info = {};
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-}
-
 }  // namespace
 
 int main()
 {
     win32::ComScope com;
-    PrepareApp();
+    menus_test::PrepareApp();
     testing_support::TempFolder temp("bench_folders");
     std::string folder = temp / "big\\";
     MakeTree(folder, 5000, 500);
