@@ -105,20 +105,8 @@ void FolderRegistry::FillTopLevel(FolderMenuState& state, MenuBuilder& builder)
     ClearState(state);
     state.currentDepth = 0;
     IShellFolder* desktop = Shell().Desktop();
-    if (!desktop)
-        return;
-    ResolvedFolder& folder = state.folder;
-    win32::UniqueItemIdList list;
-    int csidl = folder.csidl;
-    if (!folder.path.empty()) {
-        list = ParseFolderPath(desktop, folder.path);
-        if (list && Shell().SpecialFolderOf(list.get()) >= 0)
-            csidl = Shell().SpecialFolderOf(list.get());
-    } else if (csidl >= 0) {
-        SHGetSpecialFolderLocation(nullptr, csidl, list.put());
-    } else if (folder.idList) {
-        list = CopyItemIdList(folder.idList.get());
-    }
+    int csidl = state.folder.csidl;
+    win32::UniqueItemIdList list = desktop ? FolderItemIdList(state.folder, csidl) : win32::UniqueItemIdList();
     if (!list)
         return;
     win32::ComPtr<IShellFolder> bound;
@@ -126,11 +114,29 @@ void FolderRegistry::FillTopLevel(FolderMenuState& state, MenuBuilder& builder)
         bound = win32::ComPtr<IShellFolder>::Share(desktop);
     else if (FAILED(desktop->BindToObject(list.get(), nullptr, IID_IShellFolder, bound.put_void())) || !bound)
         return;
+    // The desktop, the root of everything, has no header.
     if (!IsEmptyItemIdList(list.get()))
         AddHeader(state, list.get(), builder);
     Enumerate(state, bound.get(), list.get(), csidl == kDrivesFolder, builder);
     state.boundFolders.push_back(std::move(bound));
     state.idLists.push_back(std::move(list));
+}
+
+// A path that turns out to be a special folder counts as that folder.
+win32::UniqueItemIdList FolderRegistry::FolderItemIdList(const ResolvedFolder& folder, int& csidl)
+{
+    win32::UniqueItemIdList list;
+    if (!folder.path.empty()) {
+        list = ParseFolderPath(Shell().Desktop(), folder.path);
+        int special = list ? Shell().SpecialFolderOf(list.get()) : -1;
+        if (special >= 0)
+            csidl = special;
+    } else if (csidl >= 0) {
+        SHGetSpecialFolderLocation(nullptr, csidl, list.put());
+    } else if (folder.idList) {
+        list = CopyItemIdList(folder.idList.get());
+    }
+    return list;
 }
 
 void FolderRegistry::AddHeader(FolderMenuState& state, LPCITEMIDLIST folderList, MenuBuilder& builder)

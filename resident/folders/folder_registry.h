@@ -53,6 +53,7 @@ private:
     // Filling (folder_fill.cpp).
     int Fill(FolderMenuState& state, OwnerDrawMenu& menu, const std::function<void(MenuBuilder&)>& work);
     void FillTopLevel(FolderMenuState& state, MenuBuilder& builder);
+    win32::UniqueItemIdList FolderItemIdList(const ResolvedFolder& folder, int& csidl);
     void AddHeader(FolderMenuState& state, LPCITEMIDLIST folderList, MenuBuilder& builder);
     void Enumerate(FolderMenuState& state, IShellFolder* folder, LPCITEMIDLIST folderList, bool drives,
                    MenuBuilder& builder);
