@@ -6,7 +6,6 @@
 #include <cstring>
 #include "resident/app.h"
 #include "resident/launch/launch_failure_report.h"
-#include "resident/menus/launch_map.h"
 #include "win32/unique_handle.h"
 
 namespace resident {
@@ -122,11 +121,6 @@ std::string FolderEntryTarget(unsigned long key)
 void SetFolderEntryLookup(const FolderEntryLookup* lookup)
 {
     theFolderEntries = lookup;
-}
-
-void Launch(const std::string& launchString)
-{
-    Launch(LaunchTarget(launchString), LaunchParameters(launchString), theFolderEntries);
 }
 
 void Launch(const std::string& target, const std::string& parameters)

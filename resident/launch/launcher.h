@@ -24,8 +24,6 @@ std::string FolderEntryTarget(unsigned long key);
 // The lookup that Launch(target, parameters) uses; null means no folder menus.
 void SetFolderEntryLookup(const FolderEntryLookup* lookup);
 
-// A launch string of the launch map: target, NUL, parameters, NUL.
-void Launch(const std::string& launchString);
 void Launch(const std::string& target, const std::string& parameters);
 void Launch(const std::string& target, const std::string& parameters, const FolderEntryLookup* folderEntries);
 

@@ -91,8 +91,7 @@ TEST_F(LaunchPathTest, ProgramGetsItsParametersAndStartsInItsFolder)
     TempFolder temp("launch");
     std::string folder = temp / "my tools\\";
     std::string program = MakeProgram(folder, "prog");
-    std::string launchString = program + '\0' + "-x \"a b\"" + '\0';
-    std::string report = ReportOf([&] { resident::Launch(launchString); });
+    std::string report = ReportOf([&] { resident::Launch(program, "-x \"a b\""); });
     EXPECT_EQ(report, "");
     RecordedStart start = WaitForStart(program);
     EXPECT_EQ(ArgumentsOf(start.commandLine), "-x \"a b\"");
