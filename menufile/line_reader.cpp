@@ -8,6 +8,9 @@ namespace {
 // The resident reads a line as fgets into a 512-byte buffer does.
 constexpr size_t kResidentPiece = 511;
 constexpr size_t kFileChunk = 64 * 1024;
+
+// The bytes that end a run of plain line bytes.
+bool IsSpecial(char c) { return c == '\n' || c == '\r' || c == '\0'; }
 }  // namespace
 
 bool IsBlank(char c, LineRules rules)
@@ -17,7 +20,7 @@ bool IsBlank(char c, LineRules rules)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-void Trim(std::string& text, LineRules rules)
+std::string_view Trimmed(std::string_view text, LineRules rules)
 {
     size_t end = text.size();
     while (end > 0 && IsBlank(text[end - 1], rules))
@@ -25,8 +28,14 @@ void Trim(std::string& text, LineRules rules)
     size_t begin = 0;
     while (begin < end && IsBlank(text[begin], rules))
         ++begin;
-    text.erase(end);
-    text.erase(0, begin);
+    return text.substr(begin, end - begin);
+}
+
+void Trim(std::string& text, LineRules rules)
+{
+    std::string_view kept = Trimmed(text, rules);
+    if (kept.size() != text.size())
+        text = std::string(kept);
 }
 
 LineReader::LineReader(FILE* file, LineRules rules) : file_(file), rules_(rules), buffer_(kFileChunk) {}
@@ -50,54 +59,58 @@ bool LineReader::Fill()
 
 // One piece as the C runtime's text mode and fgets give it: up to and
 // including the LF, at most 511 bytes for the resident.
-bool LineReader::ReadPiece(std::string& piece)
+bool LineReader::ReadPiece()
 {
-    piece.clear();
-    size_t limit = rules_ == LineRules::Resident ? kResidentPiece : std::string::npos;
-    while (piece.size() < limit) {
+    piece_.clear();
+    nul_ = std::string::npos;
+    const size_t limit = rules_ == LineRules::Resident ? kResidentPiece : std::string::npos;
+    while (piece_.size() < limit) {
         if (pos_ == end_ && !Fill())
-            return !piece.empty() && !failed_;
-        size_t room = limit - piece.size();
+            return !piece_.empty() && !failed_;
+        size_t room = limit - piece_.size();
         size_t available = static_cast<size_t>(end_ - pos_);
-        size_t span = available < room ? available : room;
-        const char* stop = static_cast<const char*>(memchr(pos_, '\n', span));
-        const char* cr = static_cast<const char*>(memchr(pos_, '\r', stop ? stop - pos_ : span));
-        if (cr) {
-            piece.append(pos_, cr);
-            pos_ = cr + 1;
-            if (pos_ == end_)
-                Fill();
-            if (pos_ != end_ && *pos_ == '\n') {
-                ++pos_;
-                piece.push_back('\n');
-                return true;
-            }
-            piece.push_back('\r');
+        const char* stop = pos_ + (available < room ? available : room);
+        const char* run = pos_;
+        while (run < stop && !IsSpecial(*run))
+            ++run;
+        piece_.append(pos_, run);
+        pos_ = run;
+        if (run == stop)
+            continue;
+        char c = *pos_++;
+        if (c == '\0') {
+            if (nul_ == std::string::npos)
+                nul_ = piece_.size();
+            piece_.push_back(c);
             continue;
         }
-        if (stop) {
-            piece.append(pos_, stop + 1);
-            pos_ = stop + 1;
-            return true;
+        if (c == '\r') {
+            if (pos_ == end_)
+                Fill();
+            if (pos_ == end_ || *pos_ != '\n') {
+                piece_.push_back('\r');
+                continue;
+            }
+            ++pos_;
         }
-        piece.append(pos_, span);
-        pos_ += span;
+        piece_.push_back('\n');
+        return true;
     }
     return true;
 }
 
-bool LineReader::Next(std::string& line)
+bool LineReader::Next(std::string_view& line)
 {
-    if (!ReadPiece(line))
+    if (!ReadPiece())
         return false;
-    size_t nul = line.find('\0');
-    if (nul != std::string::npos)
-        line.erase(nul);
+    line = piece_;
+    if (nul_ != std::string::npos)
+        line = line.substr(0, nul_);
     if (!line.empty() && line.back() == '\n')
-        line.pop_back();
+        line.remove_suffix(1);
     if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    Trim(line, rules_);
+        line.remove_suffix(1);
+    line = Trimmed(line, rules_);
     return true;
 }
 

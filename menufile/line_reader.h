@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace menufile {
@@ -24,26 +25,29 @@ public:
     LineReader& operator=(const LineReader&) = delete;
 
     // The next line, without its line end, cut at a NUL byte (the programs
-    // keep texts as C strings) and trimmed. False at the end of the input or
-    // after a read error.
-    bool Next(std::string& line);
+    // keep texts as C strings) and trimmed; valid until the next call. False
+    // at the end of the input or after a read error.
+    bool Next(std::string_view& line);
     bool failed() const { return failed_; }
 
 private:
     bool Fill();
-    bool ReadPiece(std::string& piece);
+    bool ReadPiece();
 
     FILE* file_ = nullptr;
     LineRules rules_;
     std::vector<char> buffer_;
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
+    std::string piece_;
+    size_t nul_ = std::string::npos;  // the first NUL byte of the piece
     bool failed_ = false;
 };
 
 // The blanks that a reader trims: the resident's space only, or every
 // white-space byte for the editor.
 bool IsBlank(char c, LineRules rules);
+std::string_view Trimmed(std::string_view text, LineRules rules);
 void Trim(std::string& text, LineRules rules);
 
 }  // namespace menufile

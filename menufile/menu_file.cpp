@@ -12,17 +12,19 @@ namespace {
 constexpr uint32_t kCommandKind = 0;
 
 // As _stricmp in the C locale: only ASCII letters fold.
-bool SameKeyword(const std::string& text, const char* keyword)
+template <size_t N>
+bool SameKeyword(std::string_view text, const char (&keyword)[N])
 {
-    size_t i = 0;
-    for (; i < text.size() && keyword[i]; ++i) {
-        char a = text[i], b = keyword[i];
-        if (a >= 'a' && a <= 'z')
-            a = static_cast<char>(a - 'a' + 'A');
-        if (a != b)
+    if (text.size() != N - 1)
+        return false;
+    for (size_t i = 0; i < N - 1; ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != keyword[i])
             return false;
     }
-    return i == text.size() && !keyword[i];
+    return true;
 }
 
 // As atoi: white space, a sign, digits up to the first other byte; no
@@ -43,39 +45,31 @@ int ParseNumber(const std::string& text)
     return static_cast<int>(value);
 }
 
-const std::string& Field(const std::vector<std::string>& fields, size_t number)
+// Field number (from 1), moved out: the fields are not used after their
+// statement has been applied.
+std::string TakeField(std::vector<std::string>& fields, size_t number)
 {
-    static const std::string empty;
-    return number <= fields.size() ? fields[number - 1] : empty;
+    return number <= fields.size() ? std::move(fields[number - 1]) : std::string();
 }
 
-void AppendArg(std::string& out, const ReportArg& arg)
+std::unique_ptr<MenuList> NewList(MenuList* parent)
 {
-    if (const std::string* text = std::get_if<std::string>(&arg))
-        out += *text;
-    else
-        out += std::to_string(std::get<int>(arg));
+    auto list = std::make_unique<MenuList>();
+    list->parent = parent;
+    return list;
+}
+
+// A new entry at the end of list. The second entry makes room for eight,
+// which spares the first reallocations of a menu, while a one-entry menu
+// (a hostile file may nest them very deep) stays small.
+MenuEntry& AppendEntry(MenuList& list)
+{
+    if (list.entries.size() == 1 && list.entries.capacity() < 8)
+        list.entries.reserve(8);
+    return list.entries.emplace_back();
 }
 
 }  // namespace
-
-std::string FormatReport(const char* format, const ReportArgs& args)
-{
-    std::string out;
-    size_t next = 0;
-    for (const char* p = format; *p; ++p) {
-        if (*p != '%' || (p[1] != 's' && p[1] != 'd' && p[1] != '%')) {
-            out.push_back(*p);
-            continue;
-        }
-        ++p;
-        if (*p == '%')
-            out.push_back('%');
-        else if (next < args.size())
-            AppendArg(out, args[next++]);
-    }
-    return out;
-}
 
 MenuFile::MenuFile(std::string path, int width, int options, LineRules rules)
     : path_(std::move(path)), width_(width), options_(options), rules_(rules)
@@ -126,15 +120,16 @@ bool MenuFile::LoadBytes(const std::string& bytes)
 // reported by its handler.
 bool MenuFile::Read(LineReader& reader)
 {
-    std::string line, keyword;
+    std::string_view line, keyword;
     std::vector<std::string> fields;
+    LineSplitter splitter(rules_);
     int lineCount = 0;
     while (reader.Next(line)) {
         if (lineCount < INT_MAX)
             ++lineCount;
         if (line.empty() || line[0] == ';')
             continue;
-        SplitLine(line, rules_, keyword, fields);
+        splitter.Split(line, keyword, fields);
         if (!Apply(lineCount, keyword, fields))
             return false;
     }
@@ -164,13 +159,13 @@ bool MenuFile::Fail(int id, ReportArgs args)
     return false;
 }
 
-bool MenuFile::Apply(int line, const std::string& keyword, const std::vector<std::string>& fields)
+bool MenuFile::Apply(int line, std::string_view keyword, std::vector<std::string>& fields)
 {
     if (SameKeyword(keyword, "POPUP"))
         return ApplyPopup(line, keyword, fields);
     if (SameKeyword(keyword, "END")) {
         if (!current_)
-            return Fail(ERR_TOO_MANY, {keyword, line});
+            return Fail(ERR_TOO_MANY, {std::string(keyword), line});
         current_ = current_->parent;
         return true;
     }
@@ -183,67 +178,63 @@ bool MenuFile::Apply(int line, const std::string& keyword, const std::vector<std
     else if (SameKeyword(keyword, "SEPARATOR"))
         kind = ITEM_SEPARATOR;
     else if (!begin)
-        return Fail(ERR_BAD_STATEMENT, {line, keyword});
+        return Fail(ERR_BAD_STATEMENT, {line, std::string(keyword)});
     if (!current_)
         return Fail(ERR_NO_POPUP, {line});
     return begin || ApplyItem(line, keyword, fields, kind);
 }
 
-bool MenuFile::ApplyPopup(int line, const std::string& keyword, const std::vector<std::string>& fields)
+bool MenuFile::ApplyPopup(int line, std::string_view keyword, std::vector<std::string>& fields)
 {
     if (!root_) {
         // The outermost POPUP names the file; its fields are not read.
-        root_ = std::make_unique<MenuList>();
+        root_ = NewList(nullptr);
         current_ = root_.get();
         return true;
     }
     // After the outermost END no menu is open to receive the popup.
     if (!current_)
-        return Fail(ERR_TOO_MANY, {keyword, line});
+        return Fail(ERR_TOO_MANY, {std::string(keyword), line});
     if (fields.empty())
-        return Fail(ERR_MISSING_OPERAND, {keyword, line});
+        return Fail(ERR_MISSING_OPERAND, {std::string(keyword), line});
     for (size_t i = 3; i < fields.size(); ++i) {
         if (!fields[i].empty())
-            return Fail(ERR_BAD_OPERAND, {keyword, line});
+            return Fail(ERR_BAD_OPERAND, {std::string(keyword), line});
     }
-    MenuEntry entry;
-    entry.text1 = fields[0];
-    entry.iconPath = Field(fields, 2);
-    entry.iconNumber = ParseNumber(Field(fields, 3));
+    MenuEntry& entry = AppendEntry(*current_);
+    entry.text1 = TakeField(fields, 1);
+    entry.iconPath = TakeField(fields, 2);
+    entry.iconNumber = ParseNumber(TakeField(fields, 3));
     entry.flags = ITEM_POPUP;
-    entry.submenu = std::make_unique<MenuList>();
-    entry.submenu->parent = current_;
-    MenuList* opened = entry.submenu.get();
-    current_->entries.push_back(std::move(entry));
-    current_ = opened;
+    entry.submenu = NewList(current_);
+    current_ = entry.submenu.get();
     return true;
 }
 
-bool MenuFile::ApplyItem(int line, const std::string& keyword, const std::vector<std::string>& fields,
+bool MenuFile::ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields,
                          uint32_t kind)
 {
     if (kind != ITEM_SEPARATOR && fields.empty())
-        return Fail(ERR_MISSING_OPERAND, {keyword, line});
+        return Fail(ERR_MISSING_OPERAND, {std::string(keyword), line});
     uint32_t flags = 0;
     if (!ApplyOptions(line, keyword, fields, kind, flags))
         return false;
-    MenuEntry entry;
-    entry.text1 = Field(fields, 1);
+    MenuEntry& entry = AppendEntry(*current_);
+    entry.text1 = TakeField(fields, 1);
     if (kind == kCommandKind)
-        entry.text2 = Field(fields, 2);
+        entry.text2 = TakeField(fields, 2);
     if (kind != ITEM_SEPARATOR) {
-        entry.parameters = Field(fields, 3);
-        entry.iconPath = Field(fields, 4);
-        entry.iconNumber = ParseNumber(Field(fields, 5));
+        entry.parameters = TakeField(fields, 3);
+        entry.iconPath = TakeField(fields, 4);
+        entry.iconNumber = ParseNumber(TakeField(fields, 5));
     }
     entry.flags = (flags & ~uint32_t{ITEM_STATIC | ITEM_POPUP | ITEM_SEPARATOR}) | kind;
-    current_->entries.push_back(std::move(entry));
     return true;
 }
 
 // Fields 6 and later: MENUBREAK; for a command item SHOWFOLDER and, after
 // it, the folder option number; empty fields are ignored.
-bool MenuFile::ApplyOptions(int line, const std::string& keyword, const std::vector<std::string>& fields,
+bool MenuFile::ApplyOptions(int line, std::string_view keyword, std::vector<std::string>& fields,
                             uint32_t kind, uint32_t& flags)
 {
     bool showFolderSeen = false;
@@ -260,7 +251,7 @@ bool MenuFile::ApplyOptions(int line, const std::string& keyword, const std::vec
             uint32_t number = static_cast<uint32_t>(ParseNumber(option)) & 0xFFu;
             flags = (flags & ~uint32_t{ITEM_FOLDER_OPTION_MASK}) | (number << kFolderOptionShift);
         } else {
-            return Fail(ERR_BAD_OPERAND, {keyword, line});
+            return Fail(ERR_BAD_OPERAND, {std::string(keyword), line});
         }
     }
     return true;

@@ -3,6 +3,7 @@
 // the settings give it, and the menu read from the file.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 #include "menufile/line_reader.h"
@@ -26,10 +27,6 @@ enum StatementError : int {
 // %s, a number for %d.
 using ReportArg = std::variant<std::string, int>;
 using ReportArgs = std::vector<ReportArg>;
-
-// A message text filled with its arguments as wsprintf would for the
-// conversions the messages use (%s, %d, %%).
-std::string FormatReport(const char* format, const ReportArgs& args);
 
 enum class FileFailure { Open, Read };
 
@@ -68,10 +65,10 @@ protected:
 private:
     bool Read(LineReader& reader);
     bool Finish(int lineCount);
-    bool Apply(int line, const std::string& keyword, const std::vector<std::string>& fields);
-    bool ApplyPopup(int line, const std::string& keyword, const std::vector<std::string>& fields);
-    bool ApplyItem(int line, const std::string& keyword, const std::vector<std::string>& fields, uint32_t kind);
-    bool ApplyOptions(int line, const std::string& keyword, const std::vector<std::string>& fields,
+    bool Apply(int line, std::string_view keyword, std::vector<std::string>& fields);
+    bool ApplyPopup(int line, std::string_view keyword, std::vector<std::string>& fields);
+    bool ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind);
+    bool ApplyOptions(int line, std::string_view keyword, std::vector<std::string>& fields,
                       uint32_t kind, uint32_t& flags);
     bool Fail(int id, ReportArgs args);
 

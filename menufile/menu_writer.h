@@ -24,7 +24,8 @@ public:
     explicit MenuWriter(WriterInfo info);
     virtual ~MenuWriter();
 
-    // False when the sink refused a piece.
+    // False when the sink refused a piece. A line is as long as its texts
+    // make it; the resident reads one of more than 511 bytes in pieces.
     bool Write(const MenuList& root, const Sink& sink) const;
     std::string Text(const MenuList& root) const;
 

@@ -9,7 +9,7 @@ packages=(
   wine wine32:i386 wine64
   xvfb xauth xdotool imagemagick x11-utils
   locales fonts-ipafont-gothic fp-utils libchm-bin
-  zip unzip ca-certificates
+  zip unzip ca-certificates nsis
 )
 
 missing=()

@@ -1,11 +1,8 @@
 #include "settings/shift_jis.h"
 
-namespace settings {
+#include "resident/text/dbcs.h"
 
-bool IsShiftJisLeadByte(unsigned char byte)
-{
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
+namespace settings {
 
 namespace {
 // Walks the text character by character and calls visit(start, width)
@@ -15,7 +12,7 @@ void ForEachCharacter(const std::string& text, Visit visit)
 {
     size_t i = 0;
     while (i < text.size()) {
-        size_t width = IsShiftJisLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        size_t width = resident::IsLeadByte932(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
         if (!visit(i, width))
             return;
         i += width;

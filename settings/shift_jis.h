@@ -6,8 +6,6 @@
 
 namespace settings {
 
-bool IsShiftJisLeadByte(unsigned char byte);
-
 // The text cut to at most maxBytes bytes, never in the middle of a
 // double-byte character.
 std::string CutOnCharacterBoundary(const std::string& text, size_t maxBytes);

@@ -76,8 +76,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     case WM_HELP:
-        OnHelp();
+        OnHelp(*reinterpret_cast<const HELPINFO*>(lParam));
         return TRUE;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+        // A dialog procedure returns the brush itself for these messages.
+        return SendMessageA(reinterpret_cast<HWND>(lParam), ReflectedMessage(message), wParam, lParam);
     case WM_DESTROY:
         OnDestroy();
         return FALSE;

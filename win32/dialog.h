@@ -33,7 +33,8 @@ protected:
     // Owner-drawn controls of the dialog; return true when drawn.
     virtual bool OnDrawItem(int controlId, const DRAWITEMSTRUCT& item) { return false; }
     virtual bool OnNotify(const NMHDR& header, LRESULT& result) { return false; }
-    virtual void OnHelp() {}
+    // F1 or the caption's help button: what was asked about.
+    virtual void OnHelp(const HELPINFO& info) {}
     virtual void OnDestroy() {}
 
 private:
@@ -42,6 +43,13 @@ private:
     HWND handle_ = nullptr;
     bool modal_ = false;
 };
+
+// A control's colour request (WM_CTLCOLORSTATIC and its kin) is first sent
+// back to the control as ReflectedMessage(message), with the same arguments,
+// so that a subclassed control can choose its own colours. A non-zero answer
+// is the brush; zero leaves the request to the dialog's default.
+constexpr UINT kReflectedMessageBase = WM_USER + 0x1c00;
+constexpr UINT ReflectedMessage(UINT message) { return kReflectedMessageBase + message; }
 
 // Whether a message belongs to a modeless dialog; call from the message
 // loop before TranslateMessage.

@@ -3,6 +3,7 @@
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/menus/menu_text.h"
+#include "resident/tray/tray_icon.h"
 
 #include <vector>
 

@@ -12,9 +12,6 @@ class FolderMenuSource;
 class MenuHandle;
 class MenuRegistry;
 
-// The tray icons' callback message, posted by the shell to the main window.
-constexpr UINT TRAY_CALLBACK_MESSAGE = 0x8001;
-
 class MenuWindowHook : public WindowHook {
 public:
     enum State { NoPopupYet = 0, PopupOpened = 1, UserTouched = 3 };

@@ -10,15 +10,16 @@
 #include "resident/menus/menu_icon_store.h"
 #include "resident/menus/menu_item_data.h"
 #include "resident/menus/menu_registry.h"
+#include "settings/keys.h"
 #include "win32/unique_handle.h"
 
 namespace resident {
 
 // Menu option bits (Opt_L, Opt_R).
 enum : int {
-    MENU_SHOW_ICONS = 0x10000,
-    MENU_LARGE_ICONS = 0x20000,
-    MENU_SHOW_TEXT = 0x40000,
+    MENU_SHOW_ICONS = settings::OPT_ICONS,
+    MENU_LARGE_ICONS = settings::OPT_LARGE_ICONS,
+    MENU_SHOW_TEXT = settings::OPT_TEXTS,
 };
 
 // Text width setting meaning "as wide as the text".

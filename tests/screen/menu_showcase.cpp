@@ -2,11 +2,11 @@
 // width come from the command line. Exits 0 when the menu opened and its
 // entries were drawn, 1 otherwise.
 #include <windows.h>
-#include <shellapi.h>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include "menufile/menu_file.h"
+#include "tests/wine/menus/menu_fixture.h"
 #include "resident/app.h"
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
@@ -38,49 +38,19 @@ protected:
     }
 };
 
-void Key(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
+HWND keyTarget = nullptr;
 
 void CALLBACK OpenLastSubmenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
-    Key(VK_UP);
-    Key(VK_RIGHT);
+    menus_test::PressKey(keyTarget, VK_UP);
+    menus_test::PressKey(keyTarget, VK_RIGHT);
 }
 
 void CALLBACK Close(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
     EndMenu();
-}
-
-void PrepareApp()
-{
-    resident::App& app = resident::TheApp();
-    app.instance = GetModuleHandleA(nullptr);
-    LoadStringA(app.instance, 103, app.productCaption, sizeof app.productCaption);
-    SHFILEINFOA info = {};
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    app.largeImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
-}
-
-HWND OwnerWindow()
-{
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "OmbrixShowcase";
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, "OmbrixShowcase", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
 }
 
 }  // namespace
@@ -92,7 +62,7 @@ int main(int argc, char** argv)
         return 2;
     }
     win32::ComScope com;
-    PrepareApp();
+    menus_test::PrepareApp();
     int options = static_cast<int>(std::strtol(argv[2], nullptr, 0));
     int width = std::atoi(argv[3]);
     bool settings = argc > 4 && std::string(argv[4]) == "settings";
@@ -101,7 +71,9 @@ int main(int argc, char** argv)
     if (!file.Load() || !file.root())
         return 1;
 
-    HWND owner = OwnerWindow();
+    menus_test::OwnerWindow ownerWindow;
+    HWND owner = ownerWindow.get();
+    keyTarget = owner;
     resident::LaunchMap launchMap;
     resident::CreatedMenus created;
     resident::OwnerDrawMenu root(options, width);

@@ -356,15 +356,5 @@ TEST(Reader, HostileBytesGiveAModelOrAnError)
     EXPECT_EQ(whole.item(0).text1, huge);
 }
 
-TEST(ReportText, FillsTextsAndNumbersInOrder)
-{
-    EXPECT_EQ(FormatReport("%s: %d", {std::string("END"), 12}), "END: 12");
-    EXPECT_EQ(FormatReport("%d, %s", {3, std::string("K")}), "3, K");
-    EXPECT_EQ(FormatReport("100%% %s", {std::string("x")}), "100% x");
-    EXPECT_EQ(FormatReport("%s %d %x", {}), "  %x");
-    // Shift-JIS trail bytes that look like '%' do not exist; a backslash one stays.
-    EXPECT_EQ(FormatReport("\x83\x5c%d", {5}), "\x83\x5c" "5");
-}
-
 }  // namespace
 }  // namespace menufile_test

@@ -5,6 +5,7 @@
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
 #include "resident/menus/menu_window_hook.h"
+#include "resident/tray/tray_icon.h"
 
 using namespace resident;
 

@@ -19,6 +19,16 @@ void PrepareApp()
         SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
 }
 
+void PressKey(HWND owner, WORD key, bool asCharacter)
+{
+    if (asCharacter) {
+        PostMessageA(owner, WM_CHAR, key, 1);
+        return;
+    }
+    PostMessageA(owner, WM_KEYDOWN, key, 1);
+    PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
+}
+
 OwnerWindow::OwnerWindow()
 {
     static bool registered = false;

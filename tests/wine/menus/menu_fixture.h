@@ -13,6 +13,12 @@ namespace menus_test {
 // Fills the process state once: instance, caption, system image lists.
 void PrepareApp();
 
+// A key for an open menu, posted to the thread's queue where the menu's
+// loop reads it: a virtual key, or a character (WM_CHAR) when asCharacter.
+// Posted rather than sent through SendInput: the input would go to
+// whichever window holds the focus.
+void PressKey(HWND owner, WORD key, bool asCharacter = false);
+
 // A hidden top-level window with DefWindowProc behaviour.
 class OwnerWindow {
 public:

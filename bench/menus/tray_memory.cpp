@@ -1,0 +1,159 @@
+// Private bytes (GetProcessMemoryInfo) of a program with a hidden window and
+// one tray icon, alone, against the same program after 100 tray popups of a
+// menu file shown and closed. Each figure is taken in a child process of
+// its own: tray_memory <menu file>.
+#include <windows.h>
+#include <psapi.h>
+#include <shellapi.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include "menufile/menu_file.h"
+#include "tests/support/test_support.h"
+#include "resident/app.h"
+#include "resident/menus/launch_map.h"
+#include "resident/menus/tray_popup.h"
+#include "win32/com_ptr.h"
+
+namespace {
+
+size_t PrivateBytes()
+{
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+    // Wine leaves PrivateUsage at 0; PagefileUsage is the same figure on
+    // Windows (the process's committed private memory) and Wine fills it.
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+class QuietMenuFile : public menufile::MenuFile {
+public:
+    using MenuFile::MenuFile;
+
+protected:
+    void ReportError(int, const menufile::ReportArgs&) override {}
+    void ReportFileError(menufile::FileFailure, int) override {}
+};
+
+HWND HiddenWindow()
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "OmbrixTrayMemory";
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, "OmbrixTrayMemory", "", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+NOTIFYICONDATAA IconData(HWND window)
+{
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = 0;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = 0x8001;
+    data.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    lstrcpynA(data.szTip, "memory", sizeof data.szTip);
+    return data;
+}
+
+void Pump(DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < ms) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(10);
+    }
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+// Returns the private bytes before the first popup, after it, and after the
+// hundredth.
+std::string ShowPopups(HWND window, const char* menuPath)
+{
+    resident::App& app = resident::TheApp();
+    app.instance = GetModuleHandleA(nullptr);
+    app.mainWindow = window;
+    SHFILEINFOA info = {};
+    app.smallImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    int options = 0x50000;
+    QuietMenuFile file(menuPath, 0, options);
+    if (!file.Load() || !file.root())
+        return "";
+    resident::LaunchMap launchMap;
+    resident::TrayPopup popup;
+    popup.menu = file.root();
+    popup.options = options;
+    popup.settingsSubmenu = true;
+    popup.window = window;
+    popup.at = {50, 50};
+    std::string figures = std::to_string(PrivateBytes());
+    for (int i = 0; i < 100; ++i) {
+        SetTimer(nullptr, 0, 20, &CloseMenu);
+        resident::ShowTrayPopup(popup, launchMap, nullptr);
+        if (i == 0)
+            figures += " " + std::to_string(PrivateBytes());
+    }
+    return figures;
+}
+
+
+
+}  // namespace
+
+// Child: the window, the icon, the popups when a menu file is given; the
+// figure goes to the output file.
+int Measure(const std::string& output, const char* menuPath)
+{
+    win32::ComScope com;
+    HWND window = HiddenWindow();
+    NOTIFYICONDATAA data = IconData(window);
+    Shell_NotifyIconA(NIM_ADD, &data);
+    std::string figures = menuPath ? ShowPopups(window, menuPath) + " " : "";
+    Pump(500);
+    testing_support::WriteFileBytes(output, figures + std::to_string(PrivateBytes()));
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    return 0;
+}
+
+std::string RunChild(const std::string& arguments, const std::string& output)
+{
+    char self[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    testing_support::ChildProcess child("\"" + std::string(self) + "\" " + arguments, "");
+    child.Wait(120000);
+    return testing_support::ReadFileBytes(output);
+}
+
+int main(int argc, char** argv)
+{
+    if (argc > 2 && std::strcmp(argv[1], "--measure") == 0)
+        return Measure(argv[2], argc > 3 ? argv[3] : nullptr);
+    if (argc < 2) {
+        std::printf("usage: tray_memory <menu file>\n");
+        return 2;
+    }
+    testing_support::TempFolder folder("traymemory");
+    double minimal = std::atof(RunChild("--measure \"" + folder / "minimal.txt" + "\"", folder / "minimal.txt").c_str());
+    std::string text = RunChild("--measure \"" + folder / "popups.txt" + "\" \"" + argv[1] + "\"", folder / "popups.txt");
+    double imageLists = 0, first = 0, hundredth = 0;
+    std::sscanf(text.c_str(), "%lf %lf %lf", &imageLists, &first, &hundredth);
+    std::printf("private KiB: hidden window and tray icon %.0f; with the system image lists and the menu file %.0f;\n"
+                "after 1 popup %.0f; after 100 popups %.0f; ratio %.2f (limit 1.25), growth from popup 1 to 100 %.0f KiB\n",
+                minimal / 1024, imageLists / 1024, first / 1024, hundredth / 1024, hundredth / minimal,
+                (hundredth - first) / 1024);
+    return 0;
+}

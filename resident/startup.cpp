@@ -1,0 +1,82 @@
+#include "resident/startup.h"
+
+#include <shellapi.h>
+#include "resident/app.h"
+#include "resident/main_window.h"
+#include "resident/process_starter.h"
+#include "resources/resident/resource_ids.h"
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "win32/com_ptr.h"
+
+namespace resident {
+
+namespace {
+bool AnotherResidentRuns()
+{
+    HWND window = FindWindowA(kMainWindowClass, nullptr);
+    return window && IsWindow(window);
+}
+
+bool SettingsAreCurrent()
+{
+    settings::IniFile file(TheApp().settingsPath);
+    return file.ReadInt(settings::kMainSection, settings::kIniVersion, 0) == settings::kCurrentIniVersion;
+}
+
+// The setup assistant prepares the folder and the settings, and starts the
+// resident again when it is done.
+void StartSetupAssistant()
+{
+    StartProcess(ProgramCommandLine(TheApp().programFolder + "Ombrixa.exe", "/pt"));
+}
+
+// The system image lists, for the menus' entry icons. The path need not
+// exist: only the lists are wanted.
+void GetSystemImageLists(App& app)
+{
+    SHFILEINFOA info = {};
+    const UINT flags = SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES;
+    app.largeImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags));
+    app.smallImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags | SHGFI_SMALLICON));
+}
+
+int RunMessageLoop()
+{
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+}  // namespace
+
+int RunResident(HINSTANCE instance)
+{
+    App& app = TheApp();
+    app.instance = instance;
+    LoadStringA(instance, IDS_PRODUCT_CAPTION, app.productCaption, sizeof app.productCaption);
+    MainWindow::RegisterClass(instance);
+    if (AnotherResidentRuns())
+        return 0;
+    win32::ComScope com;
+    if (com.result() != S_OK && com.result() != S_FALSE)
+        return 0;
+    MainWindow window;
+    if (!window.Create(instance))
+        return 0;
+    if (!SettingsAreCurrent()) {
+        StartSetupAssistant();
+        return 0;
+    }
+    ShowWindow(window.handle(), SW_HIDE);
+    UpdateWindow(window.handle());
+    PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
+    GetSystemImageLists(app);
+    return RunMessageLoop();
+}
+
+}  // namespace resident

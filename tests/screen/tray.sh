@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# The resident in a Wine virtual desktop with three tray icons: a calendar
+# face, the pressed look and the plain default. Their pixels must show in the
+# notification area at the right end of the taskbar.
+#   tray.sh <Ombrix.exe> <screen_driver.exe> <work folder>
+set -euo pipefail
+resident=$1 driver=$2 work=$3
+rm -rf "$work"
+mkdir -p "$work/app" "$work/signals"
+cp "$resident" "$work/app/Ombrix.exe"
+win_path() { echo "Z:${1//\//\\}"; }
+app_win=$(win_path "$work/app")
+
+# [Section2] shows the pressed face (icon 132 of Ombrix.exe) as its normal
+# face; [Section3] has no icon file and shows the default. The calendar's
+# tooltip is longer than the 63 bytes of the tip field.
+printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=3" \
+  "[Section1]" "Flags=1" "Desc=カレンダー：今日の日付を表示するアイコンです。この説明は六十三バイトより長いので切られます" \
+  "[Section2]" "Flags=2" "Desc=押された形" "IconUp=$app_win\\Ombrix.exe" "IconNoUp=-132" \
+  "[Section3]" "Desc=プログラム" | iconv -f UTF-8 -t CP932 > "$work/app/Ombrix.ini"
+
+desktop="OmbrixScreenTray$$"
+wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\Ombrix.exe" Q-Fendix \
+  "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
+driver_pid=$!
+
+finish() {
+  touch "$work/signals/done"
+  wait "$driver_pid" 2>/dev/null || true
+}
+trap finish EXIT
+
+for _ in $(seq 1 200); do
+  [ -e "$work/signals/ready" ] && break
+  sleep 0.1
+done
+[ -e "$work/signals/ready" ] || { echo "the resident did not start"; cat "$work/driver.log"; exit 1; }
+
+# Count the pixels of each face's key colour in the notification area.
+colours=("d83b3b calendar" "1f6159 pressed" "2f8f83 plain")
+shot="$work/tray.png"
+missing=""
+for attempt in $(seq 1 20); do
+  sleep 0.5
+  window=$(xdotool search --name "$desktop" | head -1 || true)
+  [ -n "$window" ] || continue
+  import -window "$window" "$shot"
+  convert "$shot" -gravity SouthEast -crop 200x40+0+0 +repage "$work/tray_area.png"
+  pixels=$(convert "$work/tray_area.png" txt:- | tr 'A-F' 'a-f')
+  missing=""
+  for entry in "${colours[@]}"; do
+    set -- $entry
+    count=$(grep -c "#$1" <<<"$pixels" || true)
+    [ "$count" -ge 8 ] || missing+=" $2"
+  done
+  [ -z "$missing" ] && break
+done
+echo "screenshot: $shot"
+if [ -n "$missing" ]; then
+  echo "not seen in the notification area:$missing"
+  exit 1
+fi
+
+# The calendar's tooltip: a window over the desktop just above the taskbar.
+# Tooltips are windows of their own: take them from the root window.
+above_taskbar() {
+  convert "$1" -crop 400x40+400+535 +repage txt:- | tr 'A-F' 'a-f' | grep -vc '#256f95\|^#' || true
+}
+read -r x y < <(convert "$shot" txt:- | tr 'A-F' 'a-f' | grep '#d83b3b' | tail -1 | sed 's/^\([0-9]*\),\([0-9]*\):.*/\1 \2/')
+import -window root -crop 800x600+0+0 +repage "$work/before_tip.png"
+before=$(above_taskbar "$work/before_tip.png")
+xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.2 mousemove --window "$window" "$x" $((y + 6))
+tip=0
+for attempt in $(seq 1 20); do
+  sleep 0.5
+  import -window root -crop 800x600+0+0 +repage "$work/tooltip.png"
+  tip=$(above_taskbar "$work/tooltip.png")
+  [ "$tip" -ge $((before + 500)) ] && break
+done
+echo "tooltip screenshot: $work/tooltip.png"
+[ "$tip" -ge $((before + 500)) ] || { echo "no tooltip over the calendar icon"; exit 1; }
+
+touch "$work/signals/done"
+trap - EXIT
+wait "$driver_pid" || { echo "the resident did not end with 0"; cat "$work/driver.log"; exit 1; }
+echo "three tray icons seen"

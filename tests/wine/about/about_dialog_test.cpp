@@ -1,0 +1,138 @@
+// The version box as it opens: its template, icons, panel and help.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include "resources/setup/resource_ids.h"
+#include "setup/about_dialog.h"
+#include "tests/support/test_support.h"
+#include "win32/html_help.h"
+#include "registry_default.h"
+
+namespace {
+
+// Position and size are converted apart, as the dialog manager does.
+RECT DialogUnits(HWND dialog, int x, int y, int width, int height)
+{
+    RECT rect = {x, y, width, height};
+    MapDialogRect(dialog, &rect);
+    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
+}
+
+RECT PlaceInParent(HWND control)
+{
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+class AboutBox : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dialog_.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
+    }
+    testing_support::TempFolder folder_{"ombrix_about"};
+    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), folder_ / "Ombrix.chm"};
+};
+
+TEST_F(AboutBox, TemplateHasTheBoxLayout)
+{
+    HWND box = dialog_.handle();
+    EXPECT_EQ(testing_support::WindowText(box), "Q-Fendix");
+    RECT client;
+    GetClientRect(box, &client);
+    EXPECT_TRUE(SameRect(client, DialogUnits(box, 0, 0, 230, 183)));
+
+    struct Control {
+        int id;
+        int x, y, width, height;
+    } controls[] = {
+        {IDC_CREDITS, 14, 15, 199, 128},
+        {IDC_WEB_LINK, 37, 154, 87, 8},
+        {IDC_MAIL_LINK, 37, 168, 88, 8},
+        {IDOK, 171, 162, 50, 14},
+    };
+    for (const Control& c : controls)
+        EXPECT_TRUE(SameRect(PlaceInParent(dialog_.Item(c.id)), DialogUnits(box, c.x, c.y, c.width, c.height)))
+            << c.id;
+    EXPECT_EQ(testing_support::WindowText(dialog_.Item(IDOK)), "OK");
+
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "ＭＳ Ｐゴシック");
+}
+
+TEST_F(AboutBox, ShowsTheProgramIconAndGivesItForDragging)
+{
+    HICON icon = dialog_.icon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(SendMessageA(dialog_.handle(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(icon));
+    EXPECT_NE(SendMessageA(dialog_.handle(), WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_EQ(SendMessageA(dialog_.handle(), WM_QUERYDRAGICON, 0, 0), reinterpret_cast<LRESULT>(icon));
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP colour = {};
+    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXICON));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST_F(AboutBox, PanelScrollsTheBoxTextWhileTheBoxIsOpen)
+{
+    setup::CreditsControl& credits = dialog_.credits();
+    EXPECT_EQ(credits.handle(), dialog_.Item(IDC_CREDITS));
+    EXPECT_EQ(credits.lines().size(), 6u);
+    EXPECT_EQ(credits.delay(), 40u);
+    EXPECT_TRUE(credits.running());
+    EXPECT_TRUE(testing_support::WaitFor([&] { return credits.offsetInLine() >= 3; }, 3000));
+
+    SendMessageA(dialog_.handle(), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(dialog_.handle(), nullptr);
+    EXPECT_FALSE(credits.running());
+}
+
+TEST_F(AboutBox, HelpWithoutHelpFileDoesNothing)
+{
+    DWORD before = testing_support::WindowsOfProcess(GetCurrentProcessId()).size();
+    HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog_.handle(), 0, {0, 0}};
+    SendMessageA(dialog_.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(testing_support::WindowsOfProcess(GetCurrentProcessId()).size(), before);
+    EXPECT_TRUE(IsWindow(dialog_.handle()));
+}
+
+TEST(AboutBoxHelp, F1OpensTheHelpFileBesideThePrograms)
+{
+    std::string helpFile = testing_support::BinaryFolder() + "Ombrix.chm";
+    ASSERT_TRUE(testing_support::FileExists(helpFile));
+    size_t before = testing_support::WindowsOfProcess(GetCurrentProcessId()).size();
+    {
+        setup::AboutDialog dialog(GetModuleHandleA(nullptr), helpFile);
+        ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
+        HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog.handle(), 0, {0, 0}};
+        SendMessageA(dialog.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_TRUE(testing_support::WaitFor(
+            [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() > before + 1; }, 5000));
+    }
+    // The box's end closes the help window before the control is unloaded.
+    EXPECT_TRUE(testing_support::WaitFor(
+        [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() <= before; }, 5000));
+}
+
+TEST(HtmlHelp, RegisteredFileWithoutTheFunctionFallsBackToTheSystemControl)
+{
+    const char key[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    RegistryDefault registered(key, (std::string(system) + "\\shlwapi.dll").c_str());
+    win32::HtmlHelpControl help;
+    EXPECT_TRUE(help.Load());
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+// The credits panel: its lines and styles, the scroll that enters line by
+// line at the bottom and starts again after the last, its timer and canvas.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include <vector>
+#include "setup/about_dialog.h"
+#include "setup/credit_lines.h"
+#include "setup/credits_control.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using setup::CreditLine;
+using setup::CreditStyle;
+
+std::vector<std::string> Texts(const std::vector<CreditLine>& lines)
+{
+    std::vector<std::string> texts;
+    for (const CreditLine& line : lines)
+        texts.push_back(line.text);
+    return texts;
+}
+
+TEST(CreditLines, SplitAtEveryBarKeepingEmptyLines)
+{
+    EXPECT_EQ(Texts(setup::SplitCreditLines("a||b|")), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(Texts(setup::SplitCreditLines("")), (std::vector<std::string>{""}));
+    EXPECT_EQ(Texts(setup::SplitCreditLines(setup::AboutCreditsText())),
+              (std::vector<std::string>{"*** Q-Fendix ***", "", "Version 1.10 Oct 20 2001 16:37:56",
+                                        "Ombrix project", "", ""}));
+}
+
+TEST(CreditLines, DoubleByteCharactersAreNeverSeparatorsOrStyles)
+{
+    // The trail byte of "ポ" is "|" and that of "タ" is "^".
+    ASSERT_EQ(std::string("ポ"), "\x83\x7C");
+    ASSERT_EQ(std::string("タ"), "\x83\x5E");
+    EXPECT_EQ(Texts(setup::SplitCreditLines("ポ|x")), (std::vector<std::string>{"ポ", "x"}));
+    CreditLine line = setup::ParseCreditLine("データ");
+    EXPECT_EQ(line.style, CreditStyle::Normal);
+    EXPECT_EQ(line.text, "データ");
+}
+
+TEST(CreditLines, LastCharacterChoosesTheStyle)
+{
+    struct Case {
+        const char* raw;
+        CreditStyle style;
+        const char* text;
+    } cases[] = {
+        {"Red\t", CreditStyle::Heading, "Red"},    {"Yellow\n", CreditStyle::Title, "Yellow"},
+        {"Cyan\r", CreditStyle::Subtitle, "Cyan"}, {"LOGO^", CreditStyle::Bitmap, "LOGO"},
+        {"plain", CreditStyle::Normal, "plain"},   {"", CreditStyle::Normal, ""},
+        {"a^b", CreditStyle::Normal, "a^b"},
+    };
+    for (const Case& c : cases) {
+        CreditLine line = setup::ParseCreditLine(c.raw);
+        EXPECT_EQ(line.style, c.style) << c.raw;
+        EXPECT_EQ(line.text, c.text) << c.raw;
+    }
+}
+
+// A visible panel of its own, as the dialog's control 200 is.
+class Panel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 10, 10, 200, 120, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(credits_.Attach(window_));
+        credits_.SetColors(RGB(255, 255, 255), RGB(0, 0, 0));
+    }
+    void TearDown() override
+    {
+        if (IsWindow(window_))
+            DestroyWindow(window_);
+    }
+
+    // Paints now and counts the canvas pixels of one colour in rows [top, bottom).
+    int CountPixels(COLORREF color, int top, int bottom)
+    {
+        UpdateWindow(window_);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ previous = SelectObject(memory, credits_.canvas());
+        int count = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < 200; ++x)
+                count += GetPixel(memory, x, y) == color;
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        return count;
+    }
+
+    void Ticks(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            credits_.Tick();
+    }
+
+    HWND window_ = nullptr;
+    setup::CreditsControl credits_;
+};
+
+TEST_F(Panel, LinesEnterOneByOneAndTheFirstComesBack)
+{
+    credits_.SetText("Red\t|plain|Yellow\n|CREDITS_LOGO^", GetModuleHandleA(nullptr));
+    const int heights[] = {21, 15, 19, 7};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(credits_.LineHeight(i), heights[i]) << i;
+
+    Ticks(20);
+    EXPECT_EQ(credits_.currentLine(), 0u);
+    EXPECT_EQ(credits_.offsetInLine(), 20);
+    Ticks(1);
+    EXPECT_EQ(credits_.currentLine(), 1u);
+    EXPECT_EQ(credits_.offsetInLine(), 0);
+    Ticks(15 + 19 + 6);
+    EXPECT_EQ(credits_.currentLine(), 3u);
+    EXPECT_EQ(credits_.offsetInLine(), 6);
+    Ticks(1);
+    EXPECT_EQ(credits_.currentLine(), 0u);
+    EXPECT_EQ(credits_.offsetInLine(), 0);
+    // A second round takes as long as the first.
+    Ticks(21 + 15 + 19 + 7);
+    EXPECT_EQ(credits_.currentLine(), 0u);
+    EXPECT_EQ(credits_.offsetInLine(), 0);
+}
+
+TEST_F(Panel, EntersAtTheBottomOfAnEmptyPanelInTheLineColours)
+{
+    const COLORREF red = RGB(255, 0, 0), logo = RGB(255, 0, 255);
+    credits_.SetText("Red\t|CREDITS_LOGO^|||||||||", GetModuleHandleA(nullptr));
+    EXPECT_EQ(CountPixels(RGB(255, 255, 255), 0, 120), 200 * 120);
+
+    Ticks(21);
+    EXPECT_GT(CountPixels(red, 120 - 21, 120), 20);
+    EXPECT_EQ(CountPixels(red, 0, 120 - 21), 0);
+    Ticks(7);
+    EXPECT_GT(CountPixels(logo, 120 - 7, 120), 10);
+    EXPECT_GT(CountPixels(red, 120 - 28, 120 - 7), 20);
+
+    // Scrolled out at the top, then in again from the bottom.
+    Ticks(21 + 7 + 15 * 8 - 28);
+    EXPECT_EQ(CountPixels(red, 0, 120), 0);
+    Ticks(15 + 21);
+    EXPECT_GT(CountPixels(red, 120 - 21, 120), 20);
+    EXPECT_EQ(credits_.currentLine(), 1u);
+}
+
+TEST_F(Panel, CanvasIsMadeOnceForItsSize)
+{
+    credits_.SetText("a|b|c", nullptr);
+    CountPixels(0, 0, 0);
+    HBITMAP canvas = credits_.canvas();
+    ASSERT_NE(canvas, nullptr);
+    for (int i = 0; i < 30; ++i) {
+        credits_.Tick();
+        UpdateWindow(window_);
+    }
+    EXPECT_EQ(credits_.canvas(), canvas);
+    SetWindowPos(window_, nullptr, 0, 0, 150, 80, SWP_NOMOVE | SWP_NOZORDER);
+    InvalidateRect(window_, nullptr, FALSE);
+    UpdateWindow(window_);
+    BITMAP info = {};
+    ASSERT_TRUE(GetObjectA(credits_.canvas(), sizeof info, &info));
+    EXPECT_EQ(info.bmWidth, 150);
+    EXPECT_EQ(info.bmHeight, 80);
+}
+
+TEST_F(Panel, TimerScrollsAtTheChosenSpeedUntilThePanelGoes)
+{
+    credits_.SetText("a|b", nullptr);
+    const UINT delays[] = {70, 40, 10};
+    for (int speed = 0; speed < 3; ++speed) {
+        credits_.SetSpeed(speed);
+        EXPECT_EQ(credits_.delay(), delays[speed]);
+    }
+    credits_.SetSpeed(7);
+    EXPECT_EQ(credits_.delay(), 10u);
+
+    ASSERT_TRUE(credits_.Start());
+    EXPECT_TRUE(testing_support::WaitFor([&] { return credits_.offsetInLine() >= 5; }, 3000));
+
+    DestroyWindow(window_);
+    EXPECT_FALSE(credits_.running());
+    EXPECT_FALSE(KillTimer(window_, setup::CreditsControl::kTimerId));
+}
+
+}  // namespace

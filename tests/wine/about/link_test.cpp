@@ -1,0 +1,150 @@
+// The links of the version box: their look, and what a click does with a
+// target the shell can open and with one it cannot.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shlwapi.h>
+#include <string>
+#include "resources/setup/resource_ids.h"
+#include "setup/about_dialog.h"
+#include "setup/static_link.h"
+#include "tests/support/test_support.h"
+#include "win32/unique_handle.h"
+#include "registry_default.h"
+
+namespace {
+
+using setup::CStaticLink;
+
+// The open command of a URL protocol, replaced (or removed, when command
+// is empty) for the test's time.
+class ProtocolCommand {
+public:
+    ProtocolCommand(const std::string& protocol, const std::string& command)
+        : protocol_(protocol), created_(!KeyExists(protocol)),
+          command_(protocol + "\\shell\\open\\command", command.empty() ? nullptr : command.c_str())
+    {
+    }
+    ~ProtocolCommand()
+    {
+        if (created_)
+            SHDeleteKeyA(HKEY_CLASSES_ROOT, protocol_.c_str());
+    }
+
+private:
+    static bool KeyExists(const std::string& key)
+    {
+        win32::UniqueRegistryKey handle;
+        return RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
+    }
+
+    std::string protocol_;
+    bool created_;
+    RegistryDefault command_;
+};
+
+class AboutLinks : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dialog_.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
+    }
+
+    // The colours and font the control is given when it asks its parent.
+    LRESULT AskColours(HWND control, COLORREF& text, LOGFONTA& font)
+    {
+        win32::WindowDc dc(control);
+        LRESULT brush = SendMessageA(dialog_.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                                     reinterpret_cast<LPARAM>(control));
+        text = GetTextColor(dc.get());
+        GetObjectA(GetCurrentObject(dc.get(), OBJ_FONT), sizeof font, &font);
+        EXPECT_EQ(GetBkMode(dc.get()), TRANSPARENT);
+        return brush;
+    }
+
+    static void Click(HWND control)
+    {
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    }
+
+    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), ""};
+};
+
+TEST_F(AboutLinks, ShowTheirAddressesUnderlinedInTheUnvisitedColour)
+{
+    EXPECT_EQ(testing_support::WindowText(dialog_.Item(IDC_MAIL_LINK)), "ombrix@example.org");
+    EXPECT_EQ(dialog_.mailLink().target(), "mailto:ombrix@example.org");
+    EXPECT_EQ(testing_support::WindowText(dialog_.Item(IDC_WEB_LINK)), "https://example.org/ombrix/");
+    EXPECT_EQ(dialog_.webLink().target(), "https://example.org/ombrix/");
+
+    for (int id : {IDC_MAIL_LINK, IDC_WEB_LINK}) {
+        COLORREF text;
+        LOGFONTA font = {};
+        EXPECT_EQ(AskColours(dialog_.Item(id), text, font), reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+        EXPECT_EQ(text, CStaticLink::kUnvisited);
+        EXPECT_TRUE(font.lfUnderline);
+        // The control draws with the same underlined font.
+        EXPECT_EQ(SendMessageA(dialog_.Item(id), WM_GETFONT, 0, 0),
+                  reinterpret_cast<LRESULT>(id == IDC_MAIL_LINK ? dialog_.mailLink().font()
+                                                                : dialog_.webLink().font()));
+    }
+}
+
+TEST_F(AboutLinks, TakeTheMouseAndShowTheHandCursor)
+{
+    HWND link = dialog_.Item(IDC_WEB_LINK);
+    EXPECT_EQ(SendMessageA(link, WM_NCHITTEST, 0, 0), HTCLIENT);
+    HCURSOR hand = CStaticLink::HandCursor();
+    ASSERT_NE(hand, nullptr);
+    EXPECT_NE(hand, LoadCursorA(nullptr, IDC_ARROW));
+    SendMessageA(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), hand);
+    EXPECT_EQ(CStaticLink::HandCursor(), hand);  // loaded once
+}
+
+TEST_F(AboutLinks, MailWithoutMailProgramKeepsTheUnvisitedColour)
+{
+    ProtocolCommand noMailer("mailto", "");
+    Click(dialog_.Item(IDC_MAIL_LINK));
+    EXPECT_EQ(dialog_.mailLink().color(), CStaticLink::kUnvisited);
+    EXPECT_FALSE(dialog_.mailLink().Open());
+    COLORREF text;
+    LOGFONTA font = {};
+    AskColours(dialog_.Item(IDC_MAIL_LINK), text, font);
+    EXPECT_EQ(text, CStaticLink::kUnvisited);
+}
+
+TEST_F(AboutLinks, OpenedTargetTurnsVisitedAndStaysSo)
+{
+    testing_support::TempFolder folder("ombrix_link");
+    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", folder / "opener.exe"));
+    ProtocolCommand opener("ombrixlinktest", "\"" + folder / "opener.exe" + "\" \"%1\"");
+
+    HWND control = CreateWindowExA(0, "STATIC", "ombrixlinktest:first", WS_CHILD | WS_VISIBLE, 0, 0, 100, 10,
+                                   dialog_.handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    CStaticLink link;  // no target: the control's text is opened
+    ASSERT_TRUE(link.Attach(control));
+
+    Click(control);
+    EXPECT_EQ(link.target(), "ombrixlinktest:first");
+    EXPECT_EQ(link.color(), CStaticLink::kVisited);
+    ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::ReadRecorderLog(folder / "opener.log").size() == 1; }));
+    Click(control);
+    EXPECT_EQ(link.color(), CStaticLink::kVisited);
+    ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::ReadRecorderLog(folder / "opener.log").size() == 2; }));
+    EXPECT_NE(testing_support::ReadRecorderLog(folder / "opener.log")[1].commandLine.find("ombrixlinktest:first"),
+              std::string::npos);
+
+    COLORREF text;
+    LOGFONTA font = {};
+    AskColours(control, text, font);
+    EXPECT_EQ(text, CStaticLink::kVisited);
+
+    // A press that ends outside the link opens nothing.
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(300, 2));
+    Sleep(300);
+    EXPECT_EQ(testing_support::ReadRecorderLog(folder / "opener.log").size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+// The resident's reports of broken and unreadable menu files: the message
+// box is found by its caption while the load waits in it on another thread,
+// its text read as Shift-JIS bytes, and Yes starts Notepad (a recorder
+// standing in for it, found on the search path).
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <thread>
+#include "menufile/local_time_text.h"
+#include "resident/app.h"
+#include "resident/resident_menu_file.h"
+#include "resident/system_error_text.h"
+#include "resources/resident/resource_ids.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+using namespace testing_support;
+using resident::ResidentMenuFile;
+
+const char kOffer[] = "\nﾒﾆｭｰ情報ﾌｧｲﾙが壊れています。メモ帳で修正してください。\n今すぐメモ帳でﾌｧｲﾙを開きますか?";
+
+struct Box {
+    bool found = false;
+    std::string text;
+    bool yes = false, no = false, ok = false;
+    bool exclamation = false;
+};
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resident::App& app = resident::TheApp();
+        app.instance = GetModuleHandleA(nullptr);
+        LoadStringA(app.instance, IDS_PRODUCT_CAPTION, app.productCaption, sizeof app.productCaption);
+        ASSERT_STREQ(app.productCaption, "Q-Fendix");
+        // Windows looks for notepad.exe in the program's folder, then in the
+        // current one; the recorder's copy waits in the current one.
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder / "notepad.exe"));
+        GetCurrentDirectoryA(MAX_PATH, previousFolder);
+        SetCurrentDirectoryA(folder.path().c_str());
+    }
+    void TearDown() override { SetCurrentDirectoryA(previousFolder); }
+
+    // Loads the file on a worker thread, reads the box it shows and presses
+    // the button; returns what Load returned.
+    bool LoadAndAnswer(ResidentMenuFile& file, int button, Box& box)
+    {
+        bool result = true;
+        std::thread load([&] { result = file.Load(); });
+        HWND window = nullptr;
+        box.found = WaitFor([&] { return (window = FindBox()) != nullptr; });
+        if (box.found) {
+            box.text = WindowText(GetDlgItem(window, 0xFFFF));
+            box.yes = GetDlgItem(window, IDYES) != nullptr;
+            box.no = GetDlgItem(window, IDNO) != nullptr;
+            box.ok = GetDlgItem(window, IDOK) != nullptr;
+            HICON icon = reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0));
+            box.exclamation = icon && icon == LoadIcon(nullptr, IDI_EXCLAMATION);
+            PostMessageA(window, WM_COMMAND, button, 0);
+        }
+        load.join();
+        return result;
+    }
+
+    static HWND FindBox()
+    {
+        for (HWND window : WindowsOfProcess(GetCurrentProcessId(), "#32770")) {
+            if (IsWindowVisible(window) && WindowText(window) == resident::TheApp().productCaption)
+                return window;
+        }
+        return nullptr;
+    }
+
+    std::string Broken(const std::string& name, const std::string& text)
+    {
+        std::string path = folder / name;
+        WriteFileBytes(path, text);
+        return path;
+    }
+
+    std::vector<RecordedStart> NotepadStarts() { return ReadRecorderLog(folder / "notepad.log"); }
+
+    TempFolder folder{"menufile"};
+    char previousFolder[MAX_PATH] = "";
+};
+
+TEST_F(ReportTest, AStatementErrorOffersNotepadAndYesStartsIt)
+{
+    std::string path = Broken("menu_l.txt", "POPUP m\r\nBEGIN\r\n; note\r\nMENU ITEM x\r\nEND\r\n");
+    ResidentMenuFile file(path, 0, 0);
+    Box box;
+    EXPECT_FALSE(LoadAndAnswer(file, IDYES, box));
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.text, std::string("誤った文が指定されています。\n中断：4行目、文：MENU") + kOffer);
+    EXPECT_TRUE(box.yes && box.no);
+    EXPECT_FALSE(box.ok);
+    EXPECT_TRUE(box.exclamation);
+    ASSERT_TRUE(WaitFor([&] { return !NotepadStarts().empty(); }));
+    std::vector<RecordedStart> starts = NotepadStarts();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, "notepad.exe \"" + path + "\"");
+}
+
+TEST_F(ReportTest, NoStartsNothingAndTheBackslashOf159IsKept)
+{
+    std::string path = Broken("menu_r.txt", "BEGIN\r\n");
+    ResidentMenuFile file(path, 0, 0);
+    Box box;
+    EXPECT_FALSE(LoadAndAnswer(file, IDNO, box));
+    ASSERT_TRUE(box.found);
+    EXPECT_EQ(box.text, std::string("POPUP文が指定されていません。\\中断：1行目") + kOffer);
+    Sleep(300);
+    EXPECT_FALSE(FileExists(folder / "notepad.log"));
+}
+
+TEST_F(ReportTest, EndOfFileErrorsOfferNotepadForThePathBeforeItIsEmptied)
+{
+    std::string path = Broken("unclosed.txt", "POPUP m\r\nMENUITEM a\r\n\r\n");
+    ResidentMenuFile file(path, 0, 0);
+    Box box;
+    EXPECT_FALSE(LoadAndAnswer(file, IDYES, box));
+    EXPECT_EQ(box.text, std::string("END文が不足しています。\n中断：3行目") + kOffer);
+    EXPECT_EQ(file.path(), "");
+    ASSERT_TRUE(WaitFor([&] { return !NotepadStarts().empty(); }));
+    EXPECT_EQ(NotepadStarts().at(0).commandLine, "notepad.exe \"" + path + "\"");
+
+    ResidentMenuFile empty(Broken("empty.txt", ""), 0, 0);
+    EXPECT_FALSE(LoadAndAnswer(empty, IDNO, box));
+    EXPECT_EQ(box.text, std::string("有効な文がありませんでした。") + kOffer);
+}
+
+TEST_F(ReportTest, ALongKeywordIsCutToTheMessageBuffer)
+{
+    std::string keyword = "\x83\x81" + std::string(509, 'x');  // a 511-byte piece
+    ResidentMenuFile file(Broken("long.txt", keyword + "\r\n"), 0, 0);
+    Box box;
+    EXPECT_FALSE(LoadAndAnswer(file, IDNO, box));
+    std::string head = "誤った文が指定されています。\n中断：1行目、文：";
+    std::string message = head + keyword;
+    message.resize(511);
+    EXPECT_EQ(box.text, message + kOffer);
+}
+
+TEST_F(ReportTest, AMissingFileShowsTheSystemErrorTextAndThePath)
+{
+    std::string path = folder / "missing.txt";
+    ResidentMenuFile file(path, 0, 0);
+    Box box;
+    EXPECT_FALSE(LoadAndAnswer(file, IDOK, box));
+    ASSERT_TRUE(box.found);
+    char error[256];
+    resident::SystemErrorText(error, sizeof error, ERROR_FILE_NOT_FOUND);
+    ASSERT_NE(error[0], '\0');
+    EXPECT_EQ(box.text, std::string(error) + "\n" + path);
+    EXPECT_TRUE(box.ok);
+    EXPECT_FALSE(box.yes);
+    EXPECT_TRUE(box.exclamation);
+    EXPECT_EQ(file.path(), path);
+    EXPECT_TRUE(file.loaded());
+}
+
+TEST_F(ReportTest, AGoodFileShowsNothing)
+{
+    ResidentMenuFile file(Broken("good.txt", "POPUP m\r\nMENUITEM a, b\r\nEND\r\n"), 120, 3);
+    EXPECT_TRUE(file.Load());
+    ASSERT_NE(file.root(), nullptr);
+    EXPECT_EQ(file.root()->entries.size(), 1u);
+    EXPECT_EQ(file.width(), 120);
+    EXPECT_EQ(file.options(), 3);
+    EXPECT_EQ(FindBox(), nullptr);
+}
+
+TEST(ResidentStrings, MenuFileTextsAreStoredAsWritten)
+{
+    struct Text {
+        UINT id;
+        const char* text;
+    } const texts[] = {
+        {IDS_FILE_NOT_FOUND, "ファイルが見つかりません"},
+        {IDS_ERR_MISSING_OPERAND, "%s文のオペランドが不足しています。\n中断：%d行目"},
+        {IDS_ERR_BAD_OPERAND, "%s文のオペランドが誤っています。\n中断：%d行目"},
+        {IDS_ERR_TOO_MANY, "%s文が多すぎます。または、対応する文が前に定義されていません。\n中断：%d行目"},
+    };
+    for (const Text& text : texts) {
+        char loaded[512];
+        int length = LoadStringA(GetModuleHandleA(nullptr), text.id, loaded, sizeof loaded);
+        EXPECT_EQ(std::string(loaded, length > 0 ? length : 0), text.text) << text.id;
+    }
+}
+
+TEST(ResidentStrings, CuttingKeepsDoubleByteCharactersWhole)
+{
+    std::string text = "ab\x83\x81";
+    resident::KeepWholeCharacters(text, 3);
+    EXPECT_EQ(text, "ab");
+    text = "ab\x83\x81";
+    resident::KeepWholeCharacters(text, 4);
+    EXPECT_EQ(text, "ab\x83\x81");
+    text = "ab\x83";  // a lead byte without its trail byte
+    resident::KeepWholeCharacters(text, 10);
+    EXPECT_EQ(text, "ab");
+}
+
+TEST(LocalTime, TheLongFormNamesTheYear)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    std::string text = menufile::LongLocalDateTime();
+    EXPECT_NE(text.find(std::to_string(now.wYear)), std::string::npos) << text;
+}
+
+}  // namespace

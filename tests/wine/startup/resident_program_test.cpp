@@ -1,0 +1,251 @@
+// Ombrix.exe itself, copied into a temporary folder with recorder.exe beside
+// it as Ombrixa.exe and Ombrixm.exe.
+#include <gtest/gtest.h>
+
+#include "resources/resident/resource_ids.h"
+#include "tests/support/test_support.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr UINT kTrayCallback = 0x8001;
+const char kCurrentSettings[] = "[Main]\r\nIniVersion=10\r\nTrayNo=0\r\n";
+
+class ResidentProgram : public ::testing::Test {
+protected:
+    void SetUp() override { Install(temp_.path()); }
+
+    void TearDown() override
+    {
+        for (HWND window : WindowsOfProcess(resident_.id(), "Q-Fendix"))
+            PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+
+    static void Install(const std::string& folder)
+    {
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.exe", folder + "Ombrix.exe"));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder + "Ombrixa.exe"));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder + "Ombrixm.exe"));
+    }
+
+    void WriteSettings(const std::string& text) { ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", text)); }
+
+    static ChildProcess Start(const std::string& folder)
+    {
+        ChildProcess process("\"" + folder + "Ombrix.exe\"", folder);
+        EXPECT_TRUE(process.started());
+        return process;
+    }
+
+    // Starts the resident of the temporary folder and waits for its window.
+    HWND StartResident()
+    {
+        resident_ = Start(temp_.path());
+        HWND window = nullptr;
+        WaitFor([&] {
+            auto windows = WindowsOfProcess(resident_.id(), "Q-Fendix");
+            window = windows.empty() ? nullptr : windows.front();
+            return window != nullptr;
+        });
+        return window;
+    }
+
+    // The command lines that the copy of the recorder named `program` saw.
+    static std::vector<std::string> Started(const std::string& folder, const std::string& program)
+    {
+        // The recorder creates its log before it writes the line: wait for the line.
+        std::vector<RecordedStart> starts;
+        WaitFor([&] { return !(starts = ReadRecorderLog(folder + program + ".log")).empty(); }, 10000);
+        std::vector<std::string> lines;
+        for (const RecordedStart& start : starts)
+            lines.push_back(start.commandLine);
+        return lines;
+    }
+
+    // The tray callback's answer: 1 for an icon the resident has, 0 otherwise.
+    static LRESULT TrayCallback(HWND window, WPARAM id)
+    {
+        DWORD_PTR result = 99;
+        SendMessageTimeoutA(window, kTrayCallback, id, WM_MOUSEMOVE, SMTO_ABORTIFHUNG, 5000, &result);
+        return static_cast<LRESULT>(result);
+    }
+
+    std::string Quoted(const std::string& program) const { return "\"" + temp_.path() + program + "\""; }
+
+    TempFolder temp_{"resident"};
+    ChildProcess resident_;
+};
+
+TEST_F(ResidentProgram, WithoutSettingsStartsTheAssistantForTheFirstSetupAndEnds)
+{
+    ChildProcess resident = Start(temp_.path());
+    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
+}
+
+TEST_F(ResidentProgram, AnOlderSettingsVersionStartsTheAssistantAndEnds)
+{
+    WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
+    ChildProcess resident = Start(temp_.path());
+    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
+}
+
+TEST_F(ResidentProgram, AFolderWithASpaceStartsTheAssistantBesideTheResident)
+{
+    // Unquoted, "...\x y\Ombrixa.exe /pt" would start "...\x.exe".
+    std::string folder = temp_ / "x y\\";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    Install(folder);
+    ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", temp_ / "x.exe"));
+    ChildProcess resident = Start(folder);
+    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(Started(folder, "Ombrixa"), std::vector<std::string>{"\"" + folder + "Ombrixa.exe\" /pt"});
+    EXPECT_FALSE(FileExists(temp_ / "x.log"));
+}
+
+TEST_F(ResidentProgram, RunsOnceWithCurrentSettings)
+{
+    WriteSettings(kCurrentSettings);
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_EQ(WindowText(window), "");
+
+    ChildProcess second = Start(temp_.path());
+    EXPECT_EQ(second.Wait(10000), 0u);
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(FileExists(temp_ / "Ombrixa.log"));
+}
+
+TEST_F(ResidentProgram, CommandsStartTheEditorAndTheVersionBox)
+{
+    WriteSettings(kCurrentSettings);
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, CMD_EDIT_MENUS, 0);
+    EXPECT_EQ(Started(temp_.path(), "Ombrixm"), std::vector<std::string>{Quoted("Ombrixm.exe")});
+    PostMessageA(window, WM_COMMAND, CMD_ABOUT, 0);
+    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe")});
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+}
+
+TEST_F(ResidentProgram, ReloadReadsTheCurrentFileEachTime)
+{
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=1\r\n");
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
+    EXPECT_EQ(TrayCallback(window, 1), 0);
+
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n");
+    PostMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
+    EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+    EXPECT_EQ(TrayCallback(window, 2), 0);
+
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=-3\r\n");
+    PostMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
+    EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 0; }));
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+}
+
+TEST_F(ResidentProgram, UnknownCommandsAndHelpWithoutAFileLeaveItRunning)
+{
+    WriteSettings(kCurrentSettings);
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, 40000, 0);
+    PostMessageA(window, WM_COMMAND, CMD_HELP, 0);
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+}
+
+TEST_F(ResidentProgram, ReloadAndCloseWaitUntilTheOpenMenuHasClosed)
+{
+    // The last icon without a right menu shows the settings submenu alone.
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=1\r\n");
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
+    auto openMenus = [&] {
+        size_t open = 0;
+        for (HWND menu : WindowsOfProcess(resident_.id(), "#32768"))
+            open += IsWindowVisible(menu) ? 1 : 0;
+        return open;
+    };
+    // The menu's loop takes the keys sent to any window of its thread.
+    auto closeMenu = [&] { PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0); };
+
+    // Both would delete the icon whose menu is open.
+    PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
+    ASSERT_TRUE(WaitFor([&] { return openMenus() == 1; }));
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n");
+    PostMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
+    EXPECT_FALSE(WaitFor([&] { return TrayCallback(window, 1) == 1; }, 3000));
+    closeMenu();
+    EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+
+    PostMessageA(window, kTrayCallback, 1, WM_RBUTTONDOWN);
+    ASSERT_TRUE(WaitFor([&] { return openMenus() == 1; }));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(resident_.Wait(1000), STILL_ACTIVE);
+    EXPECT_EQ(openMenus(), 1u);
+    closeMenu();
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+}
+
+TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
+{
+    ASSERT_TRUE(CreateDirectoryA((temp_ / "work").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(temp_ / "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
+    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n[Section1]\r\nMenuPath_L=good.txt\r\n"
+                  "MenuPath_R=broken.txt\r\n[Section2]\r\nMenuPath_L=absent.txt\r\n");
+    ASSERT_TRUE(WriteFileBytes(temp_ / "work\\good.txt", "POPUP m\r\nBEGIN\r\nEND\r\n"));
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+    auto messageBox = [&] {
+        auto boxes = WindowsOfProcess(resident_.id(), "#32770");
+        return boxes.empty() ? nullptr : boxes.front();
+    };
+
+    // A readable file: no message, the resident goes on.
+    PostMessageA(window, kTrayCallback, 0, WM_LBUTTONDOWN);
+    EXPECT_FALSE(WaitFor([&] { return messageBox() != nullptr; }, 1500));
+    EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
+
+    // A statement error: the message with the offer of Notepad, declined.
+    PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = messageBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+
+    // A missing file: the system's message, then the end.
+    window = StartResident();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
+    PostMessageA(window, kTrayCallback, 1, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitFor([&] { return (box = messageBox()) != nullptr; }));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+}
+
+TEST_F(ResidentProgram, CloseAndExitEndItWithZero)
+{
+    WriteSettings(kCurrentSettings);
+    HWND window = StartResident();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+
+    window = StartResident();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
+    EXPECT_EQ(resident_.Wait(10000), 0u);
+}
+
+}  // namespace

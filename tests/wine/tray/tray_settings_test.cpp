@@ -1,0 +1,109 @@
+// One reading of the settings: which sections become icons, and the day
+// timer that lives as long as a calendar icon does.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "resident/app.h"
+#include "resident/main_window.h"
+#include "resident/tray/tray_settings.h"
+#include "resources/resident/resource_ids.h"
+#include "settings/ini_file.h"
+#include "tests/support/test_support.h"
+#include "tests/wine/tray/tray_test_support.h"
+
+using namespace resident;
+using testing_support::TempFolder;
+using testing_support::WriteFileBytes;
+
+namespace {
+class TraySettingsReading : public ::testing::Test {
+protected:
+    void SetUp() override { TheApp().instance = GetModuleHandleA(nullptr); }
+
+    std::unique_ptr<TraySettings> Load(const std::string& text)
+    {
+        EXPECT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", text));
+        return std::make_unique<TraySettings>(window_.get(), settings::IniFile(temp_ / "Ombrix.ini"), temp_.path());
+    }
+
+    bool DayTimerRuns() { return KillTimer(window_.get(), DAY_TIMER_ID) != FALSE; }
+
+    TempFolder temp_{"traysettings"};
+    TestWindow window_;
+};
+}  // namespace
+
+TEST_F(TraySettingsReading, TrayNoSectionsInOrderThenTheAutoHideTime)
+{
+    auto tray = Load("[Main]\r\nTrayNo=2\r\nMenuAutoHide=3000\r\n[Section1]\r\nDesc=a\r\n"
+                     "[Section2]\r\nFlags=2\r\n[Section3]\r\nFlags=1\r\n");
+    EXPECT_EQ(tray->count(), 2);
+    EXPECT_EQ(tray->icon(0).id(), 0);
+    EXPECT_EQ(tray->icon(1).id(), 1);
+    EXPECT_FALSE(tray->icon(0).HasPressedLook() == tray->icon(1).HasPressedLook());
+    EXPECT_TRUE(tray->icon(1).IsLast());
+    EXPECT_FALSE(tray->icon(0).IsLast());
+    EXPECT_EQ(tray->menuAutoHide(), 3000);
+    // [Section3] is not read: no calendar icon, no day timer.
+    EXPECT_FALSE(tray->dayTimer().running());
+}
+
+TEST_F(TraySettingsReading, NoOrANegativeCountGivesNoIcons)
+{
+    EXPECT_EQ(Load("[Main]\r\nTrayNo=-2\r\n[Section1]\r\nDesc=a\r\n")->count(), 0);
+    EXPECT_EQ(Load("[Main]\r\n")->count(), 0);
+    EXPECT_EQ(Load("")->menuAutoHide(), 0);
+}
+
+TEST_F(TraySettingsReading, TheDayTimerRunsWhileACalendarIconExists)
+{
+    auto tray = Load("[Main]\r\nTrayNo=3\r\n[Section1]\r\n[Section2]\r\nFlags=1\r\n[Section3]\r\nFlags=3\r\n");
+    EXPECT_TRUE(tray->dayTimer().running());
+    int target = tray->dayTimer().target();
+    EXPECT_TRUE(target == 86340 || target == 86390 || target == 86401) << target;
+
+    tray->DayTick();
+    EXPECT_TRUE(tray->dayTimer().running());
+    tray.reset();
+    EXPECT_FALSE(DayTimerRuns());
+}
+
+TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
+{
+    MainWindow::RegisterClass(GetModuleHandleA(nullptr));
+    MainWindow main;
+    ASSERT_TRUE(main.Create(GetModuleHandleA(nullptr)));
+    HWND window = main.handle();
+    // Before the first reload there are no icons to hand anything to.
+    EXPECT_EQ(main.traySettings(), nullptr);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONUP), 0);
+    SendMessageA(window, WM_TIMECHANGE, 0, 0);
+
+    ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", "[Main]\r\nTrayNo=2\r\n[Section2]\r\nFlags=1\r\n"));
+    TheApp().settingsPath = temp_ / "Ombrix.ini";
+    SendMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
+    ASSERT_NE(main.traySettings(), nullptr);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_LBUTTONUP), 1);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_MOUSEMOVE), 1);
+    EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 2, WM_LBUTTONUP), 0);
+
+    // A change of the clock and a wake-up re-arm the day timer.
+    ASSERT_TRUE(KillTimer(window, DAY_TIMER_ID));
+    SendMessageA(window, WM_TIMECHANGE, 0, 0);
+    EXPECT_TRUE(KillTimer(window, DAY_TIMER_ID));
+    SendMessageA(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_TRUE(KillTimer(window, DAY_TIMER_ID));
+
+    // A new taskbar gets the icons again.
+    ASSERT_TRUE(ShellKnowsIcon(window, 0));
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    SendMessageA(window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(ShellKnowsIcon(window, 0));
+    DestroyWindow(window);
+    EXPECT_FALSE(ShellKnowsIcon(window, 0));
+}
