@@ -11,6 +11,7 @@
 namespace {
 
 std::vector<WORD> pendingKeys;
+HWND keyTarget = nullptr;
 
 void CALLBACK PressNextKey(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -18,11 +19,7 @@ void CALLBACK PressNextKey(HWND, UINT, UINT_PTR timer, DWORD)
         KillTimer(nullptr, timer);
         return;
     }
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = pendingKeys.front();
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
+    menus_test::PressKey(keyTarget, pendingKeys.front());
     pendingKeys.erase(pendingKeys.begin());
 }
 
@@ -58,6 +55,7 @@ TEST_F(FolderMenuTest, ChosenFileEntryOfAnOpenedSubmenuStartsItsProgram)
         resident::MenuWindowHook hook(owner.get(), 0, &registry);
         // Select the folder entry, open it, pass the header, start the file.
         pendingKeys = {VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN};
+        keyTarget = owner.get();
         SetTimer(nullptr, 0, 400, &PressNextKey);
         SetTimer(nullptr, 0, 8000, &GiveUp);
         SetForegroundWindow(owner.get());
