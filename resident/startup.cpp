@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 #include "resident/app.h"
+#include "resident/folders/folder_registry.h"
 #include "resident/main_window.h"
 #include "resident/process_starter.h"
 #include "resources/resident/resource_ids.h"
@@ -76,6 +77,7 @@ int RunResident(HINSTANCE instance)
     UpdateWindow(window.handle());
     PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
     GetSystemImageLists(app);
+    InstallFolderMenus();
     return RunMessageLoop();
 }
 
