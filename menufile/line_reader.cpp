@@ -11,6 +11,30 @@ constexpr size_t kFileChunk = 64 * 1024;
 
 // The bytes that end a run of plain line bytes.
 bool IsSpecial(char c) { return c == '\n' || c == '\r' || c == '\0'; }
+
+// Whether a word holds a zero byte (the classic bit trick).
+inline bool HasZeroByte(size_t word)
+{
+    constexpr size_t kOnes = ~size_t{0} / 0xFF;
+    return ((word - kOnes) & ~word & (kOnes * 0x80)) != 0;
+}
+
+// The first LF, CR or NUL in [p, stop), or stop; a word at a time, as the
+// lines are long and these bytes rare.
+const char* FindSpecial(const char* p, const char* stop)
+{
+    constexpr size_t kOnes = ~size_t{0} / 0xFF;
+    while (static_cast<size_t>(stop - p) >= sizeof(size_t)) {
+        size_t word;
+        memcpy(&word, p, sizeof word);
+        if (HasZeroByte(word) || HasZeroByte(word ^ (kOnes * '\n')) || HasZeroByte(word ^ (kOnes * '\r')))
+            break;
+        p += sizeof word;
+    }
+    while (p < stop && !IsSpecial(*p))
+        ++p;
+    return p;
+}
 }  // namespace
 
 bool IsBlank(char c, LineRules rules)
@@ -63,16 +87,36 @@ bool LineReader::ReadPiece()
 {
     piece_.clear();
     nul_ = std::string::npos;
+    if (pos_ == end_ && !Fill())
+        return false;
+    // Most lines lie whole in the buffer and end in LF or CR LF: they are
+    // used where they lie, without their line end.
     const size_t limit = rules_ == LineRules::Resident ? kResidentPiece : std::string::npos;
+    size_t available = static_cast<size_t>(end_ - pos_);
+    const char* stop = pos_ + (available < limit ? available : limit);
+    const char* run = FindSpecial(pos_, stop);
+    if (run < stop && (*run == '\n' || (*run == '\r' && run + 1 < end_ && run[1] == '\n'))) {
+        view_ = std::string_view(pos_, static_cast<size_t>(run - pos_));
+        pos_ = run + (*run == '\n' ? 1 : 2);
+        return true;
+    }
+    if (!CopyPiece(limit))
+        return false;
+    view_ = piece_;
+    return true;
+}
+
+// The piece gathered byte-wise, across buffer refills, with lone CRs and
+// NUL bytes kept.
+bool LineReader::CopyPiece(size_t limit)
+{
     while (piece_.size() < limit) {
         if (pos_ == end_ && !Fill())
             return !piece_.empty() && !failed_;
         size_t room = limit - piece_.size();
         size_t available = static_cast<size_t>(end_ - pos_);
         const char* stop = pos_ + (available < room ? available : room);
-        const char* run = pos_;
-        while (run < stop && !IsSpecial(*run))
-            ++run;
+        const char* run = FindSpecial(pos_, stop);
         piece_.append(pos_, run);
         pos_ = run;
         if (run == stop)
@@ -103,7 +147,7 @@ bool LineReader::Next(std::string_view& line)
 {
     if (!ReadPiece())
         return false;
-    line = piece_;
+    line = view_;
     if (nul_ != std::string::npos)
         line = line.substr(0, nul_);
     if (!line.empty() && line.back() == '\n')

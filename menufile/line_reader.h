@@ -33,6 +33,7 @@ public:
 private:
     bool Fill();
     bool ReadPiece();
+    bool CopyPiece(size_t limit);
 
     FILE* file_ = nullptr;
     LineRules rules_;
@@ -40,6 +41,7 @@ private:
     const char* pos_ = nullptr;
     const char* end_ = nullptr;
     std::string piece_;
+    std::string_view view_;  // the piece: in the buffer or in piece_
     size_t nul_ = std::string::npos;  // the first NUL byte of the piece
     bool failed_ = false;
 };

@@ -1,41 +1,19 @@
 #include "resident/process_starter.h"
 
-#include <vector>
 #include "resident/app.h"
-#include "resident/system_error_text.h"
+#include "win32/process_start.h"
 
 namespace resident {
 
 win32::UniqueKernelHandle StartProcess(const std::string& commandLine)
 {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWDEFAULT;
-    PROCESS_INFORMATION info = {};
-    // CreateProcessA may write into the command line.
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                        nullptr, &startup, &info)) {
-        DWORD error = GetLastError();
-        char text[256];
-        SystemErrorText(text, sizeof text, error);
-        std::string message = std::string(text) + "\n" + commandLine;
-        const App& app = TheApp();
-        MessageBoxA(app.mainWindow, message.c_str(), app.productCaption, MB_ICONERROR);
-        return {};
-    }
-    CloseHandle(info.hThread);
-    return win32::UniqueKernelHandle(info.hProcess);
+    const App& app = TheApp();
+    return win32::StartProcess(commandLine, app.mainWindow, app.productCaption);
 }
 
 std::string ProgramCommandLine(const std::string& programPath, const std::string& arguments)
 {
-    std::string line = "\"" + programPath + "\"";
-    if (!arguments.empty())
-        line += " " + arguments;
-    return line;
+    return win32::ProgramCommandLine(programPath, arguments);
 }
 
 }  // namespace resident

@@ -1,12 +1,9 @@
 #pragma once
-#include <windows.h>
-#include <cstddef>
+// The three programs share one system error text (win32/).
+#include "win32/system_error_text.h"
 
 namespace resident {
 
-// The system's text for an error code (GetLastError() when code is 0) in the
-// form "%s (0x%x)", without the line break the system text ends with. An
-// empty string when there is no text or it does not fit.
-void SystemErrorText(char* buffer, size_t size, DWORD code);
+using win32::SystemErrorText;
 
 }  // namespace resident

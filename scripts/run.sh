@@ -13,13 +13,16 @@ cmake --build build/win32 -j"$(nproc)"
 
 BUILD_DIR="$top/build/win32"
 app="$BUILD_DIR/run"
+# With the setup assistant built, every run starts from a folder that holds
+# only the programs: the resident finds no settings and starts the assistant,
+# which writes the settings and the sample menus and starts it again.
+[ -f "$BUILD_DIR/bin/Ombrixa.exe" ] && rm -rf "$app"
 mkdir -p "$app"
 for program in Ombrix Ombrixa Ombrixm; do
   [ -f "$BUILD_DIR/bin/$program.exe" ] && cp "$BUILD_DIR/bin/$program.exe" "$app/"
 done
 [ -f "$BUILD_DIR/bin/Ombrix.chm" ] && cp "$BUILD_DIR/bin/Ombrix.chm" "$app/"
-# The first start in an empty folder runs the setup assistant, which writes the
-# settings and the sample menus; later starts find them.
+# Without the assistant, ready-made settings stand in for its work.
 [ -f "$app/Ombrixa.exe" ] || bash scripts/sample_settings.sh "$app"
 
 source scripts/wine_session.sh

@@ -17,6 +17,11 @@ public:
     // At most kMaxValueLength bytes, cut on a character boundary.
     std::string ReadText(const char* section, const char* key, const char* defaultValue = "") const;
 
+    // Writes through the private-profile operations (integers as decimal
+    // text); false when the system refused.
+    bool WriteText(const char* section, const char* key, const std::string& value) const;
+    bool WriteInt(const char* section, const char* key, int value) const;
+
 private:
     std::string path_;
 };

@@ -1,6 +1,7 @@
 #include "setup/about_dialog.h"
 
 #include <htmlhelp.h>
+#include <cstring>
 #include "resources/setup/resource_ids.h"
 
 namespace setup {
@@ -20,6 +21,14 @@ HICON LoadProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric)
     return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                          GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
                                          LR_DEFAULTCOLOR));
+}
+
+// The link shows the address as the mail link does, without its scheme:
+// the whole of it would not fit the control.
+const char* WithoutScheme(const char* address)
+{
+    const char* separator = strstr(address, "://");
+    return separator ? separator + 3 : address;
 }
 
 }  // namespace
@@ -59,7 +68,7 @@ bool AboutDialog::OnInit()
 void AboutDialog::InitLinks()
 {
     SetDlgItemTextA(handle(), IDC_MAIL_LINK, kMailAddress);
-    SetDlgItemTextA(handle(), IDC_WEB_LINK, kHomePage);
+    SetDlgItemTextA(handle(), IDC_WEB_LINK, WithoutScheme(kHomePage));
     mailLink_.Attach(Item(IDC_MAIL_LINK));
     webLink_.Attach(Item(IDC_WEB_LINK));
 }

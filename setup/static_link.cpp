@@ -59,8 +59,8 @@ void CStaticLink::MakeUnderlinedFont()
 bool CStaticLink::Open()
 {
     if (target_.empty()) {
-        char text[MAX_PATH] = "";
-        GetWindowTextA(handle(), text, sizeof text);
+        std::string text(GetWindowTextLengthA(handle()) + 1, '\0');
+        text.resize(GetWindowTextA(handle(), &text[0], static_cast<int>(text.size())));
         target_ = text;
     }
     auto result = reinterpret_cast<INT_PTR>(

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr int kLines = 20000;
-constexpr int kRounds = 25;
+constexpr int kRounds = 100;
 
 class Generator {
 public:

@@ -1,7 +1,8 @@
-// Private bytes (GetProcessMemoryInfo) of a program with a hidden window and
-// one tray icon, alone, against the same program after 100 tray popups of a
-// menu file shown and closed. Each figure is taken in a child process of
-// its own: tray_memory <menu file>.
+// Private bytes (GetProcessMemoryInfo) of a minimal program with a hidden
+// window and one tray icon, against the resident (Ombrix.exe beside this
+// program) after 100 of its tray menus were shown and closed, and against
+// this program after 100 popups of its own. Each figure is taken in a
+// process of its own: tray_memory <menu file>.
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
@@ -129,6 +130,60 @@ int Measure(const std::string& output, const char* menuPath)
     return 0;
 }
 
+size_t PrivateBytesOf(HANDLE process)
+{
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+}
+
+bool MenuShown()
+{
+    HWND menu = FindWindowA("#32768", nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
+// The resident in a folder of its own with one tray icon whose right menu is
+// the menu file; each right click (the tray callback posted to its window)
+// opens the menu, which closes itself after MenuAutoHide. Returns the
+// private bytes after the first menu and after the hundredth.
+std::string ResidentAfterMenus(const testing_support::TempFolder& folder, const std::string& menuPath)
+{
+    std::string program = folder / "Ombrix.exe";
+    testing_support::CopyFileTo(testing_support::BinaryFolder() + "Ombrix.exe", program);
+    testing_support::CopyFileTo(menuPath, folder / "right.mnu");
+    testing_support::WriteFileBytes(folder / "Ombrix.ini",
+                                    "[Main]\r\nIniVersion=10\r\nTrayNo=1\r\nMenuAutoHide=100\r\n"
+                                    "[Section1]\r\nDesc=memory\r\nMenuPath_R=" + folder / "right.mnu" +
+                                        "\r\nOpt_R=327680\r\n");
+    testing_support::ChildProcess resident("\"" + program + "\"", folder.path());
+    HWND window = nullptr;
+    testing_support::WaitFor([&] {
+        auto windows = testing_support::WindowsOfProcess(resident.id(), "Q-Fendix");
+        window = windows.empty() ? nullptr : windows.front();
+        return window != nullptr;
+    }, 20000);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, resident.id());
+    if (!window || !process)
+        return "";
+    std::string figures;
+    int shown = 0;
+    for (int i = 0; i < 100; ++i) {
+        PostMessageA(window, 0x8001, 0, WM_RBUTTONDOWN);
+        shown += testing_support::WaitFor(MenuShown, 3000) ? 1 : 0;
+        testing_support::WaitFor([] { return !MenuShown(); }, 3000);
+        if (i == 0)
+            figures = std::to_string(PrivateBytesOf(process));
+    }
+    Sleep(500);
+    figures += " " + std::to_string(PrivateBytesOf(process)) + " " + std::to_string(shown);
+    CloseHandle(process);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    resident.Wait(10000);
+    return figures;
+}
+
 std::string RunChild(const std::string& arguments, const std::string& output)
 {
     char self[MAX_PATH] = "";
@@ -152,8 +207,14 @@ int main(int argc, char** argv)
     double imageLists = 0, first = 0, hundredth = 0;
     std::sscanf(text.c_str(), "%lf %lf %lf", &imageLists, &first, &hundredth);
     std::printf("private KiB: hidden window and tray icon %.0f; with the system image lists and the menu file %.0f;\n"
-                "after 1 popup %.0f; after 100 popups %.0f; ratio %.2f (limit 1.25), growth from popup 1 to 100 %.0f KiB\n",
+                "after 1 popup %.0f; after 100 popups %.0f; ratio %.2f, growth from popup 1 to 100 %.0f KiB\n",
                 minimal / 1024, imageLists / 1024, first / 1024, hundredth / 1024, hundredth / minimal,
                 (hundredth - first) / 1024);
+    testing_support::TempFolder residentFolder("traymemoryresident");
+    double afterOne = 0, afterHundred = 0, shown = 0;
+    std::sscanf(ResidentAfterMenus(residentFolder, argv[1]).c_str(), "%lf %lf %lf", &afterOne, &afterHundred, &shown);
+    std::printf("resident (%.0f of 100 menus seen open): after 1 menu %.0f KiB, after 100 menus %.0f KiB, "
+                "ratio to the minimal program %.2f (limit 1.25)\n",
+                shown, afterOne / 1024, afterHundred / 1024, afterHundred / minimal);
     return 0;
 }

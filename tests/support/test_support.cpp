@@ -237,4 +237,18 @@ std::string MessageBoxText(HWND box)
     return text;
 }
 
+bool SetClassesDefault(const std::string& keyName, const std::string& value, DWORD type)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    LONG status = ERROR_SUCCESS;
+    if (!value.empty())
+        status = RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
+                                static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
 }  // namespace testing_support

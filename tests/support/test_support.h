@@ -80,6 +80,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Creates the key under HKEY_CLASSES_ROOT (with its parents) and sets its
+// default value, unless value is empty.
+bool SetClassesDefault(const std::string& keyName, const std::string& value, DWORD type = REG_SZ);
+
 // Top-level windows of a process, optionally only those of one class.
 std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = nullptr);
 std::string WindowText(HWND window);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
+#include <vector>
 #include "resources/setup/resource_ids.h"
 #include "setup/about_dialog.h"
 #include "tests/support/test_support.h"
@@ -96,6 +97,24 @@ TEST_F(AboutBox, PanelScrollsTheBoxTextWhileTheBoxIsOpen)
     SendMessageA(dialog_.handle(), WM_COMMAND, IDOK, 0);
     EXPECT_EQ(dialog_.handle(), nullptr);
     EXPECT_FALSE(credits.running());
+}
+
+TEST(AboutBoxEnd, FreesItsDrawingObjects)
+{
+    std::vector<HGDIOBJ> objects;
+    {
+        setup::AboutDialog dialog(GetModuleHandleA(nullptr), "");
+        ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
+        ShowWindow(dialog.handle(), SW_SHOW);
+        for (int i = 0; i < 20; ++i)
+            dialog.credits().Tick();
+        UpdateWindow(dialog.handle());
+        objects = {dialog.mailLink().font(), dialog.webLink().font(), dialog.credits().canvas()};
+        for (HGDIOBJ object : objects)
+            ASSERT_NE(GetObjectType(object), 0u);
+    }
+    for (HGDIOBJ object : objects)
+        EXPECT_EQ(GetObjectType(object), 0u);
 }
 
 TEST_F(AboutBox, HelpWithoutHelpFileDoesNothing)

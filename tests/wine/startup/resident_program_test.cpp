@@ -71,6 +71,16 @@ protected:
         return static_cast<LRESULT>(result);
     }
 
+    // A shown window of the class in the process (message boxes, menus).
+    static HWND ShownWindow(DWORD processId, const char* className)
+    {
+        for (HWND window : WindowsOfProcess(processId, className)) {
+            if (IsWindowVisible(window))
+                return window;
+        }
+        return nullptr;
+    }
+
     std::string Quoted(const std::string& program) const { return "\"" + temp_.path() + program + "\""; }
 
     TempFolder temp_{"resident"};
@@ -103,6 +113,24 @@ TEST_F(ResidentProgram, AFolderWithASpaceStartsTheAssistantBesideTheResident)
     EXPECT_EQ(resident.Wait(10000), 0u);
     EXPECT_EQ(Started(folder, "Ombrixa"), std::vector<std::string>{"\"" + folder + "Ombrixa.exe\" /pt"});
     EXPECT_FALSE(FileExists(temp_ / "x.log"));
+}
+
+TEST_F(ResidentProgram, AnAssistantThatCannotBeStartedIsReported)
+{
+    ASSERT_TRUE(DeleteFileA((temp_ / "Ombrixa.exe").c_str()));
+    ChildProcess resident = Start(temp_.path());
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident.id(), "#32770")) != nullptr; }));
+    EXPECT_EQ(WindowText(box), "Q-Fendix");
+    char text[1024] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    std::string message = text;
+    std::string line = "\n" + Quoted("Ombrixa.exe") + " /pt";
+    ASSERT_GT(message.size(), line.size() + 8) << message;
+    EXPECT_EQ(message.substr(message.size() - line.size()), line);
+    EXPECT_NE(message.find(" (0x2)"), std::string::npos) << message;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(resident.Wait(10000), 0u);
 }
 
 TEST_F(ResidentProgram, RunsOnceWithCurrentSettings)
@@ -170,18 +198,13 @@ TEST_F(ResidentProgram, ReloadAndCloseWaitUntilTheOpenMenuHasClosed)
     HWND window = StartResident();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
-    auto openMenus = [&] {
-        size_t open = 0;
-        for (HWND menu : WindowsOfProcess(resident_.id(), "#32768"))
-            open += IsWindowVisible(menu) ? 1 : 0;
-        return open;
-    };
+    auto menuOpen = [&] { return ShownWindow(resident_.id(), "#32768") != nullptr; };
     // The menu's loop takes the keys sent to any window of its thread.
     auto closeMenu = [&] { PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0); };
 
     // Both would delete the icon whose menu is open.
     PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
-    ASSERT_TRUE(WaitFor([&] { return openMenus() == 1; }));
+    ASSERT_TRUE(WaitFor(menuOpen));
     WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n");
     PostMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
     EXPECT_FALSE(WaitFor([&] { return TrayCallback(window, 1) == 1; }, 3000));
@@ -189,10 +212,10 @@ TEST_F(ResidentProgram, ReloadAndCloseWaitUntilTheOpenMenuHasClosed)
     EXPECT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
 
     PostMessageA(window, kTrayCallback, 1, WM_RBUTTONDOWN);
-    ASSERT_TRUE(WaitFor([&] { return openMenus() == 1; }));
+    ASSERT_TRUE(WaitFor(menuOpen));
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(resident_.Wait(1000), STILL_ACTIVE);
-    EXPECT_EQ(openMenus(), 1u);
+    EXPECT_TRUE(menuOpen());
     closeMenu();
     EXPECT_EQ(resident_.Wait(10000), 0u);
 }
@@ -207,10 +230,7 @@ TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
     HWND window = StartResident();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 1) == 1; }));
-    auto messageBox = [&] {
-        auto boxes = WindowsOfProcess(resident_.id(), "#32770");
-        return boxes.empty() ? nullptr : boxes.front();
-    };
+    auto messageBox = [&] { return ShownWindow(resident_.id(), "#32770"); };
 
     // A readable file: no message, the resident goes on.
     PostMessageA(window, kTrayCallback, 0, WM_LBUTTONDOWN);

@@ -1,9 +1,9 @@
-#include "resident/system_error_text.h"
+#include "win32/system_error_text.h"
 
 #include <cstdio>
 #include <cstring>
 
-namespace resident {
+namespace win32 {
 
 void SystemErrorText(char* buffer, size_t size, DWORD code)
 {
@@ -28,4 +28,4 @@ void SystemErrorText(char* buffer, size_t size, DWORD code)
     LocalFree(text);
 }
 
-}  // namespace resident
+}  // namespace win32

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# A fresh installation in a Wine virtual desktop: the resident, started in a
+# folder that holds only the programs, runs the setup assistant, whose dialog
+# marks its steps done; then the resident shows the three tray icons of the
+# sample settings.
+#   setup.sh <Ombrix.exe> <Ombrixa.exe> <recorder.exe> <close_window.exe> <work folder>
+set -euo pipefail
+resident=$1 assistant=$2 recorder=$3 closer=$4 work=$5
+rm -rf "$work"
+mkdir -p "$work/app"
+cp "$resident" "$work/app/Ombrix.exe"
+cp "$assistant" "$work/app/Ombrixa.exe"
+cp "$recorder" "$work/app/Ombrixm.exe"
+win_path() { echo "Z:${1//\//\\}"; }
+ini="$work/app/Ombrix.ini"
+
+desktop="OmbrixScreenSetup$$"
+wine explorer "/desktop=$desktop,800x600" "$(win_path "$work/app")\\Ombrix.exe" >"$work/wine.log" 2>&1 &
+finish() {
+  wine explorer "/desktop=$desktop,800x600" "$(win_path "$closer")" Q-Fendix >/dev/null 2>&1 || true
+}
+trap finish EXIT
+
+shot_of_desktop() {
+  local window
+  window=$(xdotool search --name "$desktop" | head -1 || true)
+  [ -n "$window" ] && import -window "$window" "$1"
+}
+# Pixels of one colour (hex, lower case) in a picture.
+count_colour() { convert "$1" txt:- | tr 'A-F' 'a-f' | grep -c "#$2" || true; }
+
+# Step 1 has written ServePath just before it sets its done mark.
+for _ in $(seq 1 150); do
+  grep -q '^ServePath=' "$ini" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q '^ServePath=' "$ini" 2>/dev/null || { echo "the setup dialog did not run its first step"; exit 1; }
+sleep 0.4
+shot_of_desktop "$work/setup_dialog.png"
+echo "screenshot: $work/setup_dialog.png"
+# The green of the done mark (icon 168) shows in the dialog.
+marks=$(count_colour "$work/setup_dialog.png" 43a047)
+[ "$marks" -ge 20 ] || { echo "no done mark in the setup dialog ($marks pixels)"; exit 1; }
+
+for _ in $(seq 1 100); do
+  grep -q '^IniVersion=10' "$ini" 2>/dev/null && break
+  sleep 0.1
+done
+grep -q '^IniVersion=10' "$ini" || { echo "the setup did not finish"; exit 1; }
+sleep 4
+shot_of_desktop "$work/setup_tray.png"
+echo "screenshot: $work/setup_tray.png"
+# The notification area at the right end of the taskbar: columns that differ
+# from the taskbar's own colour form one group per icon.
+convert "$work/setup_tray.png" -gravity SouthEast -crop 200x18+0+1 +repage "$work/tray_area.png"
+icons=$(convert "$work/tray_area.png" txt:- | sed 1d | awk '
+  { split($1, at, /[,:]/); count[$3]++; colour[NR] = $3; column[NR] = at[1] }
+  END {
+    for (c in count) if (count[c] > most) { most = count[c]; background = c }
+    for (i in colour) if (colour[i] != background) used[column[i]] = 1
+    previous = -5
+    for (x = 0; x < 200; x++) if (x in used) { if (x > previous + 1) groups++; previous = x }
+    print groups + 0
+  }')
+[ "$icons" -eq 3 ] || { echo "$icons tray icons instead of 3"; exit 1; }
+echo "three tray icons seen"

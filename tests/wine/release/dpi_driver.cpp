@@ -1,0 +1,156 @@
+// Drives the resident's tray menus at 144 DPI for the screen test:
+//   dpi_driver.exe <folder of Ombrix.exe> <signal folder>
+// Runs inside the test's Wine virtual desktop. Starts the resident, opens the
+// left menu (large icons) and the right menu (small icons) of its first tray
+// icon through the tray callback, and checks each menu's height against the
+// system metrics of a DPI-aware process: every entry at least as high as the
+// menu font's cell, the caption bar and the icon cell (icon size + 4), and
+// not much more. Wine gives every process the metrics of the real DPI, so
+// this checks that the menus follow them; that Windows does too is what the
+// manifest's DPI awareness asks for.
+// Between opening and closing a menu it writes "<side>.menu" (the menu's
+// rectangle) into the signal folder and waits for "<side>.shot".
+// Exit code 0 when all held, 1 when a check failed, 99 on a setup fault.
+#include <windows.h>
+#include <cstdio>
+#include <string>
+#include "tests/support/test_support.h"
+#include "win32/unique_handle.h"
+
+using namespace testing_support;
+
+namespace {
+
+constexpr UINT kTrayCallback = 0x8001;
+// The test's menu file: a title, three command items, a captioned separator
+// and two more command items. An entry is as high as the tallest of the
+// font's cell, the caption bar and the icon cell.
+constexpr int kTallEntries = 6;
+constexpr int kCaptionedSeparators = 1;
+
+int Fail(const char* what)
+{
+    fprintf(stdout, "FAIL: %s\n", what);
+    fflush(stdout);
+    return 1;
+}
+
+HWND VisibleWindow(DWORD processId, const char* className)
+{
+    auto windows = WindowsOfProcess(processId, className);
+    for (HWND window : windows)
+        if (IsWindowVisible(window))
+            return window;
+    return nullptr;
+}
+
+int MenuFontHeight()
+{
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    win32::UniqueFont font(CreateFontIndirectA(&metrics.lfMenuFont));
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, font.get());
+    TEXTMETRICA text = {};
+    GetTextMetricsA(screen, &text);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return text.tmHeight;
+}
+
+int ExpectedMinimumHeight(int iconSize)
+{
+    int entry = MenuFontHeight();
+    if (GetSystemMetrics(SM_CYMENU) > entry)
+        entry = GetSystemMetrics(SM_CYMENU);
+    if (iconSize + 4 > entry)
+        entry = iconSize + 4;
+    return kTallEntries * entry + kCaptionedSeparators * GetSystemMetrics(SM_CYMENU);
+}
+
+bool Signal(const std::string& signals, const std::string& name, const std::string& text, const std::string& wait)
+{
+    WriteFileBytes(signals + name, text);
+    return WaitFor([&] { return FileExists(signals + wait); }, 60000);
+}
+
+int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char* side, LPARAM button,
+             int iconSize)
+{
+    SetCursorPos(120, 60);
+    PostMessageA(main, kTrayCallback, 0, button);
+    HWND menu = nullptr;
+    if (!WaitFor([&] { return (menu = VisibleWindow(residentId, "#32768")) != nullptr; }, 10000))
+        return Fail("the menu did not open");
+    Sleep(500);
+    RECT frame = {};
+    GetWindowRect(menu, &frame);
+    int height = frame.bottom - frame.top;
+    int minimum = ExpectedMinimumHeight(iconSize);
+    // Borders of the popup window: a few pixels above and below.
+    int maximum = minimum + 4 * GetSystemMetrics(SM_CYEDGE) + 8;
+    fprintf(stdout, "%s menu %ld %ld %ld %ld: height %d, expected %d to %d (icons %d, font %d, SM_CYMENU %d)\n",
+            side, frame.left, frame.top, frame.right, frame.bottom, height, minimum, maximum, iconSize,
+            MenuFontHeight(), GetSystemMetrics(SM_CYMENU));
+    fflush(stdout);
+    char rect[64];
+    snprintf(rect, sizeof rect, "%ld %ld %ld %ld", frame.left, frame.top, frame.right, frame.bottom);
+    int status = 0;
+    if (height < minimum || height > maximum)
+        status = Fail("the menu's height does not follow the system metrics");
+    if (!Signal(signals, std::string(side) + ".menu", rect, std::string(side) + ".shot"))
+        status = Fail("no screenshot was taken");
+    SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    PostMessageA(main, kTrayCallback, 0, button == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP);
+    if (!WaitFor([&] { return VisibleWindow(residentId, "#32768") == nullptr; }, 10000))
+        status = Fail("the menu did not close");
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3)
+        return 99;
+    // Measure as the resident does: with the metrics of a DPI-aware process.
+    using SetAware = BOOL(WINAPI*)();
+    auto setAware = reinterpret_cast<SetAware>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDPIAware")));
+    if (setAware)
+        setAware();
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    fprintf(stdout, "screen: %d DPI, icons %d and %d\n", dpi, GetSystemMetrics(SM_CXICON),
+            GetSystemMetrics(SM_CXSMICON));
+    if (dpi != 144)
+        return Fail("the test prefix is not at 144 DPI");
+
+    std::string folder = std::string(argv[1]) + "\\";
+    std::string signals = std::string(argv[2]) + "\\";
+    ChildProcess resident("\"" + folder + "Ombrix.exe\"", folder);
+    // The resident's window is hidden: any window of its class will do.
+    HWND main = nullptr;
+    if (!WaitFor([&] {
+            auto windows = WindowsOfProcess(resident.id(), "Q-Fendix");
+            main = windows.empty() ? nullptr : windows.front();
+            return main != nullptr;
+        }, 20000))
+        return Fail("the resident's window did not appear");
+    // The icons exist once the posted reload has run.
+    WaitFor([&] {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(main, kTrayCallback, 0, WM_MOUSEMOVE, SMTO_ABORTIFHUNG, 5000, &result);
+        return result == 1;
+    }, 10000);
+
+    int status = OpenMenu(main, resident.id(), signals, "left", WM_LBUTTONDOWN, GetSystemMetrics(SM_CXICON));
+    status |= OpenMenu(main, resident.id(), signals, "right", WM_RBUTTONDOWN, GetSystemMetrics(SM_CXSMICON));
+
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    if (resident.Wait(20000) != 0)
+        status = Fail("the resident did not end with 0");
+    return status;
+}

@@ -1,0 +1,233 @@
+// The programs in an empty folder: the resident starts the assistant, which
+// prepares the installation and starts the resident again. Also a
+// conversion, a pool path with a reference and a missing resident.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <string>
+#include <utility>
+#include <vector>
+#include "tests/support/test_support.h"
+
+using testing_support::BinaryFolder;
+using testing_support::ChildProcess;
+using testing_support::CopyFileTo;
+using testing_support::FileExists;
+using testing_support::TempFolder;
+using testing_support::WaitFor;
+using testing_support::WindowText;
+
+namespace {
+
+const int kTitleButton = 1055;
+const int kFirstStepLine = 1049;
+const int kCloseResident = 105;  // the resident's exit command
+
+// Section, key and value of each line of a settings file, in file order.
+using SettingsLines = std::vector<std::pair<std::string, std::string>>;
+
+SettingsLines ReadSettingsLines(const std::string& path)
+{
+    SettingsLines lines;
+    std::string text = testing_support::ReadFileBytes(path), section;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? text.size() : end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        if (line[0] == '[')
+            section = line;
+        else
+            lines.emplace_back(section, line);
+    }
+    return lines;
+}
+
+int IniVersion(const std::string& settings)
+{
+    return static_cast<int>(GetPrivateProfileIntA("Main", "IniVersion", 0, settings.c_str()));
+}
+
+struct DialogSearch {
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindSetupDialog(HWND window, LPARAM search)
+{
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    HWND title = GetDlgItem(window, kTitleButton);
+    if (lstrcmpA(className, "#32770") == 0 && title && WindowText(title) == "Q-Fendix") {
+        reinterpret_cast<DialogSearch*>(search)->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND SetupDialogWindow()
+{
+    DialogSearch search;
+    EnumWindows(FindSetupDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string StepLine(HWND dialog, int step) { return WindowText(GetDlgItem(dialog, kFirstStepLine + step)); }
+
+// The text of another process's control, asked of the control itself.
+std::string ControlText(HWND control)
+{
+    char text[2048] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000,
+                        &length);
+    return std::string(text, length);
+}
+
+// The setup dialog once its step lines have their texts.
+bool SetupDialogShown(HWND& dialog)
+{
+    dialog = SetupDialogWindow();
+    return dialog && !StepLine(dialog, 2).empty();
+}
+
+// A folder holding the programs under their shipped names; the recorder may
+// stand in for the resident.
+class Installation : public ::testing::Test {
+protected:
+    void Copy(const char* program, const char* as)
+    {
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + program, app_ / as));
+    }
+    std::string settings() const { return app_ / "Ombrix.ini"; }
+    ChildProcess StartAssistant(const char* arguments = "/pt")
+    {
+        return ChildProcess("\"" + (app_ / "Ombrixa.exe") + "\" " + arguments, app_.path());
+    }
+    void WriteSettings(const std::string& text) { ASSERT_TRUE(testing_support::WriteFileBytes(settings(), text)); }
+
+    TempFolder app_{"setup"};
+};
+
+void CloseResident()
+{
+    HWND resident = FindWindowA("Q-Fendix", nullptr);
+    if (resident)
+        PostMessageA(resident, WM_COMMAND, kCloseResident, 0);
+    WaitFor([] { return FindWindowA("Q-Fendix", nullptr) == nullptr; }, 5000);
+}
+
+}  // namespace
+
+TEST_F(Installation, FreshFolderGetsSettingsSampleMenusAndTheResident)
+{
+    ASSERT_EQ(FindWindowA("Q-Fendix", nullptr), nullptr) << "a resident is already running";
+    Copy("Ombrix.exe", "Ombrix.exe");
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrixm.exe");
+    ChildProcess resident("\"" + (app_ / "Ombrix.exe") + "\"", app_.path());
+
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));
+    EXPECT_EQ(StepLine(dialog, 0), "動作環境設定");
+    EXPECT_EQ(StepLine(dialog, 1), "サンプル作成");
+    EXPECT_EQ(StepLine(dialog, 2), "起動準備");
+    ASSERT_TRUE(WaitFor([&] { return FindWindowA("Q-Fendix", nullptr) != nullptr; }, 30000));
+    EXPECT_TRUE(WaitFor([] { return SetupDialogWindow() == nullptr; }, 5000));
+    CloseResident();
+
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, MAX_PATH);
+    std::string shell32 = std::string(system) + "\\SHELL32.dll";
+    std::string folder = app_.path().substr(0, app_.path().size() - 1);
+    SettingsLines expected = {
+        {"[Main]", "PoolPath=" + folder + "\\work\\"}, {"[Main]", "ServePath=" + folder + "\\service\\"},
+        {"[Main]", "TrayNo=3"}, {"[Main]", "MenuAutoHide=3000"}, {"[Main]", "IniVersion=10"}};
+    const char* descriptions[] = {"デスクトップ", "プログラム", "設定"};
+    const char* iconNumbers[] = {"34", "36", "35"};
+    const char* rightOptions[] = {"458752", "327680", "458752"};
+    for (int i = 0; i < 3; ++i) {
+        std::string section = "[Section" + std::to_string(i + 1) + "]";
+        std::string name = "Section" + std::to_string(i + 1);
+        for (std::string line : {std::string("Flags=2"), "Desc=" + std::string(descriptions[i]), "IconUp=" + shell32,
+                                 "IconNoUp=" + std::string(iconNumbers[i]), std::string("Opt_L=458752"),
+                                 "Opt_R=" + std::string(rightOptions[i]), std::string("MenuWidth_L=8"),
+                                 std::string("MenuWidth_R=8"), "MenuPath_L=" + name + "_l.txt",
+                                 "MenuPath_R=" + name + "_r.txt"})
+            expected.emplace_back(section, line);
+    }
+    EXPECT_EQ(ReadSettingsLines(settings()), expected);
+    for (const char* file : {"Section1_l.txt", "Section1_r.txt", "Section2_l.txt", "Section2_r.txt",
+                             "Section3_l.txt", "Section3_r.txt"}) {
+        EXPECT_TRUE(FileExists(app_ / "work\\" + file)) << file;
+        EXPECT_FALSE(FileExists(app_ / "work\\" + file + ".bak")) << file;
+    }
+    EXPECT_TRUE(FileExists(app_ / "service"));
+}
+
+TEST_F(Installation, ConversionKeepsEverythingButTheVersion)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrix.exe");
+    std::string menus = app_ / "Menus\\";
+    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + menus + "\r\nTrayNo=1\r\n[Section1]\r\nDesc=mine\r\n");
+    ChildProcess assistant = StartAssistant();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));
+    EXPECT_EQ(StepLine(dialog, 0), "コンバージョン");
+    EXPECT_EQ(assistant.Wait(30000), 0u);
+
+    EXPECT_EQ(IniVersion(settings()), 10);
+    EXPECT_TRUE(FileExists(menus));
+    EXPECT_TRUE(FileExists(app_ / "service"));
+    SettingsLines expected = {{"[Main]", "IniVersion=10"}, {"[Main]", "PoolPath=" + menus}, {"[Main]", "TrayNo=1"},
+                              {"[Main]", "ServePath=" + (app_ / "service\\")}, {"[Section1]", "Desc=mine"}};
+    EXPECT_EQ(ReadSettingsLines(settings()), expected);
+    EXPECT_FALSE(FileExists(menus + "Section1_l.txt"));
+    // The resident is started by its quoted path.
+    auto starts = testing_support::ReadRecorderLog(app_ / "Ombrix.log");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].commandLine, "\"" + (app_ / "Ombrix.exe") + "\"");
+}
+
+TEST_F(Installation, StoredPoolPathKeepsItsReference)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrix.exe");
+    TempFolder elsewhere("pool");
+    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", elsewhere.path().c_str());
+    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=%OMBRIX_SETUP_POOL%work\\\r\n");
+    ChildProcess assistant = StartAssistant();
+    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", nullptr);
+    EXPECT_EQ(assistant.Wait(30000), 0u);
+    EXPECT_TRUE(FileExists(elsewhere / "work"));
+    char stored[MAX_PATH];
+    GetPrivateProfileStringA("Main", "PoolPath", "", stored, MAX_PATH, settings().c_str());
+    EXPECT_STREQ(stored, "%OMBRIX_SETUP_POOL%work\\");
+}
+
+TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    WriteSettings("[Main]\r\nIniVersion=9\r\n");
+    ChildProcess assistant = StartAssistant();
+    std::vector<HWND> boxes;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            boxes.clear();
+            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770")) {
+                // The box has the product caption; the setup dialog has none.
+                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
+                    boxes.push_back(window);
+            }
+            return !boxes.empty();
+        },
+        30000));
+    std::string text = ControlText(GetDlgItem(boxes[0], 0xFFFF));
+    EXPECT_NE(text.find(" (0x2)\n\"" + (app_ / "Ombrix.exe") + "\""), std::string::npos) << text;
+    EXPECT_EQ(IniVersion(settings()), 10);
+    PostMessageA(boxes[0], WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(assistant.Wait(10000), 3u);
+}
