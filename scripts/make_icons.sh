@@ -2,7 +2,8 @@
 # Draws the resident's icons into resources/resident/icons/ with ImageMagick:
 # the program icon (107/108), the default tray icon and its pressed look
 # (131/132) and the day-of-month faces (1001 to 1031); and the setup
-# assistant's program icon (108) into resources/setup/icons/. Every face is drawn
+# assistant's program icon (108) and its step-done mark (168) into
+# resources/setup/icons/. Every face is drawn
 # pixel by pixel at 16 x 16, where the tray shows it, and doubled for 32 x 32.
 # The .ico files are committed; run this again only to change them.
 set -euo pipefail
@@ -96,6 +97,11 @@ make_icon tray_pressed "$sunken$(menu_card 1 1 '#404040' | sed 's/#ffffff/#d8d8d
 badge="fill #0b5d1e circle 12,12 12,8 fill #2f9e44 circle 12,12 12,9 "
 badge+="fill #ffffff $(pattern_points 9 10 "....# ...## #.##. ###.. .#...")"
 make_icon program "fill #1a4480 roundrectangle 0,0 15,15 3,3 fill #2b6cb0 roundrectangle 1,1 14,14 2,2 $(menu_card -1 0 '#5a5a5a')$badge" "$setup_out"
+
+# The mark of a finished setup step: a white tick on a green disc.
+tick="fill #2f7d32 circle 7,7 7,0 fill #43a047 circle 7,7 7,1 "
+tick+="fill #ffffff $(pattern_points 3 4 "........## .......##. ......##.. ##..##... .####.... ..##.....")"
+make_icon step_done "$tick" "$setup_out"
 
 for day in $(seq 1 31); do
   calendar "$day"

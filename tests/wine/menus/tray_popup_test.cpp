@@ -71,8 +71,12 @@ TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
     list.entries.push_back(Command("C:\\windows\\notepad.exe", "&Other"));
 
     EXPECT_EQ(ShowTyping({'c'}), 2000);
-    ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::FileExists(folder / "chosen.log"); }));
-    auto starts = testing_support::ReadRecorderLog(folder / "chosen.log");
+    // The recorder creates its log before it writes the line.
+    std::vector<testing_support::RecordedStart> starts;
+    ASSERT_TRUE(testing_support::WaitFor([&] {
+        starts = testing_support::ReadRecorderLog(folder / "chosen.log");
+        return !starts.empty();
+    }));
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_NE(starts[0].commandLine.find("one two"), std::string::npos) << starts[0].commandLine;
 }

@@ -231,3 +231,48 @@ TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
     PostMessageA(boxes[0], WM_COMMAND, IDOK, 0);
     EXPECT_EQ(assistant.Wait(10000), 3u);
 }
+
+TEST_F(Installation, SampleFileThatCannotBeMadeEndsTheSetup)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrix.exe");
+    // Folders in the place of the first sample file and of its backup.
+    ASSERT_TRUE(CreateDirectoryA((app_ / "work").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((app_ / "work\\Section1_l.txt").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((app_ / "work\\Section1_l.txt.bak").c_str(), nullptr));
+    ChildProcess assistant = StartAssistant();
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770")) {
+                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
+                    box = window;
+            }
+            return box != nullptr;
+        },
+        30000));
+    std::string text = ControlText(GetDlgItem(box, 0xFFFF));
+    EXPECT_NE(text.find(app_ / "work\\Section1_l.txt"), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(assistant.Wait(10000), 3u);
+    // The steps after it did not run.
+    EXPECT_EQ(IniVersion(settings()), 0);
+    EXPECT_FALSE(FileExists(app_ / "work\\Section1_r.txt"));
+    EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
+}
+
+TEST_F(Installation, EscapeBeforeTheFirstStepRunsNoStep)
+{
+    Copy("Ombrixa.exe", "Ombrixa.exe");
+    Copy("recorder.exe", "Ombrix.exe");
+    ChildProcess assistant = StartAssistant();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));
+    // Escape is the dialog's Cancel; Enter only clicks the title, which does nothing.
+    PostMessageA(dialog, WM_COMMAND, kTitleButton, 0);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(assistant.Wait(10000), 0u);
+    EXPECT_FALSE(FileExists(settings()));
+    EXPECT_FALSE(FileExists(app_ / "work"));
+    EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
+}
