@@ -4,6 +4,7 @@
 #include "resident/app.h"
 #include "resident/folders/folder_registry.h"
 #include "resident/main_window.h"
+#include "resident/menus/menu_registry.h"
 #include "resident/process_starter.h"
 #include "resources/resident/resource_ids.h"
 #include "settings/ini_file.h"
@@ -78,7 +79,12 @@ int RunResident(HINSTANCE instance)
     PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
     GetSystemImageLists(app);
     InstallFolderMenus();
-    return RunMessageLoop();
+    int exitCode = RunMessageLoop();
+    // Any menu still registered, and the shell folders of folder menus, go
+    // before COM does.
+    TheFolderRegistry().Clear();
+    DeleteMenuRegistry();
+    return exitCode;
 }
 
 }  // namespace resident
