@@ -75,14 +75,7 @@ void AboutDialog::InitLinks()
 
 void AboutDialog::OnHelp(const HELPINFO& info)
 {
-    // The control would report a missing file in a box of its own, or open an empty window.
-    if (GetFileAttributesA(helpFile_.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return;
-    // A window with a help context asks for its topic, anything else for the file's default topic.
-    if (info.dwContextId)
-        help_.Show(handle(), helpFile_, HH_HELP_CONTEXT, info.dwContextId);
-    else
-        help_.Show(handle(), helpFile_, HH_DISPLAY_TOPIC, 0);
+    help_.ShowForRequest(handle(), helpFile_, info);
 }
 
 void AboutDialog::OnDestroy()

@@ -5,6 +5,7 @@
 #include "setup/setup_steps.h"
 #include "setup/title_button.h"
 #include "win32/dialog.h"
+#include "win32/html_help.h"
 #include "win32/unique_handle.h"
 
 namespace setup {
@@ -21,6 +22,7 @@ private:
     void OnOK() override {}
     void OnTimer(UINT_PTR timerId) override;
     bool OnDrawItem(int controlId, const DRAWITEMSTRUCT& item) override;
+    void OnHelp(const HELPINFO& request) override;
 
     void SetStepTexts();
     void PlaceDoneMarks();
@@ -33,6 +35,7 @@ private:
     HICON icon_;  // shared resource icon, not destroyed
     TitleButton title_;
     win32::UniqueIcon marks_[3];
+    win32::HtmlHelpControl help_;
 };
 
 }  // namespace setup

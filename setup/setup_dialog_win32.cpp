@@ -125,6 +125,11 @@ void SetupDialog::OnTimer(UINT_PTR timerId)
     }
 }
 
+void SetupDialog::OnHelp(const HELPINFO& request)
+{
+    help_.ShowForRequest(handle(), steps_.paths().helpPath, request);
+}
+
 bool SetupDialog::OnDrawItem(int controlId, const DRAWITEMSTRUCT& item)
 {
     if (controlId != IDC_SETUP_TITLE)

@@ -1,5 +1,7 @@
 #include "win32/html_help.h"
 
+#include <htmlhelp.h>
+
 namespace win32 {
 namespace {
 
@@ -80,6 +82,15 @@ HWND HtmlHelpControl::Show(HWND owner, const std::string& helpFile, UINT command
     if (!Load())
         return nullptr;
     return htmlHelp_(owner, helpFile.c_str(), command, data);
+}
+
+HWND HtmlHelpControl::ShowForRequest(HWND owner, const std::string& helpFile, const HELPINFO& request)
+{
+    if (GetFileAttributesA(helpFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return nullptr;
+    if (request.dwContextId)
+        return Show(owner, helpFile, HH_HELP_CONTEXT, request.dwContextId);
+    return Show(owner, helpFile, HH_DISPLAY_TOPIC, 0);
 }
 
 }  // namespace win32

@@ -20,6 +20,10 @@ public:
     // HtmlHelpA with the file, command and data; nothing (and nullptr) when
     // the control cannot be loaded.
     HWND Show(HWND owner, const std::string& helpFile, UINT command, DWORD_PTR data);
+    // F1 in a dialog: the topic of the window's help context, else the
+    // file's default topic; nothing when the file is missing (the control
+    // would report it in a box of its own, or open an empty window).
+    HWND ShowForRequest(HWND owner, const std::string& helpFile, const HELPINFO& request);
     // Loads the control now if it was not tried yet; whether it is there.
     bool Load();
 
