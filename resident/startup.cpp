@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 #include "resident/app.h"
+#include "resident/folders/folder_registry.h"
 #include "resident/main_window.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/process_starter.h"
@@ -77,8 +78,11 @@ int RunResident(HINSTANCE instance)
     UpdateWindow(window.handle());
     PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
     GetSystemImageLists(app);
+    InstallFolderMenus();
     int exitCode = RunMessageLoop();
-    // Any menu still registered goes before COM does.
+    // Any menu still registered, and the shell folders of folder menus, go
+    // before COM does.
+    TheFolderRegistry().Clear();
     DeleteMenuRegistry();
     return exitCode;
 }

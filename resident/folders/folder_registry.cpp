@@ -1,0 +1,110 @@
+#include "resident/folders/folder_registry.h"
+
+#include "resident/folders/folder_resolver.h"
+#include "resident/menus/owner_draw_menu.h"
+#include "resident/menus/shell_item.h"
+
+namespace resident {
+
+FolderRegistry::FolderRegistry() = default;
+
+FolderRegistry::~FolderRegistry()
+{
+    Clear();
+}
+
+void FolderRegistry::Prepare(int menuOptions, int menuWidth)
+{
+    // Whatever an earlier popup left behind goes now, not with this one.
+    Clear();
+    options_ = menuOptions;
+    width_ = menuWidth;
+}
+
+bool FolderRegistry::Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int maximumDepth)
+{
+    if (!submenu || !submenu->handle() || topLevel_.count(submenu->handle()))
+        return false;
+    auto state = std::make_unique<FolderMenuState>();
+    state->maximumDepth = maximumDepth < 0 ? 0 : maximumDepth > 255 ? 255 : maximumDepth;
+    if (!ResolveFolder(path, Shell(), state->folder))
+        return false;
+    HMENU handle = submenu->handle();
+    topLevel_.emplace(handle, TopLevelMenu{std::move(submenu), std::move(state)});
+    return true;
+}
+
+void FolderRegistry::SetIdSource(LaunchMap* launchMap, int* nextId)
+{
+    launchMap_ = launchMap;
+    nextId_ = nextId;
+}
+
+void FolderRegistry::Clear()
+{
+    // Nested menus first: they refer to the states of the top-level ones.
+    nested_.clear();
+    topLevel_.clear();
+    entriesByKey_.clear();
+    shell_.reset();
+    launchMap_ = nullptr;
+    nextId_ = nullptr;
+    ownLaunchMap_.Clear();
+}
+
+LPCITEMIDLIST FolderRegistry::FindFolderEntry(unsigned long key) const
+{
+    auto found = entriesByKey_.find(key);
+    return found == entriesByKey_.end() ? nullptr : found->second->absolute.get();
+}
+
+ShellItemLookup& FolderRegistry::Shell()
+{
+    if (!shell_)
+        shell_ = std::make_unique<ShellItemLookup>();
+    return *shell_;
+}
+
+void FolderRegistry::ClearState(FolderMenuState& state)
+{
+    for (const auto& entry : state.entries)
+        entriesByKey_.erase(entry->key);
+    state.entries.clear();
+    state.boundFolders.clear();
+    state.idLists.clear();
+}
+
+FolderEntry& FolderRegistry::Keep(FolderMenuState& state, std::unique_ptr<FolderEntry> entry)
+{
+    entry->key = nextKey_++;
+    entriesByKey_[entry->key] = entry.get();
+    state.entries.push_back(std::move(entry));
+    return *state.entries.back();
+}
+
+FolderRegistry& TheFolderRegistry()
+{
+    static FolderRegistry registry;
+    return registry;
+}
+
+void InstallFolderMenus()
+{
+    SetFolderMenuSource(&TheFolderRegistry());
+    SetFolderEntryLookup(&TheFolderRegistry());
+}
+
+std::string MenuTextOfName(const std::string& name)
+{
+    // "&" (0x26) is never the second byte of a double-byte character.
+    std::string text;
+    text.reserve(name.size() + 4);
+    for (char c : name) {
+        text += c;
+        if (c == '&')
+            text += '&';
+    }
+    return text;
+}
+
+}  // namespace resident

@@ -1,0 +1,85 @@
+#pragma once
+// The folder menus of the popup being shown: SHOWFOLDER submenus registered
+// while the popup is built, filled from the shell when they first open, and
+// the entries behind their launch strings, kept until the popup is cleared.
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include "menufile/menu_model.h"
+#include "resident/folders/folder_entry.h"
+#include "resident/launch/launcher.h"
+#include "resident/menus/folder_menu_source.h"
+#include "resident/menus/launch_map.h"
+
+namespace resident {
+
+class MenuBuilder;
+class ShellItemLookup;
+
+class FolderRegistry : public FolderMenuSource, public FolderEntryLookup {
+public:
+    FolderRegistry();
+    ~FolderRegistry() override;
+
+    void Prepare(int menuOptions, int menuWidth) override;
+    bool Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int maximumDepth) override;
+    void SetIdSource(LaunchMap* launchMap, int* nextId) override;
+    int MenuOpened(HMENU menu) override;
+    void Clear() override;
+
+    LPCITEMIDLIST FindFolderEntry(unsigned long key) const override;
+
+    // Entries and folder menus alive now; all go at Clear.
+    size_t EntryCount() const { return entriesByKey_.size(); }
+    size_t MenuCount() const { return topLevel_.size() + nested_.size(); }
+
+private:
+    struct TopLevelMenu {
+        std::unique_ptr<OwnerDrawMenu> menu;
+        std::unique_ptr<FolderMenuState> state;
+    };
+    struct NestedMenu {
+        FolderMenuState* state;
+        std::unique_ptr<OwnerDrawMenu> menu;
+        int depth;
+        win32::ComPtr<IShellFolder> folder;
+        win32::UniqueItemIdList absolute;
+    };
+
+    ShellItemLookup& Shell();
+    void ClearState(FolderMenuState& state);
+    FolderEntry& Keep(FolderMenuState& state, std::unique_ptr<FolderEntry> entry);
+
+    // Filling (folder_fill.cpp).
+    int Fill(FolderMenuState& state, OwnerDrawMenu& menu, const std::function<void(MenuBuilder&)>& work);
+    void FillTopLevel(FolderMenuState& state, MenuBuilder& builder);
+    win32::UniqueItemIdList FolderItemIdList(const ResolvedFolder& folder, int& csidl);
+    void AddHeader(FolderMenuState& state, LPCITEMIDLIST folderList, MenuBuilder& builder);
+    void Enumerate(FolderMenuState& state, IShellFolder* folder, LPCITEMIDLIST folderList, bool drives,
+                   MenuBuilder& builder);
+    void AppendEntryItem(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder);
+    void AppendSubfolder(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder);
+
+    int options_ = 0;
+    int width_ = 0;
+    LaunchMap* launchMap_ = nullptr;
+    int* nextId_ = nullptr;
+    // Used when no popup handed its own over.
+    LaunchMap ownLaunchMap_;
+    int ownNextId_ = 0;
+    std::unique_ptr<ShellItemLookup> shell_;
+    std::unordered_map<HMENU, TopLevelMenu> topLevel_;
+    std::unordered_map<HMENU, NestedMenu> nested_;
+    std::unordered_map<unsigned long, FolderEntry*> entriesByKey_;
+    unsigned long nextKey_ = 1;
+};
+
+// The resident's folder registry: the folder menu source of the popup
+// builder and the folder entry lookup of Launch.
+FolderRegistry& TheFolderRegistry();
+void InstallFolderMenus();
+
+// A file system name as a menu text: "&" would mark a mnemonic there.
+std::string MenuTextOfName(const std::string& name);
+
+}  // namespace resident

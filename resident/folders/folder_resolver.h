@@ -1,0 +1,15 @@
+#pragma once
+#include <string>
+#include "resident/folders/folder_entry.h"
+
+namespace resident {
+
+class ShellItemLookup;
+
+// The folder that a SHOWFOLDER path shows: a special folder, the target of a
+// shortcut (a folder path, a special folder or another folder's item id
+// list), or the path itself when it is a folder. False when it names no
+// folder; the submenu then stays empty.
+bool ResolveFolder(const std::string& path, ShellItemLookup& shell, ResolvedFolder& folder);
+
+}  // namespace resident

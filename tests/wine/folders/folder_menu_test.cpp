@@ -1,0 +1,226 @@
+// Folder menus on folders the tests make: what a SHOWFOLDER path resolves
+// to, what the menus hold when they open, how deep they nest, and how long
+// their entries live.
+#include <shlobj.h>
+#include <shobjidl.h>
+#include <shlwapi.h>
+#include "resident/launch/launcher.h"
+#include "resident/menus/launch_map.h"
+#include "tests/support/test_support.h"
+#include "tests/wine/folders/folder_fixture.h"
+#include "tests/wine/launch/launch_fixture.h"
+#include "win32/wide_text.h"
+
+namespace {
+
+using resident::KIND_COMMAND;
+using resident::KIND_SEPARATOR;
+using resident::KIND_SUBMENU;
+using testing_support::TempFolder;
+using Names = std::vector<std::string>;
+
+// Data\ with two subfolders and three files, made in an order that is not
+// the menu's.
+std::string MakeDataFolder(const TempFolder& temp)
+{
+    std::string data = temp / "Data\\";
+    MakeFolder(data);
+    MakeFile(data + "c.txt");
+    MakeFolder(data + "b sub");
+    MakeFile(data + "B.txt");
+    MakeFolder(data + "A sub");
+    MakeFile(data + "a.txt");
+    MakeFolder(data + "A sub\\deep");
+    MakeFile(data + "A sub\\inner.txt");
+    return data;
+}
+
+std::string PathOfEntry(const resident::FolderRegistry& registry, const std::string& target)
+{
+    unsigned long key = strtoul(target.c_str() + 3, nullptr, 16);
+    LPCITEMIDLIST list = registry.FindFolderEntry(key);
+    char path[MAX_PATH] = "";
+    if (list)
+        SHGetPathFromIDListA(list, path);
+    return path;
+}
+
+void WriteShortcut(const std::string& linkPath, const std::string& target)
+{
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
+              S_OK);
+    link->SetPath(target.c_str());
+    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
+    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
+}
+
+TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByName)
+{
+    TempFolder temp("folders");
+    std::string data = MakeDataFolder(temp);
+    HMENU menu = RegisterFolder(temp / "Data");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(GetMenuItemCount(menu), 0) << "nothing is read before the menu opens";
+
+    std::vector<ShownItem> items = Open(menu);
+    EXPECT_EQ(Texts(menu), (Names{"Data", "", "A sub", "b sub", "a.txt", "B.txt", "c.txt"}));
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[1].kind, KIND_SEPARATOR);
+    // Subfolders are plain entries at depth 0; every entry has the next id.
+    for (size_t i : {0, 2, 3, 4, 5, 6}) {
+        EXPECT_EQ(items[i].kind, KIND_COMMAND) << i;
+        EXPECT_EQ(items[i].id, 2000u + (i == 0 ? 0 : i - 1)) << i;
+    }
+    EXPECT_EQ(nextId, 2006);
+    EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[0].target).c_str(), (temp / "Data").c_str()), 0);
+    EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[2].target).c_str(), (data + "A sub").c_str()), 0);
+    EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[5].target).c_str(), (data + "B.txt").c_str()), 0);
+}
+
+TEST_F(FolderMenuTest, DepthTwoMakesSubmenusFilledWhenTheyOpen)
+{
+    TempFolder temp("folders");
+    std::string data = MakeDataFolder(temp);
+    HMENU menu = RegisterFolder(data, 2);
+    std::vector<ShownItem> items = Open(menu);
+    ASSERT_EQ(items.size(), 7u);
+    EXPECT_EQ(items[2].kind, KIND_SUBMENU);
+    EXPECT_EQ(items[2].text, "A sub");
+    ASSERT_NE(items[2].submenu, nullptr);
+    EXPECT_EQ(items[4].kind, KIND_COMMAND);
+    EXPECT_EQ(nextId, 2004) << "the header and three files";
+
+    HMENU sub = items[2].submenu;
+    EXPECT_EQ(GetMenuItemCount(sub), 0);
+    std::vector<ShownItem> inner = Open(sub);
+    // No header in a nested menu; its own subfolders are plain entries.
+    EXPECT_EQ(Texts(sub), (Names{"deep", "inner.txt"}));
+    EXPECT_EQ(inner[0].kind, KIND_COMMAND);
+    EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, inner[1].target).c_str(), (data + "A sub\\inner.txt").c_str()), 0);
+}
+
+TEST_F(FolderMenuTest, OpeningAgainReadsOnlyInANewPopup)
+{
+    TempFolder temp("folders");
+    std::string data = MakeDataFolder(temp);
+    HMENU menu = RegisterFolder(data, 2);
+    Open(menu);
+    HMENU sub = Items(menu)[2].submenu;
+    Open(sub);
+    size_t entries = registry.EntryCount();
+    MakeFile(data + "added.txt");
+    MakeFile(data + "A sub\\added.txt");
+    EXPECT_EQ(Open(menu).size(), 7u);
+    EXPECT_EQ(Open(sub).size(), 2u);
+    EXPECT_EQ(registry.EntryCount(), entries);
+
+    NewPopup();
+    EXPECT_EQ(registry.EntryCount(), 0u);
+    EXPECT_EQ(registry.MenuCount(), 0u);
+    menu = RegisterFolder(data, 2);
+    EXPECT_EQ(Open(menu).size(), 8u);
+}
+
+TEST_F(FolderMenuTest, HiddenFilesAreLeftOutAndNamesShowTheirAmpersands)
+{
+    TempFolder temp("folders");
+    MakeFile(temp / "A&B.txt");
+    MakeFile(temp / "hidden.txt");
+    SetFileAttributesA((temp / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    HMENU menu = RegisterFolder(temp.path());
+    std::vector<ShownItem> items = Open(menu);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[2].text, "A&&B.txt");
+    EXPECT_EQ(resident::MenuTextOfName("&a&&"), "&&a&&&&");
+    EXPECT_EQ(resident::MenuTextOfName("表&ソ"), "表&&ソ");
+}
+
+TEST_F(FolderMenuTest, ShortcutToAFolderShowsThatFolder)
+{
+    TempFolder temp("folders");
+    std::string data = MakeDataFolder(temp);
+    WriteShortcut(temp / "to data.lnk", temp / "Data");
+    HMENU menu = RegisterFolder(temp / "to data.lnk");
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Texts(menu).size(), 0u);
+    Open(menu);
+    EXPECT_EQ(Texts(menu), (Names{"Data", "", "A sub", "b sub", "a.txt", "B.txt", "c.txt"}));
+}
+
+TEST_F(FolderMenuTest, PathsThatAreNoFolderStayEmptySubmenus)
+{
+    TempFolder temp("folders");
+    MakeFile(temp / "plain.txt");
+    WriteShortcut(temp / "to file.lnk", temp / "plain.txt");
+    for (const std::string& path : {temp / "plain.txt", temp / "missing", temp / "to file.lnk",
+                                    std::string("&#999"), std::string()})
+        EXPECT_EQ(RegisterFolder(path), nullptr) << path;
+    EXPECT_EQ(registry.MenuCount(), 0u);
+}
+
+TEST_F(FolderMenuTest, DesktopHasNoHeader)
+{
+    HMENU menu = RegisterFolder("&#0");
+    ASSERT_NE(menu, nullptr);
+    for (const ShownItem& item : Open(menu))
+        EXPECT_NE(item.kind, KIND_SEPARATOR) << item.text;
+}
+
+// The drives keep the shell's order and count as folders without being asked.
+TEST_F(FolderMenuTest, DrivesAreListedInTheShellsOrder)
+{
+    win32::ComPtr<IShellFolder> desktop;
+    SHGetDesktopFolder(desktop.put());
+    win32::UniqueItemIdList drivesList;
+    SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drivesList.put());
+    win32::ComPtr<IShellFolder> drives;
+    desktop->BindToObject(drivesList.get(), nullptr, IID_IShellFolder, drives.put_void());
+    win32::ComPtr<IEnumIDList> children;
+    drives->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, children.put());
+    Names expected;
+    LPITEMIDLIST child = nullptr;
+    while (children->Next(1, &child, nullptr) == S_OK) {
+        win32::UniqueItemIdList owned(child);
+        STRRET name = {};
+        char text[MAX_PATH] = "";
+        drives->GetDisplayNameOf(child, SHGDN_NORMAL, &name);
+        StrRetToBufA(&name, child, text, sizeof text);
+        expected.push_back(text);
+    }
+    ASSERT_GE(expected.size(), 2u);
+
+    HMENU menu = RegisterFolder("&#17", 2);
+    std::vector<ShownItem> items = Open(menu);
+    Names shown;
+    for (size_t i = 2; i < items.size(); ++i) {
+        shown.push_back(items[i].text);
+        EXPECT_EQ(items[i].kind, KIND_SUBMENU) << items[i].text;
+    }
+    EXPECT_EQ(shown, expected);
+}
+
+class FolderEntryLaunchTest : public FolderMenuTest {};
+
+TEST_F(FolderEntryLaunchTest, EntriesLaunchUntilThePopupIsCleared)
+{
+    TempFolder temp("folders");
+    std::string program = temp / "run me.exe";
+    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", program));
+    HMENU menu = RegisterFolder(temp.path());
+    std::vector<ShownItem> items = Open(menu);
+    ASSERT_EQ(items.size(), 3u);
+    std::string target = items[2].target;
+    ASSERT_EQ(target.compare(0, 3, "&0x"), 0);
+
+    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }), "");
+    std::vector<testing_support::RecordedStart> starts;
+    testing_support::WaitFor([&] { return !(starts = testing_support::ReadRecorderLog(temp / "run me.log")).empty(); });
+    EXPECT_EQ(starts.size(), 1u);
+
+    registry.Clear();
+    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }),
+              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", target, 2));
+}
+
+}  // namespace
