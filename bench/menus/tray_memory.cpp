@@ -1,8 +1,11 @@
 // Private bytes (GetProcessMemoryInfo) of a minimal program with a hidden
 // window and one tray icon, against the resident (Ombrix.exe beside this
 // program) after 100 of its tray menus were shown and closed, and against
-// this program after 100 popups of its own. Each figure is taken in a
-// process of its own: tray_memory <menu file>.
+// this program after 100 popups of its own. A third figure, the minimal
+// program that also asks the shell for its two system image lists, shows how
+// much of the difference is the shell's own: under Wine those lists are
+// private memory of every process that asks for them. Each figure is taken in
+// a process of its own: tray_memory <menu file>.
 #include <windows.h>
 #include <psapi.h>
 #include <shellapi.h>
@@ -38,6 +41,16 @@ protected:
     void ReportError(int, const menufile::ReportArgs&) override {}
     void ReportFileError(menufile::FileFailure, int) override {}
 };
+
+void AttachSystemImageLists()
+{
+    SHFILEINFOA info = {};
+    resident::App& app = resident::TheApp();
+    app.largeImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+    app.smallImageList = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+}
 
 HWND HiddenWindow()
 {
@@ -87,9 +100,7 @@ std::string ShowPopups(HWND window, const char* menuPath)
     resident::App& app = resident::TheApp();
     app.instance = GetModuleHandleA(nullptr);
     app.mainWindow = window;
-    SHFILEINFOA info = {};
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    AttachSystemImageLists();
     int options = 0x50000;
     QuietMenuFile file(menuPath, 0, options);
     if (!file.Load() || !file.root())
@@ -115,15 +126,19 @@ std::string ShowPopups(HWND window, const char* menuPath)
 
 }  // namespace
 
-// Child: the window, the icon, the popups when a menu file is given; the
-// figure goes to the output file.
-int Measure(const std::string& output, const char* menuPath)
+// Child: the window, the icon, then the system image lists ("--lists") or the
+// popups of a menu file; the figures go to the output file.
+int Measure(const std::string& output, const char* what)
 {
     win32::ComScope com;
     HWND window = HiddenWindow();
     NOTIFYICONDATAA data = IconData(window);
     Shell_NotifyIconA(NIM_ADD, &data);
-    std::string figures = menuPath ? ShowPopups(window, menuPath) + " " : "";
+    std::string figures;
+    if (what && std::strcmp(what, "--lists") == 0)
+        AttachSystemImageLists();
+    else if (what)
+        figures = ShowPopups(window, what) + " ";
     Pump(500);
     testing_support::WriteFileBytes(output, figures + std::to_string(PrivateBytes()));
     Shell_NotifyIconA(NIM_DELETE, &data);
@@ -203,6 +218,8 @@ int main(int argc, char** argv)
     }
     testing_support::TempFolder folder("traymemory");
     double minimal = std::atof(RunChild("--measure \"" + folder / "minimal.txt" + "\"", folder / "minimal.txt").c_str());
+    double withLists =
+        std::atof(RunChild("--measure \"" + folder / "lists.txt" + "\" --lists", folder / "lists.txt").c_str());
     std::string text = RunChild("--measure \"" + folder / "popups.txt" + "\" \"" + argv[1] + "\"", folder / "popups.txt");
     double imageLists = 0, first = 0, hundredth = 0;
     std::sscanf(text.c_str(), "%lf %lf %lf", &imageLists, &first, &hundredth);
@@ -216,5 +233,8 @@ int main(int argc, char** argv)
     std::printf("resident (%.0f of 100 menus seen open): after 1 menu %.0f KiB, after 100 menus %.0f KiB, "
                 "ratio to the minimal program %.2f (limit 1.25)\n",
                 shown, afterOne / 1024, afterHundred / 1024, afterHundred / minimal);
+    std::printf("the minimal program with the two system image lists: %.0f KiB (%.0f KiB of them the lists); "
+                "resident's ratio to it %.2f\n",
+                withLists / 1024, (withLists - minimal) / 1024, afterHundred / withLists);
     return 0;
 }
