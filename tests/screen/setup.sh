@@ -11,7 +11,7 @@ mkdir -p "$work/app"
 cp "$resident" "$work/app/Ombrix.exe"
 cp "$assistant" "$work/app/Ombrixa.exe"
 cp "$recorder" "$work/app/Ombrixm.exe"
-win_path() { echo "Z:${1//\//\\}"; }
+source "$(dirname "$0")/tray_desktop.sh"
 ini="$work/app/Ombrix.ini"
 
 desktop="OmbrixScreenSetup$$"
@@ -21,14 +21,6 @@ finish() {
 }
 trap finish EXIT
 
-shot_of_desktop() {
-  local window
-  window=$(xdotool search --name "$desktop" | head -1 || true)
-  [ -n "$window" ] && import -window "$window" "$1"
-}
-# Pixels of one colour (hex, lower case) in a picture.
-count_colour() { convert "$1" txt:- | tr 'A-F' 'a-f' | grep -c "#$2" || true; }
-
 # Step 1 has written ServePath just before it sets its done mark.
 for _ in $(seq 1 150); do
   grep -q '^ServePath=' "$ini" 2>/dev/null && break
@@ -36,7 +28,7 @@ for _ in $(seq 1 150); do
 done
 grep -q '^ServePath=' "$ini" 2>/dev/null || { echo "the setup dialog did not run its first step"; exit 1; }
 sleep 0.4
-shot_of_desktop "$work/setup_dialog.png"
+shot_desktop "$work/setup_dialog.png"
 echo "screenshot: $work/setup_dialog.png"
 # The green of the done mark (icon 168) shows in the dialog.
 marks=$(count_colour "$work/setup_dialog.png" 43a047)
@@ -48,7 +40,7 @@ for _ in $(seq 1 100); do
 done
 grep -q '^IniVersion=10' "$ini" || { echo "the setup did not finish"; exit 1; }
 sleep 4
-shot_of_desktop "$work/setup_tray.png"
+shot_desktop "$work/setup_tray.png"
 echo "screenshot: $work/setup_tray.png"
 # The notification area at the right end of the taskbar: columns that differ
 # from the taskbar's own colour form one group per icon.

@@ -6,10 +6,9 @@
 set -euo pipefail
 resident=$1 driver=$2 work=$3
 rm -rf "$work"
-mkdir -p "$work/app" "$work/signals"
+mkdir -p "$work/app"
 cp "$resident" "$work/app/Ombrix.exe"
-win_path() { echo "Z:${1//\//\\}"; }
-app_win=$(win_path "$work/app")
+source "$(dirname "$0")/tray_desktop.sh"
 
 # [Section2] shows the pressed face (icon 132 of Ombrix.exe) as its normal
 # face; [Section3] has no icon file and shows the default. The calendar's
@@ -19,22 +18,7 @@ printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=3" \
   "[Section2]" "Flags=2" "Desc=押された形" "IconUp=$app_win\\Ombrix.exe" "IconNoUp=-132" \
   "[Section3]" "Desc=プログラム" | iconv -f UTF-8 -t CP932 > "$work/app/Ombrix.ini"
 
-desktop="OmbrixScreenTray$$"
-wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\Ombrix.exe" Q-Fendix \
-  "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
-driver_pid=$!
-
-finish() {
-  touch "$work/signals/done"
-  wait "$driver_pid" 2>/dev/null || true
-}
-trap finish EXIT
-
-for _ in $(seq 1 200); do
-  [ -e "$work/signals/ready" ] && break
-  sleep 0.1
-done
-[ -e "$work/signals/ready" ] || { echo "the resident did not start"; cat "$work/driver.log"; exit 1; }
+start_resident "OmbrixScreenTray$$"
 
 # Count the pixels of each face's key colour in the notification area.
 colours=("d83b3b calendar" "1f6159 pressed" "2f8f83 plain")
@@ -42,9 +26,7 @@ shot="$work/tray.png"
 missing=""
 for attempt in $(seq 1 20); do
   sleep 0.5
-  window=$(xdotool search --name "$desktop" | head -1 || true)
-  [ -n "$window" ] || continue
-  import -window "$window" "$shot"
+  shot_desktop "$shot" || continue
   convert "$shot" -gravity SouthEast -crop 200x40+0+0 +repage "$work/tray_area.png"
   pixels=$(convert "$work/tray_area.png" txt:- | tr 'A-F' 'a-f')
   missing=""
@@ -80,7 +62,5 @@ done
 echo "tooltip screenshot: $work/tooltip.png"
 [ "$tip" -ge $((before + 500)) ] || { echo "no tooltip over the calendar icon"; exit 1; }
 
-touch "$work/signals/done"
-trap - EXIT
-wait "$driver_pid" || { echo "the resident did not end with 0"; cat "$work/driver.log"; exit 1; }
+stop_resident
 echo "three tray icons seen"

@@ -7,11 +7,10 @@
 set -euo pipefail
 resident=$1 driver=$2 lister=$3 recorder=$4 work=$5
 rm -rf "$work"
-mkdir -p "$work/app" "$work/signals" "$work/data/sub"
+mkdir -p "$work/app" "$work/data/sub"
 cp "$resident" "$work/app/Ombrix.exe"
 cp "$recorder" "$work/data/run me.exe"
-win_path() { echo "Z:${1//\//\\}"; }
-app_win=$(win_path "$work/app")
+source "$(dirname "$0")/tray_desktop.sh"
 data_win=$(win_path "$work/data")
 printf '%s\r\n' "POPUP folder" "BEGIN" "MENUITEM $data_win,data,,,,SHOWFOLDER" "END" |
   iconv -f UTF-8 -t CP932 >"$work/app/left.mnu"
@@ -19,47 +18,9 @@ printf '%s\r\n' "POPUP folder" "BEGIN" "MENUITEM $data_win,data,,,,SHOWFOLDER" "
 printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=1" "MenuAutoHide=0" \
   "[Section1]" "Desc=folder" "MenuPath_L=$app_win\\left.mnu" "Opt_L=327680" "MenuWidth_L=0" > "$work/app/Ombrix.ini"
 
-desktop="OmbrixScreenFolder$$"
-wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\Ombrix.exe" Q-Fendix \
-  "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
-driver_pid=$!
-finish() {
-  touch "$work/signals/done"
-  wait "$driver_pid" 2>/dev/null || true
-}
-trap finish EXIT
-
-for _ in $(seq 1 200); do
-  [ -e "$work/signals/ready" ] && break
-  sleep 0.1
-done
-[ -e "$work/signals/ready" ] || { echo "the resident did not start"; cat "$work/driver.log"; exit 1; }
-
+start_resident "OmbrixScreenFolder$$"
 # The default tray face's key colour gives the icon's place.
-window="" spot=""
-for _ in $(seq 1 40); do
-  sleep 0.5
-  window=$(xdotool search --name "$desktop" | head -1 || true)
-  [ -n "$window" ] || continue
-  import -window "$window" "$work/desktop.png"
-  spot=$(convert "$work/desktop.png" txt:- | tr 'A-F' 'a-f' | grep -m1 "#2f8f83" | cut -d: -f1 || true)
-  [ -n "$spot" ] && break
-done
-[ -n "$spot" ] || { echo "no tray icon seen"; exit 1; }
-x=${spot%,*} y=${spot#*,}
-
-# Menu windows of the desktop, topmost first: "left top right bottom".
-menus() { wine explorer "/desktop=$desktop,800x600" "$(win_path "$lister")" 2>/dev/null | tr -d '\r'; }
-wait_menus() {
-  local want=$1 list=""
-  for _ in $(seq 1 30); do
-    list=$(menus)
-    [ "$(printf '%s' "$list" | grep -c .)" -ge "$want" ] && break
-    sleep 0.3
-  done
-  printf '%s\n' "$list"
-}
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
+find_face 2f8f83
 
 click "$((x + 2))" "$((y + 2))"
 read -r l t r b < <(wait_menus 1 | head -1)
@@ -83,7 +44,5 @@ done
 [ -s "$log" ] || { echo "the file entry started nothing"; exit 1; }
 grep -qi "run me.exe" "$log" || { echo "started with an unexpected command line:"; cat "$log"; exit 1; }
 
-touch "$work/signals/done"
-trap - EXIT
-wait "$driver_pid" || { echo "the resident did not end with 0"; cat "$work/driver.log"; exit 1; }
+stop_resident
 echo "folder entry opened by a click, file entry started: $(head -1 "$log" | cut -f1)"
