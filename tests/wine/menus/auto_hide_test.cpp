@@ -77,27 +77,20 @@ protected:
 
 }  // namespace
 
-TEST_F(AutoHide, MenuLeftAloneClosesAfterTheIdleTime)
+TEST_F(AutoHide, MenuLeftAloneClosesAfterTheIdleTimeAndZeroNeverCloses)
 {
     action = nullptr;
+    // WM_ENTERIDLE every 100 ms, as a menu loop may send it: it is no user
+    // activity, or an idle menu would never close.
+    UINT_PTR idler = SetTimer(nullptr, 0, 100, &Idle);
     OpenMenu shown = Show(1000, 5000);
     EXPECT_EQ(shown.chosen, 0u);
     EXPECT_GE(shown.elapsedMs, 1000u);
     EXPECT_LE(shown.elapsedMs, 1500u + 200u) << "checked every 500 ms";
-}
 
-TEST_F(AutoHide, ZeroNeverCloses)
-{
-    action = nullptr;
-    OpenMenu shown = Show(0, 2500);
+    shown = Show(0, 2500);
+    KillTimer(nullptr, idler);
     EXPECT_GE(shown.elapsedMs, 2400u) << "only the test's own timer ended the menu";
-}
-
-TEST_F(AutoHide, PeriodRule)
-{
-    EXPECT_EQ(MenuWindowHook::TimerPeriod(500), 300u);
-    EXPECT_EQ(MenuWindowHook::TimerPeriod(600), 300u);
-    EXPECT_EQ(MenuWindowHook::TimerPeriod(3000), 1500u);
 }
 
 TEST_F(AutoHide, TrayClickClosesOnlyAMenuTheUserTouched)
@@ -107,10 +100,9 @@ TEST_F(AutoHide, TrayClickClosesOnlyAMenuTheUserTouched)
     action = [] { SendMessageA(hookInUse->window(), TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDOWN); };
     DWORD start = GetTickCount();
     UINT_PTR ender = SetTimer(nullptr, 0, 1500, &EndAfter);
-    OpenMenu untouched = Show(60000, 300);
+    Show(60000, 300);
     KillTimer(nullptr, ender);
     EXPECT_GE(GetTickCount() - start, 1400u);
-    EXPECT_LT(untouched.elapsedMs, 60000u);
 
     action = [] {
         SendMessageA(hookInUse->window(), WM_MENUSELECT, MAKEWPARAM(0, MF_OWNERDRAW), 0);
@@ -120,14 +112,4 @@ TEST_F(AutoHide, TrayClickClosesOnlyAMenuTheUserTouched)
     EXPECT_LT(touched.elapsedMs, 1000u);
     EXPECT_EQ(state, MenuWindowHook::UserTouched);
     action = nullptr;
-}
-
-TEST_F(AutoHide, EnterIdleIsNoUserActivity)
-{
-    action = nullptr;
-    // WM_ENTERIDLE every 100 ms, as a menu loop may send it.
-    UINT_PTR idler = SetTimer(nullptr, 0, 100, &Idle);
-    OpenMenu shown = Show(1000, 5000);
-    KillTimer(nullptr, idler);
-    EXPECT_LE(shown.elapsedMs, 1700u);
 }

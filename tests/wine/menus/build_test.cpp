@@ -19,7 +19,11 @@ protected:
     void SetUp() override
     {
         PrepareApp();
-        root = std::make_unique<OwnerDrawMenu>(MENU_SHOW_TEXT, 0);
+        NewRoot(MENU_SHOW_TEXT);
+    }
+    void NewRoot(int options)
+    {
+        root = std::make_unique<OwnerDrawMenu>(options, 0);
         root->Attach(CreatePopupMenu());
     }
     int Build(const MenuList& list, FolderMenuSource* folders = nullptr)
@@ -37,72 +41,70 @@ protected:
     int nextId = 0;
 };
 
+class SilentMenuFile : public menufile::MenuFile {
+public:
+    SilentMenuFile() : MenuFile("", 0, MENU_SHOW_TEXT) {}
+
+protected:
+    void ReportError(int, const menufile::ReportArgs&) override {}
+    void ReportFileError(menufile::FileFailure, int) override {}
+};
 
 }  // namespace
 
-TEST_F(Building, IdsGoDepthFirstFrom2000AndSkipTitlesAndSeparators)
+TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
 {
-    std::vector<menufile::MenuEntry> inner;
-    inner.push_back(Command("C:\\in1.exe", "in1", "-x"));
-    inner.push_back(Command("C:\\in2.exe", "in2"));
-    MenuList list;
-    list.entries.push_back(Command("C:\\a.exe", "a", "one two"));
-    list.entries.push_back(Separator());
-    list.entries.push_back(Popup("sub", std::move(inner)));
-    list.entries.push_back(Title("head", ""));
-    list.entries.push_back(Command("C:\\b.exe", "b"));
-
-    EXPECT_EQ(Build(list), 5);
-    EXPECT_EQ(nextId, 2004);
+    SilentMenuFile file;
+    ASSERT_TRUE(file.LoadBytes("POPUP root\r\nBEGIN\r\n"
+                               "MENUITEM C:\\a.exe,&Alpha,-x\r\n"
+                               "SEPARATOR\r\n"
+                               "STATIC Tools,,/0/255/1/15\r\n"
+                               "POPUP More\r\nBEGIN\r\n"
+                               "MENUITEM C:\\b.exe,Beta,-y\r\n"
+                               "SEPARATOR Line\r\n"
+                               "MENUITEM C:\\c.exe,Gamma,,,,MENUBREAK\r\n"
+                               "END\r\n"
+                               "MENUITEM C:\\d.exe,Delta\r\n"
+                               "END\r\n"));
+    ASSERT_NE(file.root(), nullptr);
+    EXPECT_EQ(Build(*file.root()), 5);
+    EXPECT_EQ(nextId, 2004) << "titles and separators take no id";
     ASSERT_EQ(GetMenuItemCount(menu()), 5);
-    EXPECT_EQ(ItemAt(menu(), 0).id, 2000u);
+    ItemInfo alpha = ItemAt(menu(), 0), line = ItemAt(menu(), 1), title = ItemAt(menu(), 2);
+    ItemInfo more = ItemAt(menu(), 3);
+    EXPECT_EQ(alpha.id, 2000u);
+    EXPECT_EQ(alpha.data->kind, KIND_COMMAND);
+    EXPECT_EQ(alpha.data->text, "&Alpha");
+    EXPECT_FALSE(alpha.type & MFT_MENUBARBREAK);
+    EXPECT_EQ(line.type & (MFT_SEPARATOR | MFT_OWNERDRAW), static_cast<UINT>(MFT_SEPARATOR | MFT_OWNERDRAW));
+    EXPECT_EQ(line.data->kind, KIND_SEPARATOR);
+    EXPECT_EQ(title.data->kind, KIND_TITLE);
+    EXPECT_EQ(title.data->textColor, RGB(255, 0, 0));
+    EXPECT_EQ(title.data->backgroundColor, GetSysColor(COLOR_3DFACE));
+    EXPECT_TRUE(GetMenuState(menu(), 2, MF_BYPOSITION) & MF_DISABLED) << "titles cannot be chosen";
+    EXPECT_EQ(more.data->kind, KIND_SUBMENU);
+    EXPECT_EQ(more.data->text, "More");
+    ASSERT_EQ(created.size(), 1u);
+    ASSERT_EQ(more.submenu, created[0]->handle());
+    EXPECT_EQ(ItemAt(more.submenu, 0).id, 2001u);
+    EXPECT_EQ(ItemAt(more.submenu, 1).data->text, "Line");
+    EXPECT_EQ(ItemAt(more.submenu, 2).id, 2002u);
+    EXPECT_TRUE(ItemAt(more.submenu, 2).type & MFT_MENUBARBREAK);
     EXPECT_EQ(ItemAt(menu(), 4).id, 2003u);
-    ItemInfo popup = ItemAt(menu(), 2);
-    ASSERT_NE(popup.submenu, nullptr);
-    EXPECT_EQ(ItemAt(popup.submenu, 0).id, 2001u);
-    EXPECT_EQ(ItemAt(popup.submenu, 1).id, 2002u);
-    EXPECT_EQ(created.size(), 1u);
-
-    EXPECT_EQ(ItemAt(menu(), 0).data->kind, KIND_COMMAND);
-    EXPECT_EQ(ItemAt(menu(), 0).data->text, "a");
-    EXPECT_TRUE(ItemAt(menu(), 1).type & MFT_SEPARATOR);
-    EXPECT_TRUE(ItemAt(menu(), 1).type & MFT_OWNERDRAW);
-    EXPECT_EQ(ItemAt(menu(), 1).data->kind, KIND_SEPARATOR);
-    EXPECT_EQ(popup.data->kind, KIND_SUBMENU);
-    EXPECT_EQ(popup.data->text, "sub");
-    EXPECT_EQ(ItemAt(menu(), 3).data->kind, KIND_TITLE);
 
     ASSERT_EQ(launchMap.size(), 4u);
-    EXPECT_EQ(launchMap.Find(2000), std::string("C:\\a.exe\0one two\0", 17));
-    EXPECT_EQ(LaunchParameters(launchMap.Find(2001)), "-x");
-    EXPECT_EQ(LaunchTarget(launchMap.Find(2003)), "C:\\b.exe");
+    EXPECT_EQ(launchMap.Find(2000), std::string("C:\\a.exe\0-x\0", 12));
+    EXPECT_EQ(LaunchParameters(launchMap.Find(2001)), "-y");
+    EXPECT_EQ(LaunchTarget(launchMap.Find(2003)), "C:\\d.exe");
     EXPECT_EQ(launchMap.Find(2004), "");
 }
 
-TEST_F(Building, FlagsReachTheMenuAsTheirMenuFlags)
+TEST(TitleColours, MissingPartsFallBackToTheMenuColours)
 {
-    MenuList list;
-    list.entries.push_back(Command("C:\\a.exe", "a"));
-    list.entries.push_back(Command("C:\\b.exe", "b"));
-    list.entries.back().flags = menufile::ITEM_MENUBREAK;
-    list.entries.push_back(Title("t", ""));
-    Build(list);
-    EXPECT_FALSE(ItemAt(menu(), 0).type & MFT_MENUBARBREAK);
-    EXPECT_TRUE(ItemAt(menu(), 1).type & MFT_MENUBARBREAK);
-    EXPECT_TRUE(GetMenuState(menu(), 2, MF_BYPOSITION) & MF_DISABLED) << "titles cannot be chosen";
-}
-
-TEST_F(Building, TitleColoursAndTheirDefaults)
-{
-    TitleColours red = ParseTitleColours("/0/255/1/15");
-    EXPECT_EQ(red.text, RGB(255, 0, 0));
-    EXPECT_EQ(red.background, GetSysColor(COLOR_3DFACE));
-    TitleColours half = ParseTitleColours("/0/255");
-    EXPECT_EQ(half.text, RGB(255, 0, 0));
-    EXPECT_EQ(half.background, GetSysColor(COLOR_MENU));
-    TitleColours none = ParseTitleColours("");
-    EXPECT_EQ(none.text, GetSysColor(COLOR_MENUTEXT));
-    EXPECT_EQ(none.background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(ParseTitleColours("/0/255").text, RGB(255, 0, 0));
+    EXPECT_EQ(ParseTitleColours("/0/255").background, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(ParseTitleColours("").text, GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(ParseTitleColours("").background, GetSysColor(COLOR_MENU));
     EXPECT_EQ(ParseTitleColours("/0/65280/0/0").background, RGB(0, 0, 0));
 }
 
@@ -124,15 +126,12 @@ TEST_F(Building, PicturesOnlyWhenTheMenuShowsIcons)
     list.entries.push_back(Title("t", ""));
     list.entries.push_back(Popup("p"));
     list.entries.push_back(Command("Z:\\missing.exe", "m"));
-    Build(list);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(ItemAt(menu(), i).data->image, -1);
-
-    root = std::make_unique<OwnerDrawMenu>(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0);
-    root->Attach(CreatePopupMenu());
-    Build(list);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_GE(ItemAt(menu(), i).data->image, 0) << "entry " << i;
+    for (bool icons : {false, true}) {
+        NewRoot(icons ? MENU_SHOW_ICONS | MENU_SHOW_TEXT : MENU_SHOW_TEXT);
+        Build(list);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(ItemAt(menu(), i).data->image >= 0, icons) << i;
+    }
     EXPECT_EQ(root->icons()->size(), 4u);
 }
 
@@ -144,8 +143,7 @@ public:
     void Prepare(int, int) override {}
     bool Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int depth) override
     {
-        paths.push_back(path);
-        depths.push_back(depth);
+        registered.push_back(path + "@" + std::to_string(depth));
         if (path != "C:\\folder")
             return false;
         taken.push_back(std::move(submenu));
@@ -155,8 +153,7 @@ public:
     int MenuOpened(HMENU) override { return 0; }
     void Clear() override { taken.clear(); }
 
-    std::vector<std::string> paths;
-    std::vector<int> depths;
+    std::vector<std::string> registered;
     std::vector<std::unique_ptr<OwnerDrawMenu>> taken;
 };
 
@@ -173,15 +170,14 @@ TEST_F(Building, FolderEntriesBecomeEmptySubmenusAndTakeNoId)
     list.entries.push_back(Command("C:\\a.exe", "a"));
     Build(list, &folders);
 
-    EXPECT_EQ(folders.paths, (std::vector<std::string>{"C:\\folder", "C:\\file.txt"}));
-    EXPECT_EQ(folders.depths, (std::vector<int>{2, 0}));
+    EXPECT_EQ(folders.registered, (std::vector<std::string>{"C:\\folder@2", "C:\\file.txt@0"}));
     ASSERT_EQ(folders.taken.size(), 1u);
     EXPECT_EQ(ItemAt(menu(), 0).submenu, folders.taken[0]->handle());
+    EXPECT_EQ(ItemAt(menu(), 0).data->kind, KIND_SUBMENU);
     ASSERT_EQ(created.size(), 1u) << "the unresolved folder stays with the popup";
     EXPECT_EQ(ItemAt(menu(), 1).submenu, created[0]->handle());
     EXPECT_EQ(GetMenuItemCount(created[0]->handle()), 0);
     EXPECT_EQ(ItemAt(menu(), 2).id, 2000u);
-    EXPECT_EQ(ItemAt(menu(), 0).data->kind, KIND_SUBMENU);
 }
 
 TEST_F(Building, SettingsSubmenuEndsTheMenu)
@@ -191,9 +187,7 @@ TEST_F(Building, SettingsSubmenuEndsTheMenu)
     Build(list);
     AppendSettingsSubmenu(*root);
     ASSERT_EQ(GetMenuItemCount(menu()), 3);
-    ItemInfo separator = ItemAt(menu(), 1);
-    EXPECT_TRUE(separator.type & MFT_SEPARATOR);
-    EXPECT_FALSE(separator.type & MFT_OWNERDRAW);
+    EXPECT_EQ(ItemAt(menu(), 1).type & (MFT_SEPARATOR | MFT_OWNERDRAW), static_cast<UINT>(MFT_SEPARATOR));
     ItemInfo settings = ItemAt(menu(), 2);
     ASSERT_NE(settings.submenu, nullptr);
     ASSERT_NE(settings.data, nullptr);
@@ -201,24 +195,6 @@ TEST_F(Building, SettingsSubmenuEndsTheMenu)
     EXPECT_EQ(settings.data->kind, KIND_SUBMENU);
     EXPECT_EQ(GetMenuItemID(settings.submenu, 0), static_cast<UINT>(CMD_EDIT_MENUS));
     EXPECT_EQ(GetMenuItemID(settings.submenu, 1), static_cast<UINT>(CMD_RELOAD));
-}
-
-TEST_F(Building, DestructionLeavesNoMenuBehind)
-{
-    std::vector<menufile::MenuEntry> inner;
-    inner.push_back(Command("C:\\in.exe", "in"));
-    MenuList list;
-    list.entries.push_back(Popup("sub", std::move(inner)));
-    Build(list);
-    AppendSettingsSubmenu(*root);
-    HMENU rootMenu = menu();
-    HMENU sub = created[0]->handle();
-    HMENU settings = ItemAt(rootMenu, 2).submenu;
-    created.clear();
-    EXPECT_FALSE(IsMenu(sub));
-    root.reset();
-    EXPECT_FALSE(IsMenu(rootMenu));
-    EXPECT_FALSE(IsMenu(settings));
 }
 
 TEST_F(Building, DeepNestingIsBuiltAndDestroyedWithoutRecursion)
@@ -229,23 +205,23 @@ TEST_F(Building, DeepNestingIsBuiltAndDestroyedWithoutRecursion)
     MenuList list;
     MenuList* level = &list;
     for (int i = 0; i < depth; ++i) {
-        menufile::MenuEntry popup;
-        popup.text1 = "p";
-        popup.flags = menufile::ITEM_POPUP;
-        popup.submenu = std::make_unique<MenuList>();
-        MenuList* next = popup.submenu.get();
-        level->entries.push_back(std::move(popup));
-        level = next;
+        level->entries.push_back(Popup("p"));
+        level = level->entries.back().submenu.get();
     }
     level->entries.push_back(Command("C:\\deep.exe", "deep"));
     Build(list);
+    AppendSettingsSubmenu(*root);
     EXPECT_EQ(created.size(), static_cast<size_t>(depth));
     EXPECT_EQ(launchMap.size(), 1u);
-    HMENU deepest = created.back()->handle();
+    HMENU first = created.front()->handle(), deepest = created.back()->handle();
+    HMENU rootMenu = menu(), settings = ItemAt(rootMenu, 2).submenu;
     EXPECT_EQ(ItemAt(deepest, 0).id, 2000u);
     created.clear();
-    root.reset();
+    EXPECT_FALSE(IsMenu(first));
     EXPECT_FALSE(IsMenu(deepest));
+    root.reset();
+    EXPECT_FALSE(IsMenu(rootMenu));
+    EXPECT_FALSE(IsMenu(settings));
 }
 
 TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)
@@ -263,48 +239,4 @@ TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)
     EXPECT_EQ(map.Find(6), "");
     map.Clear();
     EXPECT_EQ(map.Find(2000), "");
-    EXPECT_EQ(map.size(), 0u);
-}
-
-namespace {
-
-class SilentMenuFile : public menufile::MenuFile {
-public:
-    SilentMenuFile() : MenuFile("", 0, MENU_SHOW_TEXT) {}
-    int errors = 0;
-
-protected:
-    void ReportError(int, const menufile::ReportArgs&) override { ++errors; }
-    void ReportFileError(menufile::FileFailure, int) override { ++errors; }
-};
-
-}  // namespace
-
-TEST_F(Building, MenuFileTextBuildsTheSameTree)
-{
-    SilentMenuFile file;
-    ASSERT_TRUE(file.LoadBytes("POPUP root\r\nBEGIN\r\n"
-                               "MENUITEM C:\\a.exe,&Alpha,-x\r\n"
-                               "STATIC Tools,,/0/255/1/15\r\n"
-                               "POPUP More\r\nBEGIN\r\n"
-                               "MENUITEM C:\\b.exe,Beta\r\n"
-                               "SEPARATOR Line\r\n"
-                               "MENUITEM C:\\c.exe,Gamma,,,,MENUBREAK\r\n"
-                               "END\r\n"
-                               "MENUITEM C:\\d.exe,Delta\r\n"
-                               "END\r\n"));
-    ASSERT_NE(file.root(), nullptr);
-    EXPECT_EQ(Build(*file.root()), 4);
-    EXPECT_EQ(nextId, 2004);
-    EXPECT_EQ(ItemAt(menu(), 0).data->text, "&Alpha");
-    EXPECT_EQ(ItemAt(menu(), 1).data->textColor, RGB(255, 0, 0));
-    EXPECT_EQ(ItemAt(menu(), 1).data->backgroundColor, GetSysColor(COLOR_3DFACE));
-    HMENU more = ItemAt(menu(), 2).submenu;
-    ASSERT_NE(more, nullptr);
-    EXPECT_EQ(ItemAt(more, 0).id, 2001u);
-    EXPECT_EQ(ItemAt(more, 1).data->text, "Line");
-    EXPECT_EQ(ItemAt(more, 2).id, 2002u);
-    EXPECT_TRUE(ItemAt(more, 2).type & MFT_MENUBARBREAK);
-    EXPECT_EQ(ItemAt(menu(), 3).id, 2003u);
-    EXPECT_EQ(LaunchParameters(launchMap.Find(2000)), "-x");
 }

@@ -1,9 +1,11 @@
 // Measuring and drawing owner-drawn entries: sizes against the formula with
 // the real system metrics, and pixels of a drawing in a memory DC.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "menu_fixture.h"
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
+#include "win32/unique_handle.h"
 
 using namespace resident;
 using namespace menus_test;
@@ -20,42 +22,48 @@ HFONT MenuFont(bool bold = false)
     return CreateFontIndirectA(&metrics.lfMenuFont);
 }
 
+// The screen DC with the menu font selected, as the menus measure with it.
+class MenuFontOnScreen {
+public:
+    explicit MenuFontOnScreen(bool bold = false) : font_(MenuFont(bold)), select_(screen_.get(), font_.get()) {}
+    HDC get() const { return screen_.get(); }
+
+private:
+    win32::WindowDc screen_{nullptr};
+    win32::UniqueFont font_;
+    win32::SelectObjectGuard select_;
+};
+
 SIZE TextSize(const char* text, bool bold = false)
 {
-    HDC screen = GetDC(nullptr);
-    HFONT font = MenuFont(bold);
-    HGDIOBJ old = SelectObject(screen, font);
+    MenuFontOnScreen screen(bold);
     RECT rect = {};
-    DrawTextA(screen, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
+    DrawTextA(screen.get(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 int MWidth()
 {
-    HDC screen = GetDC(nullptr);
-    HFONT font = MenuFont();
-    HGDIOBJ old = SelectObject(screen, font);
+    MenuFontOnScreen screen;
     SIZE size = {};
-    GetTextExtentPoint32A(screen, "M", 1, &size);
-    SelectObject(screen, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, screen);
+    GetTextExtentPoint32A(screen.get(), "M", 1, &size);
     return size.cx;
 }
 
-// One menu built from entries, measured and drawn through its own handlers.
+// The sample menu's entries: a command, a submenu, a separator, a captioned
+// separator and a title, measured and drawn through the menu's own handlers.
 class Rendering {
 public:
-    Rendering(int options, int width, std::vector<menufile::MenuEntry> entries) : menu_(options, width)
+    Rendering(int options, int width) : menu_(options, width)
     {
         PrepareApp();
         menu_.Attach(CreatePopupMenu());
         menufile::MenuList list;
-        for (auto& entry : entries)
-            list.entries.push_back(std::move(entry));
+        list.entries.push_back(Command("C:\\a.exe", "Notepad text"));
+        list.entries.push_back(Popup("Submenu"));
+        list.entries.push_back(Separator());
+        list.entries.push_back(Separator("ツール"));
+        list.entries.push_back(Title("Bold title", "/0/65280/0/0"));
         MenuBuilder(launchMap_, created_, nullptr).Build(list, menu_);
     }
 
@@ -67,6 +75,8 @@ public:
         menu_.MeasureItem(item);
         return item;
     }
+    int Width(int position) { return static_cast<int>(Measure(position).itemWidth); }
+    int Height(int position) { return static_cast<int>(Measure(position).itemHeight); }
 
     OwnerDrawMenu& menu() { return menu_; }
 
@@ -79,7 +89,24 @@ private:
 // A 32-bit memory canvas painted in the menu colour, with the menu font.
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height)
+    Canvas(int width, int height)
+        : width_(width), bitmap_(Dib(dc_.get(), width, height, &bits_)), selectBitmap_(dc_.get(), bitmap_.get()),
+          font_(MenuFont()), selectFont_(dc_.get(), font_.get())
+    {
+        RECT all = {0, 0, width, height};
+        win32::UniqueBrush brush(CreateSolidBrush(GetSysColor(COLOR_MENU)));
+        FillRect(dc_.get(), &all, brush.get());
+    }
+    HDC dc() const { return dc_.get(); }
+    COLORREF At(int x, int y) const
+    {
+        GdiFlush();
+        DWORD pixel = bits_[y * width_ + x];
+        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+
+private:
+    static HBITMAP Dib(HDC dc, int width, int height, DWORD** bits)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -87,119 +114,97 @@ public:
         info.bmiHeader.biHeight = -height;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        oldBitmap_ = SelectObject(dc_, bitmap_);
-        font_ = MenuFont();
-        oldFont_ = SelectObject(dc_, font_);
-        RECT all = {0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_MENU));
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
+        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
     }
-    ~Canvas()
-    {
-        SelectObject(dc_, oldFont_);
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(font_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
-    COLORREF At(int x, int y) const
-    {
-        GdiFlush();
-        DWORD pixel = bits_[y * width_ + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-    int width() const { return width_; }
-    int height() const { return height_; }
 
-private:
-    int width_, height_;
-    HDC dc_;
-    HBITMAP bitmap_;
+    int width_;
     DWORD* bits_ = nullptr;
-    HGDIOBJ oldBitmap_, oldFont_;
-    HFONT font_;
+    win32::UniqueMemoryDc dc_{CreateCompatibleDC(nullptr)};
+    win32::UniqueBitmap bitmap_;
+    win32::SelectObjectGuard selectBitmap_;
+    win32::UniqueFont font_;
+    win32::SelectObjectGuard selectFont_;
 };
 
+// Draws one entry. The menu draws its next entry with whatever this one
+// left in the DC, so font, text colour and background mode must come back.
 void Draw(Rendering& rendering, Canvas& canvas, int position, UINT state, RECT rect)
 {
+    HDC dc = canvas.dc();
+    HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkMode(dc, OPAQUE);
     DRAWITEMSTRUCT item = {};
     item.CtlType = ODT_MENU;
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = state;
     item.hwndItem = reinterpret_cast<HWND>(rendering.menu().handle());
-    item.hDC = canvas.dc();
+    item.hDC = dc;
     item.rcItem = rect;
     item.itemData = reinterpret_cast<ULONG_PTR>(ItemAt(rendering.menu().handle(), position).data);
     rendering.menu().DrawItem(item);
-}
-
-std::vector<menufile::MenuEntry> SampleEntries()
-{
-    std::vector<menufile::MenuEntry> entries;
-    entries.push_back(Command("C:\\a.exe", "Notepad text"));
-    entries.push_back(Popup("Submenu"));
-    entries.push_back(Separator());
-    entries.push_back(Separator("ツール"));
-    entries.push_back(Title("Bold title", "/0/65280/0/0"));
-    return entries;
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << position;
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3)) << position;
+    EXPECT_EQ(GetBkMode(dc), OPAQUE) << position;
 }
 
 int Check() { return GetSystemMetrics(SM_CXMENUCHECK); }
 
 }  // namespace
 
-TEST(Measuring, SmallIconsAndAutomaticWidth)
+TEST(Measuring, CommandWidthFollowsTheFormulaForEveryOption)
 {
-    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0, SampleEntries());
+    int small = GetSystemMetrics(SM_CXSMICON) + 4, large = GetSystemMetrics(SM_CXICON) + 4;
+    int text = TextSize("Notepad text").cx;
+    // Width = text part + icon column + 11 - check mark width + 1, never below
+    // zero; without text the text part is -15, without icons the column is -1.
+    struct Case {
+        int options, width, textPart, column;
+    } const cases[] = {
+        {MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0, text, small},
+        {MENU_SHOW_ICONS | MENU_LARGE_ICONS | MENU_SHOW_TEXT, 0, text, large},
+        {MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10, 10 * MWidth(), small},
+        {MENU_SHOW_ICONS, 0, -15, small},
+        {MENU_SHOW_TEXT, 0, text, -1},
+        {MENU_SHOW_TEXT, -5, text, -1},  // negative widths are automatic
+        {0, 0, -15, -1},                 // a negative sum must not wrap around
+    };
+    for (const Case& c : cases) {
+        Rendering r(c.options, c.width);
+        EXPECT_EQ(r.Width(0), std::max(0, c.textPart + c.column + 11 - Check() + 1)) << c.options << "/" << c.width;
+        if (c.options & MENU_SHOW_ICONS) {
+            EXPECT_GE(r.Height(0), c.column) << c.options;
+        }
+    }
+}
+
+TEST(Measuring, SubmenusSeparatorsAndTitles)
+{
+    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0);
     int a = GetSystemMetrics(SM_CXSMICON), k = a + 4;
-    SIZE text = TextSize("Notepad text");
-    MEASUREITEMSTRUCT command = r.Measure(0);
-    EXPECT_EQ(static_cast<int>(command.itemWidth), text.cx + k + 11 - Check() + 1);
-    int height = std::max<int>({text.cy, GetSystemMetrics(SM_CYMENU), a + 4});
-    EXPECT_EQ(static_cast<int>(command.itemHeight), height);
-    EXPECT_EQ(static_cast<int>(r.Measure(1).itemWidth), TextSize("Submenu").cx + k + 11 - Check() + 1 + 5);
-    EXPECT_EQ(r.Measure(2).itemWidth, 0u);
-    EXPECT_EQ(static_cast<int>(r.Measure(2).itemHeight), GetSystemMetrics(SM_CYMENU) / 2);
-    EXPECT_EQ(static_cast<int>(r.Measure(3).itemHeight), GetSystemMetrics(SM_CYMENU));
-    EXPECT_EQ(static_cast<int>(r.Measure(4).itemWidth), TextSize("Bold title", true).cx + k + 11 - Check() + 1)
+    EXPECT_EQ(r.Height(0), std::max<int>({TextSize("Notepad text").cy, GetSystemMetrics(SM_CYMENU), a + 4}));
+    EXPECT_EQ(r.Width(1), TextSize("Submenu").cx + k + 11 - Check() + 1 + 5);
+    EXPECT_EQ(r.Width(2), 0);
+    EXPECT_EQ(r.Height(2), GetSystemMetrics(SM_CYMENU) / 2);
+    EXPECT_EQ(r.Height(3), GetSystemMetrics(SM_CYMENU));
+    EXPECT_EQ(r.Width(4), TextSize("Bold title", true).cx + k + 11 - Check() + 1)
         << "titles are measured in the bold font they are drawn in";
-}
+    EXPECT_EQ(Rendering(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10).Width(4), 10 * MWidth() + k + 11 - Check() + 1)
+        << "a width in characters is not reduced to the text";
 
-TEST(Measuring, WidthInCharactersIsNotReducedToTheText)
-{
-    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10, SampleEntries());
-    int k = GetSystemMetrics(SM_CXSMICON) + 4;
-    EXPECT_EQ(static_cast<int>(r.Measure(0).itemWidth), 10 * MWidth() + k + 11 - Check() + 1);
-    EXPECT_EQ(static_cast<int>(r.Measure(4).itemWidth), 10 * MWidth() + k + 11 - Check() + 1);
-}
-
-TEST(Measuring, LargeIconsIconsOnlyTextOnlyAndNeither)
-{
-    Rendering large(MENU_SHOW_ICONS | MENU_LARGE_ICONS | MENU_SHOW_TEXT, 0, SampleEntries());
-    int a = GetSystemMetrics(SM_CXICON);
-    EXPECT_EQ(static_cast<int>(large.Measure(0).itemWidth), TextSize("Notepad text").cx + a + 4 + 11 - Check() + 1);
-    EXPECT_GE(static_cast<int>(large.Measure(0).itemHeight), a + 4);
-
-    Rendering iconsOnly(MENU_SHOW_ICONS, 0, SampleEntries());
-    int k = GetSystemMetrics(SM_CXSMICON) + 4;
-    EXPECT_EQ(static_cast<int>(iconsOnly.Measure(0).itemWidth), std::max(0, -15 + k + 11 - Check() + 1));
-
-    Rendering textOnly(MENU_SHOW_TEXT, 0, SampleEntries());
-    EXPECT_EQ(static_cast<int>(textOnly.Measure(0).itemWidth), TextSize("Notepad text").cx - 1 + 11 - Check() + 1);
-
-    Rendering neither(0, 0, SampleEntries());
-    EXPECT_EQ(neither.Measure(0).itemWidth, 0u) << "a negative width must not wrap around";
-    Rendering negative(MENU_SHOW_TEXT, -5, SampleEntries());
-    EXPECT_EQ(negative.Measure(0).itemWidth, textOnly.Measure(0).itemWidth);
+    // A record of another menu is left alone.
+    MenuItemData stranger;
+    MEASUREITEMSTRUCT item = {};
+    item.CtlType = ODT_MENU;
+    item.itemWidth = 77;
+    item.itemData = reinterpret_cast<ULONG_PTR>(&stranger);
+    r.menu().MeasureItem(item);
+    EXPECT_EQ(item.itemWidth, 77u);
 }
 
 TEST(Drawing, TitleFillsItsBackgroundInsideARaisedFrame)
 {
-    Rendering r(MENU_SHOW_TEXT, 0, SampleEntries());
+    Rendering r(MENU_SHOW_TEXT, 0);
     Canvas canvas(200, 24);
     Draw(r, canvas, 4, ODS_DISABLED | ODS_GRAYED, {0, 0, 200, 24});
     EXPECT_EQ(canvas.At(150, 12), RGB(0, 0, 0)) << "background right of the text";
@@ -214,7 +219,7 @@ TEST(Drawing, TitleFillsItsBackgroundInsideARaisedFrame)
 
 TEST(Drawing, HighlightStartsRightOfTheIconColumn)
 {
-    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0, SampleEntries());
+    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0);
     int k = GetSystemMetrics(SM_CXSMICON) + 4;
     Canvas canvas(200, 24);
     Draw(r, canvas, 0, ODS_SELECTED, {0, 0, 200, 24});
@@ -224,7 +229,7 @@ TEST(Drawing, HighlightStartsRightOfTheIconColumn)
     EXPECT_NE(canvas.At(k, 12), highlight);
     EXPECT_NE(canvas.At(2, 12), highlight);
 
-    Rendering textOnly(MENU_SHOW_TEXT, 0, SampleEntries());
+    Rendering textOnly(MENU_SHOW_TEXT, 0);
     Canvas plain(200, 24);
     Draw(textOnly, plain, 0, ODS_SELECTED, {0, 0, 200, 24});
     EXPECT_EQ(plain.At(0, 12), highlight) << "without icons the highlight covers the row";
@@ -232,7 +237,7 @@ TEST(Drawing, HighlightStartsRightOfTheIconColumn)
 
 TEST(Drawing, SeparatorsEtchAtMidHeightAndCentreTheirCaption)
 {
-    Rendering r(MENU_SHOW_TEXT, 0, SampleEntries());
+    Rendering r(MENU_SHOW_TEXT, 0);
     Canvas line(200, 10);
     Draw(r, line, 2, 0, {0, 0, 200, 10});
     EXPECT_EQ(line.At(100, 5), GetSysColor(COLOR_3DSHADOW));
@@ -245,8 +250,7 @@ TEST(Drawing, SeparatorsEtchAtMidHeightAndCentreTheirCaption)
     for (int x = 0; x < 200; ++x) {
         for (int y = 0; y < 20; ++y) {
             if (y != middle && y != middle + 1 && captioned.At(x, y) == GetSysColor(COLOR_MENUTEXT)) {
-                if (left < 0)
-                    left = x;
+                left = left < 0 ? x : left;
                 right = x;
             }
         }
@@ -256,34 +260,4 @@ TEST(Drawing, SeparatorsEtchAtMidHeightAndCentreTheirCaption)
     EXPECT_EQ(captioned.At(5, middle), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(captioned.At(195, middle), GetSysColor(COLOR_3DSHADOW));
     EXPECT_NE(captioned.At(left - 1, middle), GetSysColor(COLOR_3DSHADOW)) << "gap before the caption";
-}
-
-TEST(Drawing, ForeignItemDataIsLeftAlone)
-{
-    Rendering r(MENU_SHOW_TEXT, 0, SampleEntries());
-    MenuItemData stranger;
-    stranger.text = "not this menu's";
-    MEASUREITEMSTRUCT item = {};
-    item.CtlType = ODT_MENU;
-    item.itemWidth = 77;
-    item.itemData = reinterpret_cast<ULONG_PTR>(&stranger);
-    r.menu().MeasureItem(item);
-    EXPECT_EQ(item.itemWidth, 77u);
-}
-
-TEST(Drawing, DcComesBackAsItWas)
-{
-    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0, SampleEntries());
-    Canvas canvas(200, 24);
-    HGDIOBJ font = GetCurrentObject(canvas.dc(), OBJ_FONT);
-    SetTextColor(canvas.dc(), RGB(1, 2, 3));
-    DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    for (int i = 0; i < 50; ++i) {
-        Draw(r, canvas, 4, ODS_DISABLED, {0, 0, 200, 24});
-        Draw(r, canvas, 0, ODS_SELECTED, {0, 0, 200, 24});
-        Draw(r, canvas, 3, 0, {0, 0, 200, 24});
-    }
-    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), font);
-    EXPECT_EQ(GetTextColor(canvas.dc()), RGB(1, 2, 3));
-    EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
 }
