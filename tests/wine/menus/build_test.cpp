@@ -97,6 +97,16 @@ TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
     EXPECT_EQ(LaunchParameters(launchMap.Find(2001)), "-y");
     EXPECT_EQ(LaunchTarget(launchMap.Find(2003)), "C:\\d.exe");
     EXPECT_EQ(launchMap.Find(2004), "");
+
+    AppendSettingsSubmenu(*root);
+    ASSERT_EQ(GetMenuItemCount(menu()), 7);
+    EXPECT_EQ(ItemAt(menu(), 5).type & (MFT_SEPARATOR | MFT_OWNERDRAW), static_cast<UINT>(MFT_SEPARATOR));
+    ItemInfo settings = ItemAt(menu(), 6);
+    ASSERT_NE(settings.data, nullptr);
+    EXPECT_EQ(settings.data->text, "Q-Fendix");
+    EXPECT_EQ(settings.data->kind, KIND_SUBMENU);
+    EXPECT_EQ(GetMenuItemID(settings.submenu, 0), static_cast<UINT>(CMD_EDIT_MENUS));
+    EXPECT_EQ(GetMenuItemID(settings.submenu, 1), static_cast<UINT>(CMD_RELOAD));
 }
 
 TEST(TitleColours, MissingPartsFallBackToTheMenuColours)
@@ -108,31 +118,24 @@ TEST(TitleColours, MissingPartsFallBackToTheMenuColours)
     EXPECT_EQ(ParseTitleColours("/0/65280/0/0").background, RGB(0, 0, 0));
 }
 
-TEST_F(Building, DisplayTextComesFromTheShellOrSaysTheFileIsMissing)
-{
-    MenuList list;
-    list.entries.push_back(Command("Z:\\no\\such\\file.exe"));
-    list.entries.push_back(Command("&#0"));
-    Build(list);
-    EXPECT_EQ(ItemAt(menu(), 0).data->text, "ファイルが見つかりません");
-    EXPECT_FALSE(ItemAt(menu(), 1).data->text.empty());
-    EXPECT_NE(ItemAt(menu(), 1).data->text, "ファイルが見つかりません");
-}
-
-TEST_F(Building, PicturesOnlyWhenTheMenuShowsIcons)
+TEST_F(Building, ShellNamesMissingFilesAndPicturesOnlyWhenTheMenuShowsIcons)
 {
     MenuList list;
     list.entries.push_back(Command("C:\\windows\\notepad.exe", "n"));
     list.entries.push_back(Title("t", ""));
     list.entries.push_back(Popup("p"));
-    list.entries.push_back(Command("Z:\\missing.exe", "m"));
+    list.entries.push_back(Command("Z:\\no\\such\\file.exe"));
+    list.entries.push_back(Command("&#0"));
     for (bool icons : {false, true}) {
         NewRoot(icons ? MENU_SHOW_ICONS | MENU_SHOW_TEXT : MENU_SHOW_TEXT);
         Build(list);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             EXPECT_EQ(ItemAt(menu(), i).data->image >= 0, icons) << i;
     }
-    EXPECT_EQ(root->icons()->size(), 4u);
+    EXPECT_EQ(root->icons()->size(), 5u);
+    EXPECT_EQ(ItemAt(menu(), 3).data->text, "ファイルが見つかりません");
+    EXPECT_FALSE(ItemAt(menu(), 4).data->text.empty()) << "the shell's name of the desktop";
+    EXPECT_NE(ItemAt(menu(), 4).data->text, "ファイルが見つかりません");
 }
 
 namespace {
@@ -178,23 +181,6 @@ TEST_F(Building, FolderEntriesBecomeEmptySubmenusAndTakeNoId)
     EXPECT_EQ(ItemAt(menu(), 1).submenu, created[0]->handle());
     EXPECT_EQ(GetMenuItemCount(created[0]->handle()), 0);
     EXPECT_EQ(ItemAt(menu(), 2).id, 2000u);
-}
-
-TEST_F(Building, SettingsSubmenuEndsTheMenu)
-{
-    MenuList list;
-    list.entries.push_back(Command("C:\\a.exe", "a"));
-    Build(list);
-    AppendSettingsSubmenu(*root);
-    ASSERT_EQ(GetMenuItemCount(menu()), 3);
-    EXPECT_EQ(ItemAt(menu(), 1).type & (MFT_SEPARATOR | MFT_OWNERDRAW), static_cast<UINT>(MFT_SEPARATOR));
-    ItemInfo settings = ItemAt(menu(), 2);
-    ASSERT_NE(settings.submenu, nullptr);
-    ASSERT_NE(settings.data, nullptr);
-    EXPECT_EQ(settings.data->text, "Q-Fendix");
-    EXPECT_EQ(settings.data->kind, KIND_SUBMENU);
-    EXPECT_EQ(GetMenuItemID(settings.submenu, 0), static_cast<UINT>(CMD_EDIT_MENUS));
-    EXPECT_EQ(GetMenuItemID(settings.submenu, 1), static_cast<UINT>(CMD_RELOAD));
 }
 
 TEST_F(Building, DeepNestingIsBuiltAndDestroyedWithoutRecursion)

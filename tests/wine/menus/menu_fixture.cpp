@@ -50,38 +50,40 @@ OwnerWindow::~OwnerWindow()
         DestroyWindow(window_);
 }
 
-menufile::MenuEntry Command(const std::string& path, const std::string& description,
-                            const std::string& parameters)
+namespace {
+
+menufile::MenuEntry Entry(int flags, const std::string& text1, const std::string& text2 = "",
+                          const std::string& parameters = "")
 {
     menufile::MenuEntry entry;
-    entry.text1 = path;
-    entry.text2 = description;
+    entry.flags = flags;
+    entry.text1 = text1;
+    entry.text2 = text2;
     entry.parameters = parameters;
     return entry;
 }
 
+}  // namespace
+
+menufile::MenuEntry Command(const std::string& path, const std::string& description,
+                            const std::string& parameters)
+{
+    return Entry(0, path, description, parameters);
+}
+
 menufile::MenuEntry Title(const std::string& text, const std::string& colours)
 {
-    menufile::MenuEntry entry;
-    entry.text1 = text;
-    entry.parameters = colours;
-    entry.flags = menufile::ITEM_STATIC;
-    return entry;
+    return Entry(menufile::ITEM_STATIC, text, "", colours);
 }
 
 menufile::MenuEntry Separator(const std::string& caption)
 {
-    menufile::MenuEntry entry;
-    entry.text1 = caption;
-    entry.flags = menufile::ITEM_SEPARATOR;
-    return entry;
+    return Entry(menufile::ITEM_SEPARATOR, caption);
 }
 
 menufile::MenuEntry Popup(const std::string& text, std::vector<menufile::MenuEntry> submenu)
 {
-    menufile::MenuEntry entry;
-    entry.text1 = text;
-    entry.flags = menufile::ITEM_POPUP;
+    menufile::MenuEntry entry = Entry(menufile::ITEM_POPUP, text);
     entry.submenu = std::make_unique<menufile::MenuList>();
     entry.submenu->entries = std::move(submenu);
     return entry;

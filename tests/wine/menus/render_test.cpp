@@ -22,31 +22,40 @@ HFONT MenuFont(bool bold = false)
     return CreateFontIndirectA(&metrics.lfMenuFont);
 }
 
-// The screen DC with the menu font selected, as the menus measure with it.
-class MenuFontOnScreen {
+// A 32-bit memory canvas painted in the menu colour, with the menu font.
+class Canvas {
 public:
-    explicit MenuFontOnScreen(bool bold = false) : font_(MenuFont(bold)), select_(screen_.get(), font_.get()) {}
-    HDC get() const { return screen_.get(); }
+    Canvas(int width, int height, bool bold = false)
+        : bitmap_(CreateBitmap(width, height, 1, 32, nullptr)), selectBitmap_(dc_.get(), bitmap_.get()),
+          font_(MenuFont(bold)), selectFont_(dc_.get(), font_.get())
+    {
+        RECT all = {0, 0, width, height};
+        win32::UniqueBrush brush(CreateSolidBrush(GetSysColor(COLOR_MENU)));
+        FillRect(dc_.get(), &all, brush.get());
+    }
+    HDC dc() const { return dc_.get(); }
+    COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
 
 private:
-    win32::WindowDc screen_{nullptr};
+    win32::UniqueMemoryDc dc_{CreateCompatibleDC(nullptr)};
+    win32::UniqueBitmap bitmap_;
+    win32::SelectObjectGuard selectBitmap_;
     win32::UniqueFont font_;
-    win32::SelectObjectGuard select_;
+    win32::SelectObjectGuard selectFont_;
 };
 
 SIZE TextSize(const char* text, bool bold = false)
 {
-    MenuFontOnScreen screen(bold);
+    Canvas canvas(1, 1, bold);
     RECT rect = {};
-    DrawTextA(screen.get(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    DrawTextA(canvas.dc(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 int MWidth()
 {
-    MenuFontOnScreen screen;
     SIZE size = {};
-    GetTextExtentPoint32A(screen.get(), "M", 1, &size);
+    GetTextExtentPoint32A(Canvas(1, 1).dc(), "M", 1, &size);
     return size.cx;
 }
 
@@ -84,46 +93,6 @@ private:
     LaunchMap launchMap_;
     CreatedMenus created_;
     OwnerDrawMenu menu_;
-};
-
-// A 32-bit memory canvas painted in the menu colour, with the menu font.
-class Canvas {
-public:
-    Canvas(int width, int height)
-        : width_(width), bitmap_(Dib(dc_.get(), width, height, &bits_)), selectBitmap_(dc_.get(), bitmap_.get()),
-          font_(MenuFont()), selectFont_(dc_.get(), font_.get())
-    {
-        RECT all = {0, 0, width, height};
-        win32::UniqueBrush brush(CreateSolidBrush(GetSysColor(COLOR_MENU)));
-        FillRect(dc_.get(), &all, brush.get());
-    }
-    HDC dc() const { return dc_.get(); }
-    COLORREF At(int x, int y) const
-    {
-        GdiFlush();
-        DWORD pixel = bits_[y * width_ + x];
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-
-private:
-    static HBITMAP Dib(HDC dc, int width, int height, DWORD** bits)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        return CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
-    }
-
-    int width_;
-    DWORD* bits_ = nullptr;
-    win32::UniqueMemoryDc dc_{CreateCompatibleDC(nullptr)};
-    win32::UniqueBitmap bitmap_;
-    win32::SelectObjectGuard selectBitmap_;
-    win32::UniqueFont font_;
-    win32::SelectObjectGuard selectFont_;
 };
 
 // Draws one entry. The menu draws its next entry with whatever this one
