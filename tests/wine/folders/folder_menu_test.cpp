@@ -2,14 +2,11 @@
 // to, what the menus hold when they open, how deep they nest, and how long
 // their entries live.
 #include <shlobj.h>
-#include <shobjidl.h>
 #include <shlwapi.h>
-#include "resident/launch/launcher.h"
 #include "resident/menus/launch_map.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/folders/folder_fixture.h"
 #include "tests/wine/launch/launch_fixture.h"
-#include "win32/wide_text.h"
 
 namespace {
 
@@ -47,18 +44,18 @@ std::string PathOfEntry(const resident::FolderRegistry& registry, const std::str
 
 void WriteShortcut(const std::string& linkPath, const std::string& target)
 {
-    win32::ComPtr<IShellLinkA> link;
-    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
-              S_OK);
-    link->SetPath(target.c_str());
-    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
-    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
+    win32::ShortcutData data;
+    data.targetPath = target;
+    ::WriteShortcut(linkPath, data);
 }
 
-TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByName)
+TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByNameAlsoThroughAShortcut)
 {
     TempFolder temp("folders");
     std::string data = MakeDataFolder(temp);
+    WriteShortcut(temp / "to data.lnk", temp / "Data");
+    HMENU link = RegisterFolder(temp / "to data.lnk");
+    ASSERT_NE(link, nullptr);
     HMENU menu = RegisterFolder(temp / "Data");
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(GetMenuItemCount(menu), 0) << "nothing is read before the menu opens";
@@ -76,6 +73,8 @@ TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByName)
     EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[0].target).c_str(), (temp / "Data").c_str()), 0);
     EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[2].target).c_str(), (data + "A sub").c_str()), 0);
     EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, items[5].target).c_str(), (data + "B.txt").c_str()), 0);
+    Open(link);
+    EXPECT_EQ(Texts(link), Texts(menu)) << "a shortcut to a folder shows that folder";
 }
 
 TEST_F(FolderMenuTest, DepthTwoMakesSubmenusFilledWhenTheyOpen)
@@ -136,18 +135,6 @@ TEST_F(FolderMenuTest, HiddenFilesAreLeftOutAndNamesShowTheirAmpersands)
     EXPECT_EQ(resident::MenuTextOfName("表&ソ"), "表&&ソ");
 }
 
-TEST_F(FolderMenuTest, ShortcutToAFolderShowsThatFolder)
-{
-    TempFolder temp("folders");
-    std::string data = MakeDataFolder(temp);
-    WriteShortcut(temp / "to data.lnk", temp / "Data");
-    HMENU menu = RegisterFolder(temp / "to data.lnk");
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Texts(menu).size(), 0u);
-    Open(menu);
-    EXPECT_EQ(Texts(menu), (Names{"Data", "", "A sub", "b sub", "a.txt", "B.txt", "c.txt"}));
-}
-
 TEST_F(FolderMenuTest, PathsThatAreNoFolderStayEmptySubmenus)
 {
     TempFolder temp("folders");
@@ -198,29 +185,6 @@ TEST_F(FolderMenuTest, DrivesAreListedInTheShellsOrder)
         EXPECT_EQ(items[i].kind, KIND_SUBMENU) << items[i].text;
     }
     EXPECT_EQ(shown, expected);
-}
-
-class FolderEntryLaunchTest : public FolderMenuTest {};
-
-TEST_F(FolderEntryLaunchTest, EntriesLaunchUntilThePopupIsCleared)
-{
-    TempFolder temp("folders");
-    std::string program = temp / "run me.exe";
-    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", program));
-    HMENU menu = RegisterFolder(temp.path());
-    std::vector<ShownItem> items = Open(menu);
-    ASSERT_EQ(items.size(), 3u);
-    std::string target = items[2].target;
-    ASSERT_EQ(target.compare(0, 3, "&0x"), 0);
-
-    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }), "");
-    std::vector<testing_support::RecordedStart> starts;
-    testing_support::WaitFor([&] { return !(starts = testing_support::ReadRecorderLog(temp / "run me.log")).empty(); });
-    EXPECT_EQ(starts.size(), 1u);
-
-    registry.Clear();
-    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }),
-              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", target, 2));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "resident/menus/menu_window_hook.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/folders/folder_fixture.h"
+#include "tests/wine/launch/launch_fixture.h"
 #include "tests/wine/menus/menu_fixture.h"
 
 namespace {
@@ -65,11 +66,17 @@ TEST_F(FolderMenuTest, ChosenFileEntryOfAnOpenedSubmenuStartsItsProgram)
     EXPECT_EQ(chosen, 2001u);
     std::string launchString = launchMap.Find(static_cast<int>(chosen));
     ASSERT_FALSE(launchString.empty());
-    resident::Launch(resident::LaunchTarget(launchString), resident::LaunchParameters(launchString), &registry);
-    registry.Clear();
+    std::string target = resident::LaunchTarget(launchString);
+    ASSERT_EQ(target.compare(0, 3, "&0x"), 0);
+    EXPECT_EQ(ReportOf([&] { resident::Launch(target, resident::LaunchParameters(launchString), &registry); }), "");
     std::vector<testing_support::RecordedStart> starts;
     testing_support::WaitFor([&] { return !(starts = testing_support::ReadRecorderLog(temp / "run me.log")).empty(); });
     EXPECT_EQ(starts.size(), 1u);
+
+    // The popup is gone: its keys start nothing.
+    registry.Clear();
+    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }),
+              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", target, 2));
 }
 
 }  // namespace

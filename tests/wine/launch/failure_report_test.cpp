@@ -28,10 +28,4 @@ TEST_F(FailureReportTest, OtherCodesUseString134AndSuccessesNothing)
     EXPECT_EQ(resident::LaunchFailureText(42, "a.doc"), "");
 }
 
-TEST_F(FailureReportTest, ShowsTheTextInABoxWithTheProductCaption)
-{
-    EXPECT_EQ(ReportOf([] { resident::ReportLaunchFailure(31, "x.zzqq"); }), ExpectedReport("x.zzqq", 31));
-    EXPECT_EQ(ReportOf([] { resident::ReportLaunchFailure(33, "x.zzqq"); }), "");
-}
-
 }  // namespace

@@ -2,9 +2,12 @@
 
 #include <atomic>
 #include <thread>
+#include <shlobj.h>
+#include <shobjidl.h>
 #include "resident/app.h"
 #include "resources/resident/resource_ids.h"
 #include "tests/support/test_support.h"
+#include "win32/wide_text.h"
 
 void LaunchTest::SetUp()
 {
@@ -50,4 +53,21 @@ std::string ExpectedReport(const std::string& reason, const std::string& path, i
 std::string ExpectedReport(const std::string& path, int code)
 {
     return kCannotStart + std::string("ﾊﾟｽ:") + path + "\n理由ｺｰﾄﾞ:" + std::to_string(code);
+}
+
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
+{
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
+              S_OK);
+    link->SetPath(data.targetPath.c_str());
+    link->SetDescription(data.description.c_str());
+    link->SetWorkingDirectory(data.workingDirectory.c_str());
+    link->SetArguments(data.arguments.c_str());
+    link->SetIconLocation(data.iconPath.c_str(), data.iconIndex);
+    link->SetHotkey(data.hotkey);
+    link->SetShowCmd(data.showCommand);
+    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <gtest/gtest.h>
 #include "win32/com_ptr.h"
+#include "win32/shortcut_reader.h"
 
 class LaunchTest : public ::testing::Test {
 protected:
@@ -24,3 +25,6 @@ std::string ReportOf(const std::function<void()>& action);
 // The texts of the report as the user must see them.
 std::string ExpectedReport(const std::string& reason, const std::string& path, int code);
 std::string ExpectedReport(const std::string& path, int code);
+
+// Saves a shortcut file with the fields of data through the shell link object.
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data);

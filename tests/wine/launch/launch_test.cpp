@@ -3,7 +3,6 @@
 // item id list, and every kind of failure reported in the box.
 #include "resident/launch/launcher.h"
 
-#include <map>
 #include <shellapi.h>
 #include "tests/support/test_support.h"
 #include "tests/wine/launch/launch_fixture.h"
@@ -65,23 +64,18 @@ void CloseWindowAndItsProcess(HWND window)
         TerminateProcess(process.get(), 0);
 }
 
-class ItemIdLists : public resident::FolderEntryLookup {
+// The entries of a popup: one item id list under one key.
+class OneFolderEntry : public resident::FolderEntryLookup {
 public:
-    void Add(unsigned long key, const std::string& path)
+    OneFolderEntry(unsigned long key, const std::string& path) : key_(key)
     {
-        LPITEMIDLIST list = nullptr;
-        std::wstring wide = win32::WideFromAnsi(path);
-        ASSERT_EQ(SHParseDisplayName(wide.c_str(), nullptr, &list, 0, nullptr), S_OK);
-        lists_[key].reset(list);
+        EXPECT_EQ(SHParseDisplayName(win32::WideFromAnsi(path).c_str(), nullptr, list_.put(), 0, nullptr), S_OK);
     }
-    LPCITEMIDLIST FindFolderEntry(unsigned long key) const override
-    {
-        auto found = lists_.find(key);
-        return found == lists_.end() ? nullptr : found->second.get();
-    }
+    LPCITEMIDLIST FindFolderEntry(unsigned long key) const override { return key == key_ ? list_.get() : nullptr; }
 
 private:
-    std::map<unsigned long, win32::UniqueItemIdList> lists_;
+    unsigned long key_;
+    win32::UniqueItemIdList list_;
 };
 
 using LaunchPathTest = LaunchTest;
@@ -98,23 +92,16 @@ TEST_F(LaunchPathTest, ProgramGetsItsParametersAndStartsInItsFolder)
     EXPECT_EQ(lstrcmpiA(start.folder.c_str(), WithoutFinalBackslash(folder).c_str()), 0) << start.folder;
 }
 
-TEST_F(LaunchPathTest, EmptyParametersGiveNoArguments)
-{
-    TempFolder temp("launch");
-    std::string program = MakeProgram(temp.path(), "plain");
-    EXPECT_EQ(ReportOf([&] { resident::Launch(program, ""); }), "");
-    EXPECT_EQ(ArgumentsOf(WaitForStart(program).commandLine), "");
-}
-
 // 表 and ソ end in the byte of a backslash: they must not split the path.
-TEST_F(LaunchPathTest, DoubleByteNamesKeepTheirFolder)
+TEST_F(LaunchPathTest, DoubleByteNamesKeepTheirFolderAndEmptyParametersGiveNoArguments)
 {
     TempFolder temp("launch");
     std::string folder = temp / "表ソ\\";
     std::string program = MakeProgram(folder, "表");
-    EXPECT_EQ(resident::WorkingFolderOf(program), folder);
     EXPECT_EQ(ReportOf([&] { resident::Launch(program, ""); }), "");
-    EXPECT_EQ(lstrcmpiA(WaitForStart(program).folder.c_str(), WithoutFinalBackslash(folder).c_str()), 0);
+    RecordedStart start = WaitForStart(program);
+    EXPECT_EQ(ArgumentsOf(start.commandLine), "");
+    EXPECT_EQ(lstrcmpiA(start.folder.c_str(), WithoutFinalBackslash(folder).c_str()), 0) << start.folder;
 }
 
 TEST_F(LaunchPathTest, WorkingFolderIsDriveAndFolder)
@@ -161,23 +148,11 @@ TEST_F(LaunchSpecialFolderTest, ShortOrUnknownNumbersArePlainPathsThatFail)
 
 using LaunchFolderEntryTest = LaunchTest;
 
-TEST_F(LaunchFolderEntryTest, KeyStartsTheEntryOfTheCurrentPopup)
-{
-    TempFolder temp("launch");
-    std::string program = MakeProgram(temp.path(), "entry");
-    ItemIdLists entries;
-    entries.Add(0x2a, program);
-    std::string target = resident::FolderEntryTarget(0x2a);
-    EXPECT_EQ(target, "&0x2a");
-    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &entries); }), "");
-    WaitForStart(program);
-}
-
 // A menu file can hold any "&0x" text: it is only ever looked up as a key.
 TEST_F(LaunchFolderEntryTest, ForgedOrStaleKeysAreRefused)
 {
-    ItemIdLists entries;
-    entries.Add(0x2a, "C:\\windows");
+    OneFolderEntry entries(0x2a, "C:\\windows");
+    ASSERT_EQ(resident::FolderEntryTarget(0x2a), "&0x2a");
     for (const char* target : {"&0x12345678", "&0x2b", "&0x2a0", "&0xzz", "&0x2a ", "&0x123456789"})
         EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &entries); }), ExpectedReport(kNotFound, target, 2))
             << target;
