@@ -1,6 +1,7 @@
 #include "menu_fixture.h"
 
 #include <shellapi.h>
+#include <map>
 #include "resident/app.h"
 
 namespace menus_test {
@@ -27,6 +28,55 @@ void PressKey(HWND owner, WORD key, bool asCharacter)
     }
     PostMessageA(owner, WM_KEYDOWN, key, 1);
     PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
+}
+
+namespace {
+
+struct PendingAction {
+    std::function<void()> action;
+    bool repeat = false;
+};
+
+std::map<UINT_PTR, PendingAction>& Pending()
+{
+    static std::map<UINT_PTR, PendingAction> pending;
+    return pending;
+}
+
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    auto found = Pending().find(timer);
+    if (found == Pending().end())
+        return Cancel(timer);
+    std::function<void()> action = found->second.action;
+    if (!found->second.repeat)
+        Cancel(timer);
+    action();
+}
+
+UINT_PTR Schedule(UINT ms, std::function<void()> action, bool repeat)
+{
+    UINT_PTR timer = SetTimer(nullptr, 0, ms, &RunPending);
+    Pending()[timer] = {std::move(action), repeat};
+    return timer;
+}
+
+}  // namespace
+
+UINT_PTR After(UINT ms, std::function<void()> action)
+{
+    return Schedule(ms, std::move(action), false);
+}
+
+UINT_PTR Every(UINT ms, std::function<void()> action)
+{
+    return Schedule(ms, std::move(action), true);
+}
+
+void Cancel(UINT_PTR timer)
+{
+    KillTimer(nullptr, timer);
+    Pending().erase(timer);
 }
 
 OwnerWindow::OwnerWindow()

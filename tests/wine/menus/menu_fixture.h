@@ -3,6 +3,7 @@
 // test executable (which carries the resident's resources), a hidden owner
 // window, and small model builders.
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 #include "menufile/menu_model.h"
@@ -18,6 +19,12 @@ void PrepareApp();
 // Posted rather than sent through SendInput: the input would go to
 // whichever window holds the focus.
 void PressKey(HWND owner, WORD key, bool asCharacter = false);
+
+// Runs action from the thread's message loop (an open menu's loop
+// included): once, ms from now, or every ms until cancelled.
+UINT_PTR After(UINT ms, std::function<void()> action);
+UINT_PTR Every(UINT ms, std::function<void()> action);
+void Cancel(UINT_PTR timer);
 
 // A hidden top-level window with DefWindowProc behaviour.
 class OwnerWindow {

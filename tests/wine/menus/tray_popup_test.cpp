@@ -1,11 +1,13 @@
-// A whole tray popup: built, shown, chosen with the keyboard, dispatched and
-// torn down, a thousand times without leaving a handle behind.
+// A whole tray popup with the menu hook: chosen with the keyboard, left
+// alone until the auto-hide time, closed by a tray click, dispatched and torn
+// down, a thousand times without leaving a handle behind.
 #include <gtest/gtest.h>
 #include "menu_fixture.h"
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/menus/tray_popup.h"
+#include "resident/tray/tray_icon.h"
 #include "resources/resident/resource_ids.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
@@ -15,49 +17,42 @@ using namespace menus_test;
 
 namespace {
 
-std::vector<WORD> keys;
-HWND keyTarget = nullptr;
-int nestedResult = -1;
-
-void CALLBACK TypeKeys(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    for (WORD key : keys)
-        PressKey(keyTarget, key, key >= 'a' && key <= 'z');
-}
-
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    EndMenu();
-}
-
 class TrayPopups : public ::testing::Test {
 protected:
     void SetUp() override
     {
         PrepareApp();
         popup.menu = &list;
-        popup.options = 0x50000;
+        popup.options = MENU_SHOW_ICONS | MENU_SHOW_TEXT;
         popup.window = owner.get();
         popup.at = {60, 60};
+        list.entries.push_back(Command("C:\\windows\\notepad.exe", "&Notepad"));
     }
-    int ShowTyping(std::vector<WORD> typed)
+    // Shows the popup, types the keys into it after 400 ms and closes it
+    // after closeAfterMs if it is still open.
+    int Show(std::vector<WORD> keys = {}, UINT closeAfterMs = 8000)
     {
-        keys = std::move(typed);
-        keyTarget = owner.get();
-        SetTimer(nullptr, 0, 400, &TypeKeys);
-        UINT_PTR guard = SetTimer(nullptr, 0, 8000, &CloseMenu);
+        HWND window = owner.get();
+        if (!keys.empty())
+            After(400, [window, keys] {
+                for (WORD key : keys)
+                    PressKey(window, key, key >= 'a' && key <= 'z');
+            });
+        UINT_PTR guard = After(closeAfterMs, [] { EndMenu(); });
+        DWORD start = GetTickCount();
         int id = ShowTrayPopup(popup, launchMap, nullptr);
-        KillTimer(nullptr, guard);
+        elapsedMs = GetTickCount() - start;
+        Cancel(guard);
         return id;
     }
+    void Send(UINT message, WPARAM wParam, LPARAM lParam) { SendMessageA(owner.get(), message, wParam, lParam); }
 
     win32::ComScope com;
     OwnerWindow owner;
     menufile::MenuList list;
     LaunchMap launchMap;
     TrayPopup popup;
+    DWORD elapsedMs = 0;
 };
 
 }  // namespace
@@ -68,9 +63,8 @@ TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
     std::string program = folder / "chosen.exe";
     ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", program));
     list.entries.push_back(Command(program, "&Chosen", "one two"));
-    list.entries.push_back(Command("C:\\windows\\notepad.exe", "&Other"));
 
-    EXPECT_EQ(ShowTyping({'c'}), 2000);
+    EXPECT_EQ(Show({'c'}), 2001);
     // The recorder creates its log before it writes the line.
     std::vector<testing_support::RecordedStart> starts;
     ASSERT_TRUE(testing_support::WaitFor([&] {
@@ -83,9 +77,8 @@ TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
 
 TEST_F(TrayPopups, CommandsOutsideTheLaunchRangeArePostedToTheWindow)
 {
-    list.entries.push_back(Command("C:\\windows\\notepad.exe", "Notepad"));
     popup.settingsSubmenu = true;
-    EXPECT_EQ(ShowTyping({VK_UP, VK_RIGHT, VK_RETURN}), CMD_EDIT_MENUS);
+    EXPECT_EQ(Show({VK_UP, VK_RIGHT, VK_RETURN}), CMD_EDIT_MENUS);
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, owner.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
     EXPECT_EQ(message.wParam, static_cast<WPARAM>(CMD_EDIT_MENUS));
@@ -99,29 +92,47 @@ TEST_F(TrayPopups, CommandsOutsideTheLaunchRangeArePostedToTheWindow)
     EXPECT_FALSE(PeekMessageA(&message, owner.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
 }
 
-namespace {
-
-TrayPopup* nestedPopup = nullptr;
-LaunchMap* nestedMap = nullptr;
-bool openInside = false;
-
-void CALLBACK ShowAgain(HWND, UINT, UINT_PTR timer, DWORD)
+TEST_F(TrayPopups, LeftAloneClosesAfterTheAutoHideTimeAndZeroNeverCloses)
 {
-    KillTimer(nullptr, timer);
-    openInside = TrayPopupOpen();
-    nestedResult = ShowTrayPopup(*nestedPopup, *nestedMap, nullptr);
-    EndMenu();
+    // WM_ENTERIDLE every 100 ms, as a menu loop may send it: it is no user
+    // activity, or an idle menu would never close.
+    UINT_PTR idler = Every(100, [this] { Send(WM_ENTERIDLE, MSGF_MENU, 0); });
+    popup.autoHideMs = 1000;
+    EXPECT_EQ(Show({}, 5000), 0);
+    EXPECT_GE(elapsedMs, 1000u);
+    EXPECT_LE(elapsedMs, 1500u + 200u) << "checked every 500 ms";
+
+    popup.autoHideMs = 0;
+    Show({}, 2500);
+    Cancel(idler);
+    EXPECT_GE(elapsedMs, 2400u) << "only the test's own timer ended the menu";
 }
 
-}  // namespace
+TEST_F(TrayPopups, TrayClickClosesOnlyAMenuTheUserTouched)
+{
+    popup.autoHideMs = 60000;
+    After(300, [this] { Send(TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDOWN); });
+    Show({}, 1500);
+    EXPECT_GE(elapsedMs, 1400u) << "an untouched menu passes the click on";
+
+    After(300, [this] {
+        Send(WM_MENUSELECT, MAKEWPARAM(0, MF_OWNERDRAW), 0);
+        Send(TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONDOWN);
+    });
+    Show({}, 8000);
+    EXPECT_LT(elapsedMs, 1000u);
+}
 
 TEST_F(TrayPopups, ASecondPopupIsNotStartedInsideTheFirst)
 {
-    list.entries.push_back(Command("C:\\windows\\notepad.exe", "Notepad"));
-    nestedPopup = &popup;
-    nestedMap = &launchMap;
-    SetTimer(nullptr, 0, 300, &ShowAgain);
-    EXPECT_EQ(ShowTrayPopup(popup, launchMap, nullptr), 0);
+    bool openInside = false;
+    int nestedResult = -1;
+    After(300, [&] {
+        openInside = TrayPopupOpen();
+        nestedResult = ShowTrayPopup(popup, launchMap, nullptr);
+        EndMenu();
+    });
+    EXPECT_EQ(Show(), 0);
     EXPECT_TRUE(openInside);
     EXPECT_EQ(nestedResult, 0);
     EXPECT_FALSE(TrayPopupOpen());
@@ -145,10 +156,8 @@ TEST_F(TrayPopups, AThousandPopupsLeaveNoHandleBehind)
     long fonts = win32::UniqueFont::LiveCount();
     long brushes = win32::UniqueBrush::LiveCount();
     long menus = win32::UniqueMenu::LiveCount();
-    for (int i = 0; i < 1000; ++i) {
-        SetTimer(nullptr, 0, 1, &CloseMenu);
-        EXPECT_EQ(ShowTrayPopup(popup, launchMap, nullptr), 0);
-    }
+    for (int i = 0; i < 1000; ++i)
+        EXPECT_EQ(Show({}, 1), 0);
     EXPECT_EQ(win32::UniqueIcon::LiveCount(), icons);
     EXPECT_EQ(win32::UniqueFont::LiveCount(), fonts);
     EXPECT_EQ(win32::UniqueBrush::LiveCount(), brushes);
