@@ -27,13 +27,9 @@ std::vector<int> Firings(int start, int count)
 }
 }  // namespace
 
-TEST(DayTimer, StartedLateInTheEveningFiresBeforeAndAfterMidnight)
+TEST(DayTimer, StartedAt235800OrAtNoonFiresAroundMidnightEachDay)
 {
     EXPECT_EQ(Firings(At(23, 58, 0), 3), (std::vector<int>{At(23, 59, 50), At(0, 0, 1), At(23, 59, 0)}));
-}
-
-TEST(DayTimer, StartedAtNoonFiresAtOneMinuteToMidnight)
-{
     EXPECT_EQ(Firings(At(12, 0, 0), 3), (std::vector<int>{At(23, 59, 0), At(0, 0, 1), At(23, 59, 0)}));
 }
 

@@ -1,5 +1,5 @@
-// One reading of the settings: which sections become icons, and the day
-// timer that lives as long as a calendar icon does.
+// One reading of the settings: which sections become icons, the day timer
+// that lives as long as a calendar icon does, and the main window's events.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,33 +7,15 @@
 
 #include "resident/app.h"
 #include "resident/main_window.h"
-#include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
-#include "settings/ini_file.h"
-#include "tests/support/test_support.h"
 #include "tests/wine/tray/tray_test_support.h"
 
 using namespace resident;
-using testing_support::TempFolder;
 using testing_support::WriteFileBytes;
 
 namespace {
-class TraySettingsReading : public ::testing::Test {
-protected:
-    void SetUp() override { TheApp().instance = GetModuleHandleA(nullptr); }
-
-    std::unique_ptr<TraySettings> Load(const std::string& text)
-    {
-        EXPECT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", text));
-        return std::make_unique<TraySettings>(window_.get(), settings::IniFile(temp_ / "Ombrix.ini"), temp_.path());
-    }
-
-    bool DayTimerRuns() { return KillTimer(window_.get(), DAY_TIMER_ID) != FALSE; }
-
-    TempFolder temp_{"traysettings"};
-    TestWindow window_;
-};
-}  // namespace
+using TraySettingsReading = TrayTest;
+}
 
 TEST_F(TraySettingsReading, TrayNoSectionsInOrderThenTheAutoHideTime)
 {
@@ -67,7 +49,7 @@ TEST_F(TraySettingsReading, TheDayTimerRunsWhileACalendarIconExists)
     tray->DayTick();
     EXPECT_TRUE(tray->dayTimer().running());
     tray.reset();
-    EXPECT_FALSE(DayTimerRuns());
+    EXPECT_FALSE(KillTimer(window_.get(), DAY_TIMER_ID));
 }
 
 TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
@@ -77,14 +59,14 @@ TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
     ASSERT_TRUE(main.Create(GetModuleHandleA(nullptr)));
     HWND window = main.handle();
     // Before the first reload there are no icons to hand anything to.
-    EXPECT_EQ(main.traySettings(), nullptr);
     EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 0, WM_LBUTTONUP), 0);
     SendMessageA(window, WM_TIMECHANGE, 0, 0);
 
-    ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", "[Main]\r\nTrayNo=2\r\n[Section2]\r\nFlags=1\r\n"));
+    // A description longer than a tip still gives an icon.
+    ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", TraySections({"Desc=" + std::string(120, 'd'), "Flags=1"})));
     TheApp().settingsPath = temp_ / "Ombrix.ini";
     SendMessageA(window, WM_COMMAND, CMD_RELOAD, 0);
-    ASSERT_NE(main.traySettings(), nullptr);
+    ASSERT_TRUE(ShellKnowsIcon(window, 0)) << "no notification area in this session";
     EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_LBUTTONUP), 1);
     EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 1, WM_MOUSEMOVE), 1);
     EXPECT_EQ(SendMessageA(window, TRAY_CALLBACK_MESSAGE, 2, WM_LBUTTONUP), 0);
@@ -97,7 +79,6 @@ TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
     EXPECT_TRUE(KillTimer(window, DAY_TIMER_ID));
 
     // A new taskbar gets the icons again.
-    ASSERT_TRUE(ShellKnowsIcon(window, 0));
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = window;
@@ -106,4 +87,5 @@ TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
     EXPECT_TRUE(ShellKnowsIcon(window, 0));
     DestroyWindow(window);
     EXPECT_FALSE(ShellKnowsIcon(window, 0));
+    EXPECT_FALSE(ShellKnowsIcon(window, 1));
 }

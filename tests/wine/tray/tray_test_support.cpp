@@ -1,6 +1,8 @@
 #include "tests/wine/tray/tray_test_support.h"
 
 #include <shellapi.h>
+#include "resident/app.h"
+#include "settings/ini_file.h"
 #include "win32/unique_handle.h"
 
 std::vector<uint32_t> IconPixels(HICON icon)
@@ -42,22 +44,22 @@ bool ShellKnowsIcon(HWND window, UINT id)
     return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
-namespace {
-const char kTestWindowClass[] = "OmbrixTrayTestWindow";
+std::string TraySections(const std::vector<std::string>& sections)
+{
+    std::string text = "[Main]\r\nTrayNo=" + std::to_string(sections.size()) + "\r\n";
+    for (size_t i = 0; i < sections.size(); ++i)
+        text += "[Section" + std::to_string(i + 1) + "]\r\n" + sections[i] + "\r\n";
+    return text;
 }
 
-TestWindow::TestWindow()
+void TrayTest::SetUp()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kTestWindowClass;
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, kTestWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    resident::TheApp().instance = GetModuleHandleA(nullptr);
 }
 
-TestWindow::~TestWindow()
+std::unique_ptr<resident::TraySettings> TrayTest::Load(const std::string& iniText)
 {
-    DestroyWindow(window_);
+    EXPECT_TRUE(testing_support::WriteFileBytes(temp_ / "Ombrix.ini", iniText));
+    return std::make_unique<resident::TraySettings>(window_.get(), settings::IniFile(temp_ / "Ombrix.ini"),
+                                                    temp_.path());
 }

@@ -1,9 +1,15 @@
 #pragma once
 // Helpers of the tray tests: icons compared by what they draw, the shell's
-// knowledge of an icon, a window to own icons.
+// knowledge of an icon, and settings files read into tray icons.
+#include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
+#include "resident/tray/tray_settings.h"
+#include "tests/support/test_support.h"
+#include "tests/wine/menus/menu_fixture.h"
 
 // The icon drawn at 16 x 16 over magenta, as 32-bit pixels; empty for no icon.
 std::vector<uint32_t> IconPixels(HICON icon);
@@ -14,15 +20,15 @@ std::vector<uint32_t> ResourceIconPixels(int id);
 // the shell accept a change of it.
 bool ShellKnowsIcon(HWND window, UINT id);
 
-// A hidden top-level window that owns the icons of a test.
-class TestWindow {
-public:
-    TestWindow();
-    ~TestWindow();
-    TestWindow(const TestWindow&) = delete;
-    TestWindow& operator=(const TestWindow&) = delete;
-    HWND get() const { return window_; }
+// A settings text with TrayNo = the number of sections and the sections.
+std::string TraySections(const std::vector<std::string>& sections);
 
-private:
-    HWND window_;
+// Tray icons of settings files in a temporary folder, owned by a hidden window.
+class TrayTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    std::unique_ptr<resident::TraySettings> Load(const std::string& iniText);
+
+    testing_support::TempFolder temp_{"tray"};
+    menus_test::OwnerWindow window_;
 };
