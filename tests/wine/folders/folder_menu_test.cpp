@@ -77,7 +77,7 @@ TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByNameAlsoThroughAShor
     EXPECT_EQ(Texts(link), Texts(menu)) << "a shortcut to a folder shows that folder";
 }
 
-TEST_F(FolderMenuTest, DepthTwoMakesSubmenusFilledWhenTheyOpen)
+TEST_F(FolderMenuTest, DepthTwoFillsSubmenusWhenTheyOpenAndOnlyOncePerPopup)
 {
     TempFolder temp("folders");
     std::string data = MakeDataFolder(temp);
@@ -97,16 +97,7 @@ TEST_F(FolderMenuTest, DepthTwoMakesSubmenusFilledWhenTheyOpen)
     EXPECT_EQ(Texts(sub), (Names{"deep", "inner.txt"}));
     EXPECT_EQ(inner[0].kind, KIND_COMMAND);
     EXPECT_EQ(lstrcmpiA(PathOfEntry(registry, inner[1].target).c_str(), (data + "A sub\\inner.txt").c_str()), 0);
-}
 
-TEST_F(FolderMenuTest, OpeningAgainReadsOnlyInANewPopup)
-{
-    TempFolder temp("folders");
-    std::string data = MakeDataFolder(temp);
-    HMENU menu = RegisterFolder(data, 2);
-    Open(menu);
-    HMENU sub = Items(menu)[2].submenu;
-    Open(sub);
     size_t entries = registry.EntryCount();
     MakeFile(data + "added.txt");
     MakeFile(data + "A sub\\added.txt");

@@ -46,8 +46,7 @@ TEST_F(FolderMenuTest, ChosenFileEntryOfAnOpenedSubmenuStartsItsProgram)
     // The popup is gone: its keys start nothing.
     std::string target = resident::LaunchTarget(launchMap.Find(chosen));
     ASSERT_EQ(target.compare(0, 3, "&0x"), 0);
-    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }),
-              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", target, 2));
+    EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }), NotFoundReport(target));
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ std::string ExpectedReport(const std::string& path, int code)
     return kCannotStart + std::string("ﾊﾟｽ:") + path + "\n理由ｺｰﾄﾞ:" + std::to_string(code);
 }
 
+std::string NotFoundReport(const std::string& path)
+{
+    return ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", path, 2);
+}
+
 void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
 {
     win32::ComPtr<IShellLinkA> link;

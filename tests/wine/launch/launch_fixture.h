@@ -25,6 +25,8 @@ std::string ReportOf(const std::function<void()>& action);
 // The texts of the report as the user must see them.
 std::string ExpectedReport(const std::string& reason, const std::string& path, int code);
 std::string ExpectedReport(const std::string& path, int code);
+// The report of a launch target that does not exist (code 2).
+std::string NotFoundReport(const std::string& path);
 
 // Saves a shortcut file with the fields of data through the shell link object.
 void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data);

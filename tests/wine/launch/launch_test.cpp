@@ -1,9 +1,11 @@
 // Launch strings started through the shell: programs by path with their
-// parameters and working folder, special folders and folder menu entries by
-// item id list, and every kind of failure reported in the box.
+// parameters and working folder, special folders by item id list, and every
+// kind of failure reported in the box, with the string table's texts byte
+// for byte as the user must read them in Shift-JIS.
 #include "resident/launch/launcher.h"
 
 #include <shellapi.h>
+#include "resident/launch/launch_failure_report.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/launch/launch_fixture.h"
 #include "win32/unique_handle.h"
@@ -14,8 +16,6 @@ namespace {
 using testing_support::ReadRecorderLog;
 using testing_support::RecordedStart;
 using testing_support::TempFolder;
-
-const char kNotFound[] = "ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。";
 
 // A copy of the recorder under a name of the test's choosing.
 std::string MakeProgram(const std::string& folder, const std::string& name)
@@ -80,28 +80,20 @@ private:
 
 using LaunchPathTest = LaunchTest;
 
+// 表 and ソ end in the byte of a backslash: they must not split the path.
 TEST_F(LaunchPathTest, ProgramGetsItsParametersAndStartsInItsFolder)
 {
     TempFolder temp("launch");
-    std::string folder = temp / "my tools\\";
-    std::string program = MakeProgram(folder, "prog");
-    std::string report = ReportOf([&] { resident::Launch(program, "-x \"a b\""); });
-    EXPECT_EQ(report, "");
-    RecordedStart start = WaitForStart(program);
-    EXPECT_EQ(ArgumentsOf(start.commandLine), "-x \"a b\"");
-    EXPECT_EQ(lstrcmpiA(start.folder.c_str(), WithoutFinalBackslash(folder).c_str()), 0) << start.folder;
-}
-
-// 表 and ソ end in the byte of a backslash: they must not split the path.
-TEST_F(LaunchPathTest, DoubleByteNamesKeepTheirFolderAndEmptyParametersGiveNoArguments)
-{
-    TempFolder temp("launch");
-    std::string folder = temp / "表ソ\\";
-    std::string program = MakeProgram(folder, "表");
-    EXPECT_EQ(ReportOf([&] { resident::Launch(program, ""); }), "");
-    RecordedStart start = WaitForStart(program);
-    EXPECT_EQ(ArgumentsOf(start.commandLine), "");
-    EXPECT_EQ(lstrcmpiA(start.folder.c_str(), WithoutFinalBackslash(folder).c_str()), 0) << start.folder;
+    struct Case {
+        std::string folder, name, parameters;
+    } const cases[] = {{temp / "my tools\\", "prog", "-x \"a b\""}, {temp / "表ソ\\", "表", ""}};
+    for (const Case& c : cases) {
+        std::string program = MakeProgram(c.folder, c.name);
+        EXPECT_EQ(ReportOf([&] { resident::Launch(program, c.parameters); }), "");
+        RecordedStart start = WaitForStart(program);
+        EXPECT_EQ(ArgumentsOf(start.commandLine), c.parameters);
+        EXPECT_EQ(lstrcmpiA(start.folder.c_str(), WithoutFinalBackslash(c.folder).c_str()), 0) << start.folder;
+    }
 }
 
 TEST_F(LaunchPathTest, WorkingFolderIsDriveAndFolder)
@@ -115,12 +107,28 @@ TEST_F(LaunchPathTest, WorkingFolderIsDriveAndFolder)
 TEST_F(LaunchPathTest, FailuresAreReportedWithTheirReason)
 {
     TempFolder temp("launch");
-    std::string missing = temp / "missing.exe";
-    EXPECT_EQ(ReportOf([&] { resident::Launch(missing, "-x"); }), ExpectedReport(kNotFound, missing, 2));
-
     std::string unassociated = temp / "data.zzqq";
     testing_support::WriteFileBytes(unassociated, "x");
     EXPECT_EQ(ReportOf([&] { resident::Launch(unassociated, ""); }), ExpectedReport(unassociated, 31));
+    // Short or unknown numbers are plain paths.
+    for (const std::string& target : {temp / "missing.exe", std::string("&#"), std::string("&0x"),
+                                      std::string("&#999"), std::string("&#5x"), std::string("&#-1")})
+        EXPECT_EQ(ReportOf([&] { resident::Launch(target, "-x"); }), NotFoundReport(target)) << target;
+}
+
+TEST_F(LaunchPathTest, ReportTextsOfString135WithAReasonElse134AndNoneForSuccess)
+{
+    const std::string path = "D:\\ﾂｰﾙ\\表.exe";
+    EXPECT_EQ(resident::LaunchFailureText(3, path),
+              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙのﾊﾟｽが見つかりません。", path, 3));
+    EXPECT_EQ(resident::LaunchFailureText(5, path),
+              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙへのｱｸｾｽが拒否されました。", path, 5));
+    EXPECT_EQ(resident::LaunchFailureText(8, path), ExpectedReport("ﾒﾓﾘ不足が発生しました。", path, 8));
+    EXPECT_EQ(resident::LaunchFailureText(0, "a.doc"), ExpectedReport("a.doc", 0));
+    // A path is data, never a format.
+    EXPECT_EQ(resident::LaunchFailureText(32, "%s%n.doc"), ExpectedReport("%s%n.doc", 32));
+    EXPECT_EQ(resident::LaunchFailureText(33, "a.doc"), "");
+    EXPECT_EQ(resident::LaunchFailureText(42, "a.doc"), "");
 }
 
 using LaunchSpecialFolderTest = LaunchTest;
@@ -140,12 +148,6 @@ TEST_F(LaunchSpecialFolderTest, NumberOpensTheFolderThroughItsItemIdList)
     CloseWindowAndItsProcess(window);
 }
 
-TEST_F(LaunchSpecialFolderTest, ShortOrUnknownNumbersArePlainPathsThatFail)
-{
-    for (const char* target : {"&#", "&0x", "&#999", "&#5x", "&#-1"})
-        EXPECT_EQ(ReportOf([&] { resident::Launch(target, ""); }), ExpectedReport(kNotFound, target, 2)) << target;
-}
-
 using LaunchFolderEntryTest = LaunchTest;
 
 // A menu file can hold any "&0x" text: it is only ever looked up as a key.
@@ -154,9 +156,9 @@ TEST_F(LaunchFolderEntryTest, ForgedOrStaleKeysAreRefused)
     OneFolderEntry entries(0x2a, "C:\\windows");
     ASSERT_EQ(resident::FolderEntryTarget(0x2a), "&0x2a");
     for (const char* target : {"&0x12345678", "&0x2b", "&0x2a0", "&0xzz", "&0x2a ", "&0x123456789"})
-        EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &entries); }), ExpectedReport(kNotFound, target, 2))
+        EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &entries); }), NotFoundReport(target))
             << target;
-    EXPECT_EQ(ReportOf([] { resident::Launch("&0x2a", "", nullptr); }), ExpectedReport(kNotFound, "&0x2a", 2));
+    EXPECT_EQ(ReportOf([] { resident::Launch("&0x2a", "", nullptr); }), NotFoundReport("&0x2a"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Ombrix.exe itself, copied into a temporary folder with recorder.exe beside
-// it as Ombrixa.exe and Ombrixm.exe.
+// Ombrix.exe itself, copied into a temporary folder whose name holds a space,
+// with recorder.exe beside it as Ombrixa.exe and Ombrixm.exe, and a decoy
+// "x.exe" that an unquoted "...\x y\Ombrixa.exe" would start instead.
 #include <gtest/gtest.h>
 
 #include "resources/resident/resource_ids.h"
@@ -14,26 +15,27 @@ const char kCurrentSettings[] = "[Main]\r\nIniVersion=10\r\nTrayNo=0\r\n";
 
 class ResidentProgram : public ::testing::Test {
 protected:
-    void SetUp() override { Install(temp_.path()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.exe", folder_ + "Ombrix.exe"));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder_ + "Ombrixa.exe"));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder_ + "Ombrixm.exe"));
+        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", temp_ / "x.exe"));
+    }
 
     void TearDown() override
     {
         for (HWND window : WindowsOfProcess(resident_.id(), "Q-Fendix"))
             PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(FileExists(temp_ / "x.log")) << "a path was not quoted";
     }
 
-    static void Install(const std::string& folder)
-    {
-        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.exe", folder + "Ombrix.exe"));
-        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder + "Ombrixa.exe"));
-        ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", folder + "Ombrixm.exe"));
-    }
+    void WriteSettings(const std::string& text) { ASSERT_TRUE(WriteFileBytes(folder_ + "Ombrix.ini", text)); }
 
-    void WriteSettings(const std::string& text) { ASSERT_TRUE(WriteFileBytes(temp_ / "Ombrix.ini", text)); }
-
-    static ChildProcess Start(const std::string& folder)
+    ChildProcess Start()
     {
-        ChildProcess process("\"" + folder + "Ombrix.exe\"", folder);
+        ChildProcess process("\"" + folder_ + "Ombrix.exe\"", folder_);
         EXPECT_TRUE(process.started());
         return process;
     }
@@ -41,7 +43,7 @@ protected:
     // Starts the resident of the temporary folder and waits for its window.
     HWND StartResident()
     {
-        resident_ = Start(temp_.path());
+        resident_ = Start();
         HWND window = nullptr;
         WaitFor([&] {
             auto windows = WindowsOfProcess(resident_.id(), "Q-Fendix");
@@ -52,11 +54,11 @@ protected:
     }
 
     // The command lines that the copy of the recorder named `program` saw.
-    static std::vector<std::string> Started(const std::string& folder, const std::string& program)
+    std::vector<std::string> Started(const std::string& program) const
     {
         // The recorder creates its log before it writes the line: wait for the line.
         std::vector<RecordedStart> starts;
-        WaitFor([&] { return !(starts = ReadRecorderLog(folder + program + ".log")).empty(); }, 10000);
+        WaitFor([&] { return !(starts = ReadRecorderLog(folder_ + program + ".log")).empty(); }, 10000);
         std::vector<std::string> lines;
         for (const RecordedStart& start : starts)
             lines.push_back(start.commandLine);
@@ -81,42 +83,30 @@ protected:
         return nullptr;
     }
 
-    std::string Quoted(const std::string& program) const { return "\"" + temp_.path() + program + "\""; }
+    std::string Quoted(const std::string& program) const { return "\"" + folder_ + program + "\""; }
 
     TempFolder temp_{"resident"};
+    std::string folder_ = temp_ / "x y\\";
     ChildProcess resident_;
 };
 
 TEST_F(ResidentProgram, WithoutSettingsOrWithAnOlderVersionStartsTheAssistantAndEnds)
 {
-    ChildProcess resident = Start(temp_.path());
+    ChildProcess resident = Start();
     EXPECT_EQ(resident.Wait(10000), 0u);
-    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
+    EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 
-    ASSERT_TRUE(DeleteFileA((temp_ / "Ombrixa.log").c_str()));
+    ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.log").c_str()));
     WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
-    resident = Start(temp_.path());
+    resident = Start();
     EXPECT_EQ(resident.Wait(10000), 0u);
-    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
-}
-
-TEST_F(ResidentProgram, AFolderWithASpaceStartsTheAssistantBesideTheResident)
-{
-    // Unquoted, "...\x y\Ombrixa.exe /pt" would start "...\x.exe".
-    std::string folder = temp_ / "x y\\";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    Install(folder);
-    ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", temp_ / "x.exe"));
-    ChildProcess resident = Start(folder);
-    EXPECT_EQ(resident.Wait(10000), 0u);
-    EXPECT_EQ(Started(folder, "Ombrixa"), std::vector<std::string>{"\"" + folder + "Ombrixa.exe\" /pt"});
-    EXPECT_FALSE(FileExists(temp_ / "x.log"));
+    EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 }
 
 TEST_F(ResidentProgram, AnAssistantThatCannotBeStartedIsReported)
 {
-    ASSERT_TRUE(DeleteFileA((temp_ / "Ombrixa.exe").c_str()));
-    ChildProcess resident = Start(temp_.path());
+    ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.exe").c_str()));
+    ChildProcess resident = Start();
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident.id(), "#32770")) != nullptr; }));
     EXPECT_EQ(WindowText(box), "Q-Fendix");
@@ -139,15 +129,15 @@ TEST_F(ResidentProgram, RunsOnceTakesItsCommandsAndEndsWithZero)
     EXPECT_FALSE(IsWindowVisible(window));
     EXPECT_EQ(WindowText(window), "");
 
-    ChildProcess second = Start(temp_.path());
+    ChildProcess second = Start();
     EXPECT_EQ(second.Wait(10000), 0u);
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
-    EXPECT_FALSE(FileExists(temp_ / "Ombrixa.log"));
+    EXPECT_FALSE(FileExists(folder_ + "Ombrixa.log"));
 
     PostMessageA(window, WM_COMMAND, CMD_EDIT_MENUS, 0);
-    EXPECT_EQ(Started(temp_.path(), "Ombrixm"), std::vector<std::string>{Quoted("Ombrixm.exe")});
+    EXPECT_EQ(Started("Ombrixm"), std::vector<std::string>{Quoted("Ombrixm.exe")});
     PostMessageA(window, WM_COMMAND, CMD_ABOUT, 0);
-    EXPECT_EQ(Started(temp_.path(), "Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe")});
+    EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe")});
     // Unknown commands and help without a help file leave it running.
     PostMessageA(window, WM_COMMAND, 40000, 0);
     PostMessageA(window, WM_COMMAND, CMD_HELP, 0);
@@ -199,8 +189,8 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
 
 TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
 {
-    ASSERT_TRUE(CreateDirectoryA((temp_ / "work").c_str(), nullptr));
-    ASSERT_TRUE(WriteFileBytes(temp_ / "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "work").c_str(), nullptr));
+    ASSERT_TRUE(WriteFileBytes(folder_ + "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
     WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=2\r\n[Section1]\r\nMenuPath_R=broken.txt\r\n"
                   "[Section2]\r\nMenuPath_L=absent.txt\r\n");
     HWND window = StartResident();
