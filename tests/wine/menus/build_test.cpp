@@ -63,6 +63,8 @@ TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
                                "MENUITEM C:\\b.exe,Beta,-y\r\n"
                                "SEPARATOR Line\r\n"
                                "MENUITEM C:\\c.exe,Gamma,,,,MENUBREAK\r\n"
+                               "STATIC Half,,/0/255\r\n"
+                               "STATIC Plain\r\n"
                                "END\r\n"
                                "MENUITEM C:\\d.exe,Delta\r\n"
                                "END\r\n"));
@@ -90,6 +92,13 @@ TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
     EXPECT_EQ(ItemAt(more.submenu, 1).data->text, "Line");
     EXPECT_EQ(ItemAt(more.submenu, 2).id, 2002u);
     EXPECT_TRUE(ItemAt(more.submenu, 2).type & MFT_MENUBARBREAK);
+    // Colours left out are the menu's own.
+    const MenuItemData* half = ItemAt(more.submenu, 3).data;
+    const MenuItemData* plain = ItemAt(more.submenu, 4).data;
+    EXPECT_EQ(half->textColor, RGB(255, 0, 0));
+    EXPECT_EQ(half->backgroundColor, GetSysColor(COLOR_MENU));
+    EXPECT_EQ(plain->textColor, GetSysColor(COLOR_MENUTEXT));
+    EXPECT_EQ(plain->backgroundColor, GetSysColor(COLOR_MENU));
     EXPECT_EQ(ItemAt(menu(), 4).id, 2003u);
 
     ASSERT_EQ(launchMap.size(), 4u);
@@ -107,15 +116,6 @@ TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
     EXPECT_EQ(settings.data->kind, KIND_SUBMENU);
     EXPECT_EQ(GetMenuItemID(settings.submenu, 0), static_cast<UINT>(CMD_EDIT_MENUS));
     EXPECT_EQ(GetMenuItemID(settings.submenu, 1), static_cast<UINT>(CMD_RELOAD));
-}
-
-TEST(TitleColours, MissingPartsFallBackToTheMenuColours)
-{
-    EXPECT_EQ(ParseTitleColours("/0/255").text, RGB(255, 0, 0));
-    EXPECT_EQ(ParseTitleColours("/0/255").background, GetSysColor(COLOR_MENU));
-    EXPECT_EQ(ParseTitleColours("").text, GetSysColor(COLOR_MENUTEXT));
-    EXPECT_EQ(ParseTitleColours("").background, GetSysColor(COLOR_MENU));
-    EXPECT_EQ(ParseTitleColours("/0/65280/0/0").background, RGB(0, 0, 0));
 }
 
 TEST_F(Building, ShellNamesMissingFilesAndPicturesOnlyWhenTheMenuShowsIcons)

@@ -40,36 +40,28 @@ TEST(MenuRegistry, TemporaryWrappersAnswerUnknownHandlesAndGiveWayToOwners)
     DestroyMenu(menu);
 }
 
-TEST(MenuRegistry, FreedSlotsAreReusedAndTheTableGrowsPastTwenty)
+TEST(MenuRegistry, FreedSlotsAreReusedAndDeletionDestroysOnlyOwnedMenus)
 {
-    MenuRegistry registry;
     std::vector<std::unique_ptr<MenuHandle>> owners;
-    for (int i = 0; i < 50; ++i) {
-        owners.push_back(std::make_unique<MenuHandle>());
-        owners.back()->Attach(CreatePopupMenu(), registry);
-    }
-    EXPECT_EQ(registry.SlotCount(), 50u);
-    HMENU third = owners[3]->handle();
-    owners[3].reset();
-    EXPECT_FALSE(IsMenu(third)) << "destroying the wrapper destroys its menu";
     MenuHandle late;
-    late.Attach(CreatePopupMenu(), registry);
-    EXPECT_EQ(registry.SlotOf(late.handle()), 3);
-    EXPECT_EQ(registry.SlotCount(), 50u);
-}
-
-TEST(MenuRegistry, DeletionDestroysOwnedMenusButNotForeignOnes)
-{
-    MenuHandle owner;
-    HMENU owned = CreatePopupMenu();
-    HMENU foreign = CreatePopupMenu();
+    HMENU foreign = CreatePopupMenu(), lateMenu = CreatePopupMenu();
     {
         MenuRegistry registry;
-        owner.Attach(owned, registry);
+        for (int i = 0; i < 50; ++i) {
+            owners.push_back(std::make_unique<MenuHandle>());
+            owners.back()->Attach(CreatePopupMenu(), registry);
+        }
+        EXPECT_EQ(registry.SlotCount(), 50u) << "the table grows past twenty";
+        HMENU third = owners[3]->handle();
+        owners[3].reset();
+        EXPECT_FALSE(IsMenu(third)) << "destroying the wrapper destroys its menu";
+        late.Attach(lateMenu, registry);
+        EXPECT_EQ(registry.SlotOf(lateMenu), 3);
+        EXPECT_EQ(registry.SlotCount(), 50u);
         registry.Find(foreign);
     }
-    EXPECT_FALSE(IsMenu(owned));
-    EXPECT_EQ(owner.handle(), nullptr);
+    EXPECT_FALSE(IsMenu(lateMenu));
+    EXPECT_EQ(late.handle(), nullptr);
     EXPECT_TRUE(IsMenu(foreign));
     DestroyMenu(foreign);
 }
