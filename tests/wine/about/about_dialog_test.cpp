@@ -69,15 +69,6 @@ TEST(AboutBoxEnd, FreesItsDrawingObjects)
         EXPECT_EQ(GetObjectType(object), 0u);
 }
 
-TEST_F(AboutBox, HelpWithoutHelpFileDoesNothing)
-{
-    DWORD before = testing_support::WindowsOfProcess(GetCurrentProcessId()).size();
-    HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog_.handle(), 0, {0, 0}};
-    SendMessageA(dialog_.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(testing_support::WindowsOfProcess(GetCurrentProcessId()).size(), before);
-    EXPECT_TRUE(IsWindow(dialog_.handle()));
-}
-
 TEST(AboutBoxHelp, F1OpensTheHelpFileBesideThePrograms)
 {
     std::string helpFile = testing_support::BinaryFolder() + "Ombrix.chm";

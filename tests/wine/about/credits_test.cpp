@@ -22,25 +22,14 @@ std::vector<std::string> Texts(const std::vector<CreditLine>& lines)
     return texts;
 }
 
-TEST(CreditLines, SplitAtEveryBarKeepingEmptyLines)
+TEST(CreditLines, SplitAtEveryBarAndStyledByTheirLastCharacter)
 {
-    EXPECT_EQ(Texts(setup::SplitCreditLines("a||b|")), (std::vector<std::string>{"a", "", "b", ""}));
-    EXPECT_EQ(Texts(setup::SplitCreditLines("")), (std::vector<std::string>{""}));
-}
-
-TEST(CreditLines, DoubleByteCharactersAreNeverSeparatorsOrStyles)
-{
-    // The trail byte of "ポ" is "|" and that of "タ" is "^".
-    ASSERT_EQ(std::string("ポ"), "\x83\x7C");
-    ASSERT_EQ(std::string("タ"), "\x83\x5E");
-    EXPECT_EQ(Texts(setup::SplitCreditLines("ポ|x")), (std::vector<std::string>{"ポ", "x"}));
-    CreditLine line = setup::ParseCreditLine("データ");
-    EXPECT_EQ(line.style, CreditStyle::Normal);
-    EXPECT_EQ(line.text, "データ");
-}
-
-TEST(CreditLines, LastCharacterChoosesTheStyle)
-{
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(Texts(setup::SplitCreditLines("a||b|")), (Lines{"a", "", "b", ""}));
+    EXPECT_EQ(Texts(setup::SplitCreditLines("")), (Lines{""}));
+    // The trail byte of "ポ" is "|" and that of "タ" is "^": neither is a
+    // separator or a style.
+    EXPECT_EQ(Texts(setup::SplitCreditLines("ポ|x")), (Lines{"ポ", "x"}));
     struct Case {
         const char* raw;
         CreditStyle style;
@@ -49,7 +38,7 @@ TEST(CreditLines, LastCharacterChoosesTheStyle)
         {"Red\t", CreditStyle::Heading, "Red"},    {"Yellow\n", CreditStyle::Title, "Yellow"},
         {"Cyan\r", CreditStyle::Subtitle, "Cyan"}, {"LOGO^", CreditStyle::Bitmap, "LOGO"},
         {"plain", CreditStyle::Normal, "plain"},   {"", CreditStyle::Normal, ""},
-        {"a^b", CreditStyle::Normal, "a^b"},
+        {"a^b", CreditStyle::Normal, "a^b"},       {"データ", CreditStyle::Normal, "データ"},
     };
     for (const Case& c : cases) {
         CreditLine line = setup::ParseCreditLine(c.raw);
