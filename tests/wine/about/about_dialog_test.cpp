@@ -17,8 +17,7 @@ protected:
     {
         ASSERT_TRUE(dialog_.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
     }
-    testing_support::TempFolder folder_{"ombrix_about"};
-    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), folder_ / "Ombrix.chm"};
+    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), ""};
 };
 
 TEST_F(AboutBox, ShowsTheProgramIconAndGivesItForDragging)
