@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <cstdlib>
 
+#include "win32/wide_text.h"
+
 namespace resident {
 
 namespace {
@@ -51,12 +53,11 @@ int ShellItemLookup::SpecialFolderOf(LPCITEMIDLIST idList)
 bool ShellItemLookup::ParsePath(const std::string& path, win32::UniqueItemIdList& idList)
 {
     IShellFolder* desktop = Desktop();
-    wchar_t wide[MAX_PATH] = {};
-    if (!desktop || path.empty() ||
-        !MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH))
+    std::wstring wide = win32::WideFromAnsi(path);
+    if (!desktop || wide.empty())
         return false;
     ULONG eaten = 0;
-    return SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, wide, &eaten, idList.put(), nullptr)) &&
+    return SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, &wide[0], &eaten, idList.put(), nullptr)) &&
            idList;
 }
 

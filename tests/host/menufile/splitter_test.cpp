@@ -5,82 +5,61 @@
 namespace menufile {
 namespace {
 
-struct Split {
-    std::string keyword;
-    std::vector<std::string> fields;
-};
-
-Split SplitOf(const std::string& line, LineRules rules = LineRules::Resident)
-{
-    Split split;
-    SplitLine(line, rules, split.keyword, split.fields);
-    return split;
-}
-
 using Fields = std::vector<std::string>;
 
-TEST(Splitter, KeywordIsTheTextBeforeTheFirstSpace)
+TEST(Splitter, KeywordsFieldsAndQuotes)
 {
-    EXPECT_EQ(SplitOf("MENUITEM").keyword, "MENUITEM");
-    EXPECT_TRUE(SplitOf("MENUITEM").fields.empty());
-    EXPECT_EQ(SplitOf("MENU ITEM x").keyword, "MENU");
-    EXPECT_EQ(SplitOf("MENU ITEM x").fields, Fields{"ITEMx"});
-    // A tab does not end the keyword.
-    EXPECT_EQ(SplitOf("MENUITEM\ta,b").keyword, "MENUITEM\ta,b");
-}
-
-TEST(Splitter, UnquotedFieldsLoseTheirSpaces)
-{
-    EXPECT_EQ(SplitOf("MENUITEM C:\\Windows\\notepad.exe,\x83\x81\x83\x82\x92\xa0").fields,
-              (Fields{"C:\\Windows\\notepad.exe", "\x83\x81\x83\x82\x92\xa0"}));
-    EXPECT_EQ(SplitOf("MENUITEM C:\\Program Files\\a.exe, A").fields, (Fields{"C:\\ProgramFiles\\a.exe", "A"}));
-    EXPECT_EQ(SplitOf("MENUITEM \"C:\\Program Files\\a.exe\", A,,,3, MENUBREAK").fields,
-              (Fields{"C:\\Program Files\\a.exe", "A", "", "", "3", "MENUBREAK"}));
-}
-
-TEST(Splitter, CommasMakeFieldsAndAnEmptyLastFieldIsNone)
-{
-    EXPECT_EQ(SplitOf("K a,,b").fields, (Fields{"a", "", "b"}));
-    EXPECT_EQ(SplitOf("K a,").fields, Fields{"a"});
-    EXPECT_EQ(SplitOf("K ,").fields, Fields{""});
-    EXPECT_EQ(SplitOf("K ,,,,,MENUBREAK").fields, (Fields{"", "", "", "", "", "MENUBREAK"}));
-}
-
-TEST(Splitter, QuotesKeepCommasSpacesAndDoubledQuotes)
-{
-    EXPECT_EQ(SplitOf("K \"a, b\",c").fields, (Fields{"a, b", "c"}));
-    EXPECT_EQ(SplitOf("K \"a\"\"b\",c").fields, (Fields{"a\"b", "c"}));
-    EXPECT_EQ(SplitOf("K \"\"\"\"").fields, Fields{"\""});
-    EXPECT_EQ(SplitOf("K \"\",a").fields, (Fields{"", "a"}));
-    EXPECT_EQ(SplitOf("K a,\"\"").fields, (Fields{"a", ""}));
-    EXPECT_EQ(SplitOf("K \" lead\"").fields, Fields{" lead"});
-}
-
-TEST(Splitter, BytesAroundQuotesFollowTheirRules)
-{
-    // A quote discards what came before it in the field.
-    EXPECT_EQ(SplitOf("K xy\"a\",b").fields, (Fields{"a", "b"}));
-    // Bytes after a closing quote are dropped up to the comma...
-    EXPECT_EQ(SplitOf("K \"a\"xyz,b").fields, (Fields{"a", "b"}));
-    // ...but at the end of the line they are one more field.
-    EXPECT_EQ(SplitOf("K \"a\"xyz").fields, (Fields{"a", "xyz"}));
-    // An unterminated quote takes the rest of the line, trimmed.
-    EXPECT_EQ(SplitOf("K x,\"  a, b  ").fields, (Fields{"x", "a, b"}));
-    EXPECT_EQ(SplitOf("K \"a\"\"").fields, Fields{"a\""});
-}
-
-TEST(Splitter, ShiftJisTrailBytesAreNotSeparators)
-{
-    // ソ and 表 end in 0x5C, ポ in 0x7C; no trail byte is a comma, space or quote.
-    EXPECT_EQ(SplitOf("K \x83\x5c,\x95\x5c\x83\x7c").fields, (Fields{"\x83\x5c", "\x95\x5c\x83\x7c"}));
-}
-
-TEST(Splitter, TheEditorTrimsEveryBlankOfTheLastField)
-{
-    EXPECT_EQ(SplitOf("K x,\"\tb\t", LineRules::Resident).fields, (Fields{"x", "\tb\t"}));
-    EXPECT_EQ(SplitOf("K x,\"\tb\t", LineRules::Editor).fields, (Fields{"x", "b"}));
-    // Fields before the last keep their tabs in both.
-    EXPECT_EQ(SplitOf("K \ta\t,b", LineRules::Editor).fields, (Fields{"\ta\t", "b"}));
+    const LineRules R = LineRules::Resident, E = LineRules::Editor;
+    const struct {
+        const char* line;
+        LineRules rules;
+        const char* keyword;
+        Fields fields;
+    } cases[] = {
+        // The keyword is the text before the first space; a tab does not end it.
+        {"MENUITEM", R, "MENUITEM", {}},
+        {"MENU ITEM x", R, "MENU", {"ITEMx"}},
+        {"MENUITEM\ta,b", R, "MENUITEM\ta,b", {}},
+        // Unquoted fields lose their spaces.
+        {"MENUITEM C:\\Windows\\notepad.exe,\x83\x81\x83\x82\x92\xa0", R, "MENUITEM",
+         {"C:\\Windows\\notepad.exe", "\x83\x81\x83\x82\x92\xa0"}},
+        {"MENUITEM C:\\Program Files\\a.exe, A", R, "MENUITEM", {"C:\\ProgramFiles\\a.exe", "A"}},
+        {"MENUITEM \"C:\\Program Files\\a.exe\", A,,,3, MENUBREAK", R, "MENUITEM",
+         {"C:\\Program Files\\a.exe", "A", "", "", "3", "MENUBREAK"}},
+        // Commas make fields, and an empty last field is none.
+        {"K a,,b", R, "K", {"a", "", "b"}},
+        {"K a,", R, "K", {"a"}},
+        {"K ,", R, "K", {""}},
+        // Quotes keep commas, spaces and doubled quotes.
+        {"K \"a, b\",c", R, "K", {"a, b", "c"}},
+        {"K \"a\"\"b\",c", R, "K", {"a\"b", "c"}},
+        {"K \"\"\"\"", R, "K", {"\""}},
+        {"K \"\",a", R, "K", {"", "a"}},
+        {"K a,\"\"", R, "K", {"a", ""}},
+        {"K \" lead\"", R, "K", {" lead"}},
+        // A quote discards what came before it in the field; bytes after a
+        // closing quote are dropped up to the comma, but at the end of the
+        // line they are one more field.
+        {"K xy\"a\",b", R, "K", {"a", "b"}},
+        {"K \"a\"xyz,b", R, "K", {"a", "b"}},
+        {"K \"a\"xyz", R, "K", {"a", "xyz"}},
+        // An unterminated quote takes the rest of the line, trimmed.
+        {"K x,\"  a, b  ", R, "K", {"x", "a, b"}},
+        {"K \"a\"\"", R, "K", {"a\""}},
+        // ソ and 表 end in 0x5C, ポ in 0x7C: no trail byte is a separator.
+        {"K \x83\x5c,\x95\x5c\x83\x7c", R, "K", {"\x83\x5c", "\x95\x5c\x83\x7c"}},
+        // The editor trims every blank of the last field only.
+        {"K x,\"\tb\t", R, "K", {"x", "\tb\t"}},
+        {"K x,\"\tb\t", E, "K", {"x", "b"}},
+        {"K \ta\t,b", E, "K", {"\ta\t", "b"}},
+    };
+    for (const auto& c : cases) {
+        std::string keyword;
+        Fields fields;
+        SplitLine(c.line, c.rules, keyword, fields);
+        EXPECT_EQ(keyword, c.keyword) << c.line;
+        EXPECT_EQ(fields, c.fields) << c.line;
+    }
 }
 
 }  // namespace

@@ -52,16 +52,10 @@ TEST(SettingsLocation, FolderOfSkipsBackslashTrailBytes)
     EXPECT_EQ(SharedSettingsPath("C:\\ソ"), "C:\\ソ\\Ombrix.ini");
 }
 
+// The 259-byte cut of values read from real files is the Wine test's.
 TEST(ShiftJis, CutNeverSplitsADoubleByteCharacter)
 {
-    EXPECT_EQ(CutOnCharacterBoundary(std::string(300, 'a'), 259), std::string(259, 'a'));
-    std::string kanji;
-    for (int i = 0; i < 150; ++i)
-        kanji += "表";
-    EXPECT_EQ(CutOnCharacterBoundary("a" + kanji, 259).size(), 259u);
-    std::string cut = CutOnCharacterBoundary("aa" + kanji, 259);
-    EXPECT_EQ(cut.size(), 258u);
-    EXPECT_EQ(cut.substr(cut.size() - 2), "表");
+    EXPECT_EQ(CutOnCharacterBoundary("ab\x95\x5c", 3), "ab");
     EXPECT_EQ(CutOnCharacterBoundary("abc", 259), "abc");
     // A lone lead byte at the end counts as one character.
     EXPECT_EQ(CutOnCharacterBoundary("ab\x83", 3), "ab\x83");

@@ -16,74 +16,52 @@ using namespace shellfiles;
 
 namespace {
 
-void SetVariable(const char* name, const std::string& value)
+// Sets an environment variable, or removes it for nullptr.
+void SetVariable(const char* name, const char* value)
 {
 #ifdef _WIN32
-    SetEnvironmentVariableA(name, value.c_str());
+    SetEnvironmentVariableA(name, value);
 #else
-    setenv(name, value.c_str(), 1);
+    value ? setenv(name, value, 1) : unsetenv(name);
 #endif
 }
 
-void ClearVariable(const char* name)
+// Each input against the text the function must give for it.
+template <typename Function>
+void ExpectEach(Function function, std::initializer_list<std::pair<std::string, std::string>> cases)
 {
-#ifdef _WIN32
-    SetEnvironmentVariableA(name, nullptr);
-#else
-    unsetenv(name);
-#endif
+    for (const auto& c : cases)
+        EXPECT_EQ(function(c.first), c.second) << c.first;
 }
 
 // "ソ" and "ポ": trail bytes 0x5C (\) and 0x7C (|).
 const char kSo[] = "ソ";
 const char kPo[] = "ポ";
 
-class Expansion : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        SetVariable("OMBRIX_WINDIR", "D:\\WINDOWS");
-        SetVariable("OMBRIX_LONG", std::string(300, 'x'));
-        ClearVariable("OMBRIX_NOSUCHVAR");
-    }
-};
-
 }  // namespace
 
-TEST_F(Expansion, KnownUnknownAndEmptyReferences)
+TEST(Expansion, ReferencesOfAnyLengthOpenOnesDroppedDoubleByteCharactersWhole)
 {
-    EXPECT_EQ(ExpandReferences("%OMBRIX_WINDIR%\\work\\"), "D:\\WINDOWS\\work\\");
-    EXPECT_EQ(ExpandReferences("%OMBRIX_NOSUCHVAR%\\x"), "%OMBRIX_NOSUCHVAR%\\x");
-    EXPECT_EQ(ExpandReferences("a%%b"), "a%%b");
-    EXPECT_EQ(ExpandReferences("%OMBRIX_WINDIR%%OMBRIX_WINDIR%"), "D:\\WINDOWSD:\\WINDOWS");
-    EXPECT_EQ(ExpandReferences("plain"), "plain");
-    EXPECT_EQ(ExpandReferences(""), "");
-}
-
-TEST_F(Expansion, OpenReferenceAtTheEndIsDropped)
-{
-    EXPECT_EQ(ExpandReferences("100%"), "100");
-    EXPECT_EQ(ExpandReferences("a%OMBRIX_WINDIR"), "a");
-    // An unknown reference is closed by its second "%": the third opens anew.
-    EXPECT_EQ(ExpandReferences("%OMBRIX_NOSUCHVAR%x%y"), "%OMBRIX_NOSUCHVAR%x");
-}
-
-TEST_F(Expansion, ValuesOfAnyLength)
-{
-    std::string expanded = ExpandReferences("%OMBRIX_LONG%\\y");
-    EXPECT_EQ(expanded, std::string(300, 'x') + "\\y");
-    std::string longText(1000, 'a');
-    EXPECT_EQ(ExpandReferences(longText + "%OMBRIX_WINDIR%"), longText + "D:\\WINDOWS");
-}
-
-TEST_F(Expansion, DoubleByteCharactersStayWhole)
-{
-    // A double-byte character whose trail byte is 0x25 ("%") does not exist
-    // in Shift-JIS, but lead bytes must not split: 0x81 0x93 is "％".
-    std::string wide = "\x81\x93";
-    EXPECT_EQ(ExpandReferences(wide + "%OMBRIX_WINDIR%" + kSo), wide + "D:\\WINDOWS" + kSo);
-    // A lead byte at the very end is copied.
-    EXPECT_EQ(ExpandReferences("%OMBRIX_WINDIR%\x83"), "D:\\WINDOWS\x83");
+    SetVariable("OMBRIX_WINDIR", "D:\\WINDOWS");
+    SetVariable("OMBRIX_LONG", std::string(300, 'x').c_str());
+    SetVariable("OMBRIX_NOSUCHVAR", nullptr);
+    const std::string longText(1000, 'a');
+    // 0x81 0x93 is "％": a lead byte must not split its character.
+    const std::string wide = "\x81\x93";
+    ExpectEach(ExpandReferences,
+               {{"%OMBRIX_WINDIR%\\work\\", "D:\\WINDOWS\\work\\"},
+                {"%OMBRIX_NOSUCHVAR%\\x", "%OMBRIX_NOSUCHVAR%\\x"},
+                {"a%%b", "a%%b"},
+                {"%OMBRIX_WINDIR%%OMBRIX_WINDIR%", "D:\\WINDOWSD:\\WINDOWS"},
+                {"", ""},
+                {"100%", "100"},
+                {"a%OMBRIX_WINDIR", "a"},
+                // An unknown reference is closed by its second "%": the third opens anew.
+                {"%OMBRIX_NOSUCHVAR%x%y", "%OMBRIX_NOSUCHVAR%x"},
+                {"%OMBRIX_LONG%\\y", std::string(300, 'x') + "\\y"},
+                {longText + "%OMBRIX_WINDIR%", longText + "D:\\WINDOWS"},
+                {wide + "%OMBRIX_WINDIR%" + kSo, wide + "D:\\WINDOWS" + kSo},
+                {"%OMBRIX_WINDIR%\x83", "D:\\WINDOWS\x83"}});
 }
 
 TEST(FilePathText, AssignmentExpands)
@@ -161,38 +139,35 @@ TEST(IconLocation, JoinAndSplit)
     }
 }
 
-TEST(LeadingNumber, AtoiRules)
+TEST(LeadingNumber, AtoiRulesWithoutOverflow)
 {
     EXPECT_EQ(LeadingNumber("-152"), -152);
     EXPECT_EQ(LeadingNumber(" +7abc"), 7);
     EXPECT_EQ(LeadingNumber("x1"), 0);
-    EXPECT_EQ(LeadingNumber(""), 0);
     EXPECT_EQ(LeadingNumber("99999999999999999999"), 2147483647);
     EXPECT_EQ(LeadingNumber("-99999999999999999999"), -2147483647 - 1);
 }
 
-TEST(ProgramFromCommand, QuotedUpToExeOrWhole)
+TEST(ProgramFromCommand, QuotedUpToExeOrWholeAfterExpansion)
 {
-    EXPECT_EQ(ProgramFromCommand("\"D:\\Program Files\\x\\y.exe\" /a"), "D:\\Program Files\\x\\y.exe");
-    EXPECT_EQ(ProgramFromCommand("D:\\WINDOWS\\NOTEPAD.EXE %1"), "D:\\WINDOWS\\NOTEPAD.EXE");
-    EXPECT_EQ(ProgramFromCommand("rundll32.exe shimgvw.dll,x"), "rundll32.exe");
-    EXPECT_EQ(ProgramFromCommand("D:\\tools\\view.com /s"), "D:\\tools\\view.com /s");
-    // The whole text is expanded too: its "%1" is an open reference.
-    EXPECT_EQ(ProgramFromCommand("D:\\tools\\view.com %1"), "D:\\tools\\view.com ");
-    // The last ".exe" wins; one with fewer than two characters before it
-    // does not count.
-    EXPECT_EQ(ProgramFromCommand("D:\\a.exe\\b.EXE x.exe"), "D:\\a.exe\\b.EXE x.exe");
-    EXPECT_EQ(ProgramFromCommand("D:\\a.exe\\b.EXE x"), "D:\\a.exe\\b.EXE");
-    EXPECT_EQ(ProgramFromCommand("x.exe /a"), "x.exe /a");
-    EXPECT_EQ(ProgramFromCommand("ab.exe /a"), "ab.exe");
-}
-
-TEST(ProgramFromCommand, UnclosedQuoteAndExpansion)
-{
-    EXPECT_EQ(ProgramFromCommand("\"D:\\a b\\c.exe\""), "D:\\a b\\c.exe");
-    EXPECT_EQ(ProgramFromCommand("\"D:\\a b\\c.exe"), "D:\\a b\\c.ex");
-    EXPECT_EQ(ProgramFromCommand("\""), "");
     SetVariable("OMBRIX_ROOT", "C:\\WINNT");
-    EXPECT_EQ(ProgramFromCommand("%OMBRIX_ROOT%\\system32\\NOTEPAD.EXE %1"), "C:\\WINNT\\system32\\NOTEPAD.EXE");
-    EXPECT_EQ(ProgramFromCommand("\"%OMBRIX_ROOT%\\a.exe\" %1"), "C:\\WINNT\\a.exe");
+    ExpectEach(ProgramFromCommand,
+               {{"\"D:\\Program Files\\x\\y.exe\" /a", "D:\\Program Files\\x\\y.exe"},
+                {"D:\\WINDOWS\\NOTEPAD.EXE %1", "D:\\WINDOWS\\NOTEPAD.EXE"},
+                {"rundll32.exe shimgvw.dll,x", "rundll32.exe"},
+                {"D:\\tools\\view.com /s", "D:\\tools\\view.com /s"},
+                // The whole text is expanded too: its "%1" is an open reference.
+                {"D:\\tools\\view.com %1", "D:\\tools\\view.com "},
+                // The last ".exe" wins; one with fewer than two characters
+                // before it does not count.
+                {"D:\\a.exe\\b.EXE x.exe", "D:\\a.exe\\b.EXE x.exe"},
+                {"D:\\a.exe\\b.EXE x", "D:\\a.exe\\b.EXE"},
+                {"x.exe /a", "x.exe /a"},
+                {"ab.exe /a", "ab.exe"},
+                // An unclosed quote drops the last character, as documented.
+                {"\"D:\\a b\\c.exe\"", "D:\\a b\\c.exe"},
+                {"\"D:\\a b\\c.exe", "D:\\a b\\c.ex"},
+                {"\"", ""},
+                {"%OMBRIX_ROOT%\\system32\\NOTEPAD.EXE %1", "C:\\WINNT\\system32\\NOTEPAD.EXE"},
+                {"\"%OMBRIX_ROOT%\\a.exe\" %1", "C:\\WINNT\\a.exe"}});
 }

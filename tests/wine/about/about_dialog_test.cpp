@@ -17,8 +17,7 @@ protected:
     {
         ASSERT_TRUE(dialog_.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
     }
-    testing_support::TempFolder folder_{"ombrix_about"};
-    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), folder_ / "Ombrix.chm"};
+    setup::AboutDialog dialog_{GetModuleHandleA(nullptr), ""};
 };
 
 TEST_F(AboutBox, ShowsTheProgramIconAndGivesItForDragging)
@@ -67,15 +66,6 @@ TEST(AboutBoxEnd, FreesItsDrawingObjects)
     }
     for (HGDIOBJ object : objects)
         EXPECT_EQ(GetObjectType(object), 0u);
-}
-
-TEST_F(AboutBox, HelpWithoutHelpFileDoesNothing)
-{
-    DWORD before = testing_support::WindowsOfProcess(GetCurrentProcessId()).size();
-    HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog_.handle(), 0, {0, 0}};
-    SendMessageA(dialog_.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(testing_support::WindowsOfProcess(GetCurrentProcessId()).size(), before);
-    EXPECT_TRUE(IsWindow(dialog_.handle()));
 }
 
 TEST(AboutBoxHelp, F1OpensTheHelpFileBesideThePrograms)

@@ -49,16 +49,22 @@ protected:
         ASSERT_TRUE(dialog_.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
     }
 
-    // The colours and font the control is given when it asks its parent.
-    LRESULT AskColours(HWND control, COLORREF& text, LOGFONTA& font)
+    // The brush, colour and font the control is given when it asks its parent.
+    struct Asked {
+        LRESULT brush;
+        COLORREF text;
+        LOGFONTA font;
+    };
+    Asked Ask(HWND control)
     {
         win32::WindowDc dc(control);
-        LRESULT brush = SendMessageA(dialog_.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
-                                     reinterpret_cast<LPARAM>(control));
-        text = GetTextColor(dc.get());
-        GetObjectA(GetCurrentObject(dc.get(), OBJ_FONT), sizeof font, &font);
+        Asked asked = {};
+        asked.brush = SendMessageA(dialog_.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                                   reinterpret_cast<LPARAM>(control));
+        asked.text = GetTextColor(dc.get());
+        GetObjectA(GetCurrentObject(dc.get(), OBJ_FONT), sizeof asked.font, &asked.font);
         EXPECT_EQ(GetBkMode(dc.get()), TRANSPARENT);
-        return brush;
+        return asked;
     }
 
     static void Click(HWND control)
@@ -78,11 +84,10 @@ TEST_F(AboutLinks, ShowTheirAddressesUnderlinedInTheUnvisitedColour)
     EXPECT_EQ(dialog_.webLink().target(), "https://example.org/ombrix/");
 
     for (int id : {IDC_MAIL_LINK, IDC_WEB_LINK}) {
-        COLORREF text;
-        LOGFONTA font = {};
-        EXPECT_EQ(AskColours(dialog_.Item(id), text, font), reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
-        EXPECT_EQ(text, CStaticLink::kUnvisited);
-        EXPECT_TRUE(font.lfUnderline);
+        Asked asked = Ask(dialog_.Item(id));
+        EXPECT_EQ(asked.brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+        EXPECT_EQ(asked.text, CStaticLink::kUnvisited);
+        EXPECT_TRUE(asked.font.lfUnderline);
         // The control draws with the same underlined font.
         EXPECT_EQ(SendMessageA(dialog_.Item(id), WM_GETFONT, 0, 0),
                   reinterpret_cast<LRESULT>(id == IDC_MAIL_LINK ? dialog_.mailLink().font()
@@ -108,10 +113,7 @@ TEST_F(AboutLinks, MailWithoutMailProgramKeepsTheUnvisitedColour)
     Click(dialog_.Item(IDC_MAIL_LINK));
     EXPECT_EQ(dialog_.mailLink().color(), CStaticLink::kUnvisited);
     EXPECT_FALSE(dialog_.mailLink().Open());
-    COLORREF text;
-    LOGFONTA font = {};
-    AskColours(dialog_.Item(IDC_MAIL_LINK), text, font);
-    EXPECT_EQ(text, CStaticLink::kUnvisited);
+    EXPECT_EQ(Ask(dialog_.Item(IDC_MAIL_LINK)).text, CStaticLink::kUnvisited);
 }
 
 TEST_F(AboutLinks, OpenedTargetTurnsVisitedAndStaysSo)
@@ -135,10 +137,7 @@ TEST_F(AboutLinks, OpenedTargetTurnsVisitedAndStaysSo)
     EXPECT_NE(testing_support::ReadRecorderLog(folder / "opener.log")[1].commandLine.find("ombrixlinktest:first"),
               std::string::npos);
 
-    COLORREF text;
-    LOGFONTA font = {};
-    AskColours(control, text, font);
-    EXPECT_EQ(text, CStaticLink::kVisited);
+    EXPECT_EQ(Ask(control).text, CStaticLink::kVisited);
 
     // A press that ends outside the link opens nothing.
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));

@@ -10,8 +10,7 @@ set -uo pipefail
 chm=$1 pages=$2 texts=$3
 shift 3
 message_scripts=("$@")
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
+source "$(dirname "$0")/release_checks.sh"
 
 [ -s "$chm" ] || { echo "FAIL: no help file $chm"; exit 1; }
 work=$(mktemp -d)

@@ -9,14 +9,11 @@ set -uo pipefail
 source_dir=$1 build_dir=$2 work=$3
 shift 3
 programs=("$@")
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
-win_path() { echo "Z:${1//\//\\}"; }
+source "$(dirname "$0")/release_checks.sh"
 
 rm -rf "$work"
 mkdir -p "$work"
-bash "$source_dir/scripts/package.sh" --no-build --build-dir "$build_dir" --out "$work/out" >"$work/package.log" 2>&1 ||
-  { cat "$work/package.log"; echo "FAIL: package.sh failed"; exit 1; }
+pack "$source_dir" "$build_dir" "$work/out"
 setup=$(ls "$work"/out/Ombrix-*-setup.exe 2>/dev/null)
 [ -f "$setup" ] || { echo "FAIL: no installer was built"; exit 1; }
 

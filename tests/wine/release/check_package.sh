@@ -9,13 +9,11 @@ set -uo pipefail
 source_dir=$1 build_dir=$2
 shift 2
 programs=("$@")
-fail=0
-problem() { echo "FAIL: $*"; fail=1; }
+source "$(dirname "$0")/release_checks.sh"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-bash "$source_dir/scripts/package.sh" --no-build --build-dir "$build_dir" --out "$work/out" >"$work/log" 2>&1 ||
-  { cat "$work/log"; echo "FAIL: package.sh failed"; exit 1; }
+pack "$source_dir" "$build_dir" "$work/out"
 archive=$(ls "$work"/out/Ombrix-*.zip 2>/dev/null)
 [ -f "$archive" ] || { echo "FAIL: no archive"; exit 1; }
 name=$(basename "$archive" .zip)

@@ -6,9 +6,9 @@
 #   dpi_menus.sh <Ombrix.exe> <dpi_driver.exe> <prefix folder> <work folder>
 set -uo pipefail
 resident=$1 driver=$2 prefix=$3 work=$4
+source "$(dirname "$0")/release_checks.sh"
 rm -rf "$work"
 mkdir -p "$work/app/work" "$work/signals"
-win_path() { echo "Z:${1//\//\\}"; }
 
 # A prefix of its own, so that the other tests keep 96 DPI; made once.
 export WINEPREFIX=$prefix
@@ -42,25 +42,17 @@ wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "
   "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
 driver_pid=$!
 
-status=0
 for side in left right; do
   for _ in $(seq 1 400); do
     [ -e "$work/signals/$side.menu" ] && break
     kill -0 $driver_pid 2>/dev/null || break
     sleep 0.1
   done
-  [ -e "$work/signals/$side.menu" ] || { echo "FAIL: the $side menu did not open"; status=1; break; }
-  window=$(xdotool search --name "$desktop" | head -1 || true)
-  shot="$work/menu_144dpi_$side.png"
-  import -window "${window:-root}" "$shot"
-  read -r left top right bottom <"$work/signals/$side.menu"
-  convert "$shot" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$work/menu_only_$side.png"
-  colours=$(convert "$work/menu_only_$side.png" -format '%k' info:)
-  echo "screenshot: $shot ($side menu $left,$top-$right,$bottom, $colours colours)"
-  [ "$colours" -ge 8 ] || { echo "FAIL: the $side menu is not drawn"; status=1; }
+  [ -e "$work/signals/$side.menu" ] || { problem "the $side menu did not open"; break; }
+  photograph "$desktop" "$work/menu_144dpi_$side.png" "$(cat "$work/signals/$side.menu")" 8 "$side menu"
   touch "$work/signals/$side.shot"
 done
-wait $driver_pid || status=1
+wait $driver_pid || fail=1
 cat "$work/driver.log"
-[ $status -eq 0 ] && echo "menus at 144 DPI follow the system metrics"
-exit $status
+[ $fail -eq 0 ] && echo "menus at 144 DPI follow the system metrics"
+exit $fail

@@ -6,16 +6,14 @@
 #   help_window.sh <Ombrix.exe> <Ombrix.chm> <help_driver.exe> <work folder>
 set -uo pipefail
 resident=$1 chm=$2 driver=$3 work=$4
+source "$(dirname "$0")/release_checks.sh"
 rm -rf "$work"
-mkdir -p "$work/app" "$work/signals" "$work/bare/signals"
-win_path() { echo "Z:${1//\//\\}"; }
+mkdir -p "$work/app" "$work/signals" "$work/bare/app" "$work/bare/signals"
 printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=0" > "$work/app/Ombrix.ini"
 cp "$resident" "$work/app/Ombrix.exe"
-mkdir -p "$work/bare/app"
 cp "$work/app/Ombrix.ini" "$work/app/Ombrix.exe" "$work/bare/app/"
 cp "$chm" "$work/app/Ombrix.chm"
 
-status=0
 # In a virtual desktop Wine draws the window frames itself, caption included.
 desktop="OmbrixHelp$$"
 wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "$work/app")" \
@@ -28,21 +26,15 @@ for _ in $(seq 1 300); do
 done
 if [ -e "$work/signals/ready" ]; then
   sleep 1
-  shot="$work/help_window.png"
-  window=$(xdotool search --name "$desktop" | head -1 || true)
-  import -window "${window:-root}" "$shot"
-  read -r left top right bottom < <(sed -n 's/^help window //p' "$work/driver.log" | tr -d '\r')
-  convert "$shot" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$work/help_only.png"
-  colours=$(convert "$work/help_only.png" -format '%k' info:)
-  echo "screenshot: $shot (help window ${left},${top}-${right},${bottom}, $colours colours)"
-  [ "$colours" -ge 4 ] || { echo "FAIL: the help window is not drawn"; status=1; }
+  photograph "$desktop" "$work/help_window.png" "$(sed -n 's/^help window //p' "$work/driver.log" | tr -d '\r')" \
+    4 "help window"
 fi
 touch "$work/signals/done"
-wait $driver_pid || status=1
+wait $driver_pid || fail=1
 cat "$work/driver.log"
 
-wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "$work/bare/app")" "$(win_path "$work/bare/signals")" missing >"$work/bare.log" 2>&1 ||
-  status=1
+wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "$work/bare/app")" \
+  "$(win_path "$work/bare/signals")" missing >"$work/bare.log" 2>&1 || fail=1
 cat "$work/bare.log"
-[ $status -eq 0 ] && echo "help window opened from the resident; a missing help file left it running"
-exit $status
+[ $fail -eq 0 ] && echo "help window opened from the resident; a missing help file left it running"
+exit $fail

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 #include <vector>
 #include "tests/support/test_support.h"
 #include "win32/unique_handle.h"
@@ -25,52 +26,25 @@ std::vector<Program> ShippedPrograms()
     return programs;
 }
 
-class VersionInfo {
-public:
-    explicit VersionInfo(const std::string& path)
-    {
-        DWORD ignored = 0;
-        DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-        if (size == 0)
-            return;
-        data_.resize(size);
-        if (!GetFileVersionInfoA(path.c_str(), 0, size, data_.data()))
-            data_.clear();
-    }
-    bool loaded() const { return !data_.empty(); }
+// The program's version resource, empty when it has none.
+std::vector<char> VersionData(const std::string& path)
+{
+    DWORD ignored = 0;
+    std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+    if (!data.empty() && !GetFileVersionInfoA(path.c_str(), 0, data.size(), data.data()))
+        data.clear();
+    return data;
+}
 
-    std::string Text(const std::string& name)
-    {
-        void* value = nullptr;
-        UINT length = 0;
-        std::string key = "\\StringFileInfo\\041104b0\\" + name;
-        if (!VerQueryValueA(data_.data(), key.c_str(), &value, &length) || !value)
-            return "<missing>";
-        return static_cast<const char*>(value);
-    }
-
-    VS_FIXEDFILEINFO Fixed()
-    {
-        VS_FIXEDFILEINFO info = {};
-        void* value = nullptr;
-        UINT length = 0;
-        if (VerQueryValueA(data_.data(), "\\", &value, &length) && length >= sizeof info)
-            info = *static_cast<VS_FIXEDFILEINFO*>(value);
-        return info;
-    }
-
-    DWORD Translation()
-    {
-        void* value = nullptr;
-        UINT length = 0;
-        if (!VerQueryValueA(data_.data(), "\\VarFileInfo\\Translation", &value, &length) || length < 4)
-            return 0;
-        return *static_cast<DWORD*>(value);
-    }
-
-private:
-    std::vector<char> data_;
-};
+// A value of the resource at least as large as T, or null.
+template <typename T>
+const T* Query(std::vector<char>& data, const std::string& key)
+{
+    void* value = nullptr;
+    UINT length = 0;
+    bool found = VerQueryValueA(data.data(), key.c_str(), &value, &length) && value;
+    return found && length >= sizeof(T) ? static_cast<const T*>(value) : nullptr;
+}
 
 std::string ManifestOf(const std::string& path)
 {
@@ -89,20 +63,29 @@ TEST(VersionResources, EveryProgramNamesProductVersionAndRole)
 {
     for (const Program& program : ShippedPrograms()) {
         SCOPED_TRACE(program.file);
-        VersionInfo info(testing_support::BinaryFolder() + program.file);
-        ASSERT_TRUE(info.loaded());
-        VS_FIXEDFILEINFO fixed = info.Fixed();
-        EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-        EXPECT_EQ(fixed.dwFileVersionMS, MAKELONG(10, 1));
-        EXPECT_EQ(fixed.dwProductVersionMS, MAKELONG(10, 1));
-        EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_APP));
-        EXPECT_EQ(info.Translation(), MAKELONG(0x411, 1200));
-        EXPECT_EQ(info.Text("ProductName"), "Q-Fendix");
-        EXPECT_EQ(info.Text("FileVersion"), "1.10");
-        EXPECT_EQ(info.Text("ProductVersion"), "1.10");
-        EXPECT_EQ(info.Text("FileDescription"), program.role);
-        EXPECT_EQ(info.Text("OriginalFilename"), program.file);
-        EXPECT_EQ(info.Text("LegalCopyright"), "Copyright (c) 2026 The Ombrix developers");
+        std::vector<char> data = VersionData(testing_support::BinaryFolder() + program.file);
+        ASSERT_FALSE(data.empty());
+        const VS_FIXEDFILEINFO* fixed = Query<VS_FIXEDFILEINFO>(data, "\\");
+        ASSERT_NE(fixed, nullptr);
+        EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
+        EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(10, 1));
+        EXPECT_EQ(fixed->dwProductVersionMS, MAKELONG(10, 1));
+        EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+        const DWORD* translation = Query<DWORD>(data, "\\VarFileInfo\\Translation");
+        ASSERT_NE(translation, nullptr);
+        EXPECT_EQ(*translation, MAKELONG(0x411, 1200));
+        const std::pair<const char*, std::string> texts[] = {
+            {"ProductName", "Q-Fendix"},
+            {"FileVersion", "1.10"},
+            {"ProductVersion", "1.10"},
+            {"FileDescription", program.role},
+            {"OriginalFilename", program.file},
+            {"LegalCopyright", "Copyright (c) 2026 The Ombrix developers"},
+        };
+        for (const auto& [name, expected] : texts) {
+            const char* text = Query<char>(data, std::string("\\StringFileInfo\\041104b0\\") + name);
+            EXPECT_EQ(text ? text : "<missing>", expected) << name;
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 // conversion, a pool path with a reference and a missing resident.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,12 +29,9 @@ using SettingsLines = std::vector<std::pair<std::string, std::string>>;
 SettingsLines ReadSettingsLines(const std::string& path)
 {
     SettingsLines lines;
-    std::string text = testing_support::ReadFileBytes(path), section;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        start = end == std::string::npos ? text.size() : end + 1;
+    std::istringstream text(testing_support::ReadFileBytes(path));
+    std::string line, section;
+    while (std::getline(text, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.empty())
@@ -51,27 +49,22 @@ int IniVersion(const std::string& settings)
     return static_cast<int>(GetPrivateProfileIntA("Main", "IniVersion", 0, settings.c_str()));
 }
 
-struct DialogSearch {
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindSetupDialog(HWND window, LPARAM search)
+BOOL CALLBACK FindSetupDialog(HWND window, LPARAM found)
 {
     char className[32];
     GetClassNameA(window, className, sizeof className);
     HWND title = GetDlgItem(window, kTitleButton);
-    if (lstrcmpA(className, "#32770") == 0 && title && WindowText(title) == "Q-Fendix") {
-        reinterpret_cast<DialogSearch*>(search)->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (lstrcmpA(className, "#32770") != 0 || !title || WindowText(title) != "Q-Fendix")
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
 }
 
 HWND SetupDialogWindow()
 {
-    DialogSearch search;
-    EnumWindows(FindSetupDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumWindows(FindSetupDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 std::string StepLine(HWND dialog, int step) { return WindowText(GetDlgItem(dialog, kFirstStepLine + step)); }
@@ -116,6 +109,12 @@ protected:
     void Copy(const char* program, const char* as)
     {
         ASSERT_TRUE(CopyFileTo(BinaryFolder() + program, app_ / as));
+    }
+    // The assistant, with the recorder standing in for the resident.
+    void CopyAssistant()
+    {
+        Copy("Ombrixa.exe", "Ombrixa.exe");
+        Copy("recorder.exe", "Ombrix.exe");
     }
     std::string settings() const { return app_ / "Ombrix.ini"; }
     ChildProcess StartAssistant(const char* arguments = "/pt")
@@ -185,8 +184,7 @@ TEST_F(Installation, FreshFolderGetsSettingsSampleMenusAndTheResident)
 
 TEST_F(Installation, ConversionKeepsEverythingButTheVersion)
 {
-    Copy("Ombrixa.exe", "Ombrixa.exe");
-    Copy("recorder.exe", "Ombrix.exe");
+    CopyAssistant();
     std::string menus = app_ / "Menus\\";
     WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + menus + "\r\nTrayNo=1\r\n[Section1]\r\nDesc=mine\r\n");
     ChildProcess assistant = StartAssistant();
@@ -210,8 +208,7 @@ TEST_F(Installation, ConversionKeepsEverythingButTheVersion)
 
 TEST_F(Installation, StoredPoolPathKeepsItsReference)
 {
-    Copy("Ombrixa.exe", "Ombrixa.exe");
-    Copy("recorder.exe", "Ombrix.exe");
+    CopyAssistant();
     TempFolder elsewhere("pool");
     SetEnvironmentVariableA("OMBRIX_SETUP_POOL", elsewhere.path().c_str());
     WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=%OMBRIX_SETUP_POOL%work\\\r\n");
@@ -240,8 +237,7 @@ TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
 
 TEST_F(Installation, SampleFileThatCannotBeMadeEndsTheSetup)
 {
-    Copy("Ombrixa.exe", "Ombrixa.exe");
-    Copy("recorder.exe", "Ombrix.exe");
+    CopyAssistant();
     // Folders in the place of the first sample file and of its backup.
     ASSERT_TRUE(CreateDirectoryA((app_ / "work").c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA((app_ / "work\\Section1_l.txt").c_str(), nullptr));
@@ -261,8 +257,7 @@ TEST_F(Installation, SampleFileThatCannotBeMadeEndsTheSetup)
 
 TEST_F(Installation, EscapeBeforeTheFirstStepRunsNoStep)
 {
-    Copy("Ombrixa.exe", "Ombrixa.exe");
-    Copy("recorder.exe", "Ombrix.exe");
+    CopyAssistant();
     ChildProcess assistant = StartAssistant();
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));

@@ -13,17 +13,12 @@ using shellfiles::LookUpFileType;
 
 namespace {
 
-void SetDefault(const std::string& keyName, const std::string& value, DWORD type = REG_SZ)
-{
-    ASSERT_TRUE(testing_support::SetClassesDefault(keyName, value, type)) << keyName;
-}
-
 // Registers the types and classes of one test and removes them at its end.
 class FileTypes : public ::testing::Test {
 protected:
     void Register(const std::string& type, const std::string& className)
     {
-        SetDefault("." + type, className);
+        ASSERT_TRUE(testing_support::SetClassesDefault("." + type, className));
         keys_.push_back("." + type);
         keys_.push_back(className);
     }
@@ -40,49 +35,58 @@ private:
     std::vector<std::string> keys_;
 };
 
+struct Key {
+    std::string name, value;
+    DWORD type = REG_SZ;
+};
+
 }  // namespace
 
-TEST_F(FileTypes, OpenVerbIsPreferredAndNegativeIconNumbersKept)
+// Each case is a class of its own with these keys below it. What the class
+// does not say stays as it was: the command "kept" and the icon "kept.ico".
+TEST_F(FileTypes, VerbsAndDefaultIcons)
 {
-    Register("ombrixa", "OmbrixTest.TextFile");
-    SetDefault("OmbrixTest.TextFile\\DefaultIcon", "shell32.dll,-152");
-    SetDefault("OmbrixTest.TextFile\\shell\\print\\command", "D:\\print.exe /p %1");
-    SetDefault("OmbrixTest.TextFile\\shell\\open\\command", "D:\\WINDOWS\\NOTEPAD.EXE %1");
-    FileType type;
-    ASSERT_TRUE(LookUpFileType("ombrixa", type));
-    EXPECT_EQ(type.iconPath, "shell32.dll");
-    EXPECT_EQ(type.iconNumber, -152);
-    EXPECT_EQ(type.command, "D:\\WINDOWS\\NOTEPAD.EXE %1");
-}
-
-TEST_F(FileTypes, SingleOtherVerbAndOpenInAnyCase)
-{
-    Register("ombrixb", "OmbrixTest.EditOnly");
-    SetDefault("OmbrixTest.EditOnly\\shell\\edit\\command", "D:\\edit.exe \"%1\"");
-    FileType type;
-    ASSERT_TRUE(LookUpFileType("ombrixb", type));
-    EXPECT_EQ(type.command, "D:\\edit.exe \"%1\"");
-    EXPECT_EQ(type.iconNumber, -1);
-    EXPECT_EQ(type.iconPath, "");
-
-    Register("ombrixc", "OmbrixTest.UpperOpen");
-    SetDefault("OmbrixTest.UpperOpen\\shell\\a_first\\command", "D:\\first.exe");
-    SetDefault("OmbrixTest.UpperOpen\\shell\\OPEN\\command", "D:\\open.exe");
-    ASSERT_TRUE(LookUpFileType("ombrixc", type));
-    EXPECT_EQ(type.command, "D:\\open.exe");
-}
-
-TEST_F(FileTypes, ShellKeyWithoutVerbsKeepsTheCommand)
-{
-    Register("ombrixd", "OmbrixTest.NoVerbs");
-    SetDefault("OmbrixTest.NoVerbs\\shell", "");
-    FileType type;
-    type.command = "kept";
-    type.iconPath = "kept.ico";
-    ASSERT_TRUE(LookUpFileType("ombrixd", type));
-    EXPECT_EQ(type.command, "kept");
-    EXPECT_EQ(type.iconPath, "kept.ico");
-    EXPECT_EQ(type.iconNumber, -1);
+    char shell32[MAX_PATH];
+    ExpandEnvironmentStringsA("%SystemRoot%\\system32\\shell32.dll", shell32, sizeof shell32);
+    const struct {
+        std::vector<Key> keys;
+        std::string command, iconPath;
+        int iconNumber;
+    } cases[] = {
+        // "open" before any other verb, in any case; a negative icon number is kept.
+        {{{"DefaultIcon", "shell32.dll,-152"},
+          {"shell\\print\\command", "D:\\print.exe /p %1"},
+          {"shell\\open\\command", "D:\\WINDOWS\\NOTEPAD.EXE %1"}},
+         "D:\\WINDOWS\\NOTEPAD.EXE %1", "shell32.dll", -152},
+        {{{"shell\\a_first\\command", "D:\\first.exe"}, {"shell\\OPEN\\command", "D:\\open.exe"}},
+         "D:\\open.exe", "kept.ico", -1},
+        // Otherwise the first verb whose name is not too long.
+        {{{"shell\\edit\\command", "D:\\edit.exe \"%1\""}}, "D:\\edit.exe \"%1\"", "kept.ico", -1},
+        {{{"shell\\" + std::string(70, 'v') + "\\command", "D:\\long.exe"}, {"shell\\zeta\\command", "D:\\zeta.exe"}},
+         "D:\\zeta.exe", "kept.ico", -1},
+        // A shell key without verbs.
+        {{{"shell", ""}}, "kept", "kept.ico", -1},
+        // Inserts vanish; a number past any argument reads nothing; a comma
+        // at the very start is no separator; expandable values are expanded.
+        {{{"DefaultIcon", "%1"}}, "kept", "", 0},
+        {{{"DefaultIcon", "D:\\icons%2.dll,%3 7"}}, "kept", "D:\\icons.dll", 7},
+        {{{"DefaultIcon", ",5"}}, "kept", ",5", 0},
+        {{{"DefaultIcon", "%SystemRoot%\\system32\\shell32.dll,3", REG_EXPAND_SZ}}, "kept", shell32, 3},
+    };
+    int number = 0;
+    for (const auto& c : cases) {
+        std::string type = "ombrix" + std::to_string(++number), className = "OmbrixTest.Class" + std::to_string(number);
+        Register(type, className);
+        for (const Key& key : c.keys)
+            ASSERT_TRUE(testing_support::SetClassesDefault(className + "\\" + key.name, key.value, key.type));
+        FileType found;
+        found.command = "kept";
+        found.iconPath = "kept.ico";
+        ASSERT_TRUE(LookUpFileType(type, found)) << number;
+        EXPECT_EQ(found.command, c.command) << number;
+        EXPECT_EQ(found.iconPath, c.iconPath) << number;
+        EXPECT_EQ(found.iconNumber, c.iconNumber) << number;
+    }
 }
 
 TEST_F(FileTypes, UnregisteredTypeAndEmptyClass)
@@ -93,46 +97,4 @@ TEST_F(FileTypes, UnregisteredTypeAndEmptyClass)
     EXPECT_EQ(type.command, "kept");
     Register("ombrixe", "");
     EXPECT_FALSE(LookUpFileType("ombrixe", type));
-}
-
-TEST_F(FileTypes, DefaultIconForms)
-{
-    Register("ombrixf", "OmbrixTest.Icons");
-    FileType type;
-    // Inserts vanish; a number past any argument reads nothing.
-    SetDefault("OmbrixTest.Icons\\DefaultIcon", "%1");
-    ASSERT_TRUE(LookUpFileType("ombrixf", type));
-    EXPECT_EQ(type.iconPath, "");
-    EXPECT_EQ(type.iconNumber, 0);
-    SetDefault("OmbrixTest.Icons\\DefaultIcon", "D:\\icons%2.dll,%3 7");
-    ASSERT_TRUE(LookUpFileType("ombrixf", type));
-    EXPECT_EQ(type.iconPath, "D:\\icons.dll");
-    EXPECT_EQ(type.iconNumber, 7);
-    // A comma at the very start is no separator.
-    SetDefault("OmbrixTest.Icons\\DefaultIcon", ",5");
-    ASSERT_TRUE(LookUpFileType("ombrixf", type));
-    EXPECT_EQ(type.iconPath, ",5");
-    EXPECT_EQ(type.iconNumber, 0);
-}
-
-TEST_F(FileTypes, ExpandableIconPathKeepsItsFolder)
-{
-    Register("ombrixg", "OmbrixTest.Expand");
-    SetDefault("OmbrixTest.Expand\\DefaultIcon", "%SystemRoot%\\system32\\shell32.dll,3", REG_EXPAND_SZ);
-    char expected[MAX_PATH];
-    ExpandEnvironmentStringsA("%SystemRoot%\\system32\\shell32.dll", expected, sizeof expected);
-    FileType type;
-    ASSERT_TRUE(LookUpFileType("ombrixg", type));
-    EXPECT_EQ(type.iconPath, expected);
-    EXPECT_EQ(type.iconNumber, 3);
-}
-
-TEST_F(FileTypes, VerbNamesTooLongAreSkipped)
-{
-    Register("ombrixh", "OmbrixTest.LongVerb");
-    SetDefault("OmbrixTest.LongVerb\\shell\\" + std::string(70, 'v') + "\\command", "D:\\long.exe");
-    SetDefault("OmbrixTest.LongVerb\\shell\\zeta\\command", "D:\\zeta.exe");
-    FileType type;
-    ASSERT_TRUE(LookUpFileType("ombrixh", type));
-    EXPECT_EQ(type.command, "D:\\zeta.exe");
 }

@@ -32,20 +32,12 @@ protected:
     void OnFinalMessage() override { finalSeen = true; }
 };
 
-void RegisterTestClass()
+TEST(Window, BindsAtCreationKeepsExceptionsAndDetachesAtDestruction)
 {
-    static bool registered = false;
-    if (registered)
-        return;
     WNDCLASSEXA windowClass = {};
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.lpszClassName = kClass;
-    registered = win32::Window::RegisterClass(windowClass) != 0;
-}
-
-TEST(Window, BindsAtCreationAndDetachesAtDestruction)
-{
-    RegisterTestClass();
+    ASSERT_NE(win32::Window::RegisterClass(windowClass), 0);
     RecordingWindow window;
     ASSERT_TRUE(window.Create(0, kClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                               GetModuleHandleA(nullptr)));
@@ -53,31 +45,20 @@ TEST(Window, BindsAtCreationAndDetachesAtDestruction)
     ASSERT_NE(handle, nullptr);
     EXPECT_EQ(window.seen.front(), static_cast<UINT>(WM_NCCREATE));
     EXPECT_EQ(SendMessageA(handle, WM_USER + 1, 0, 0), 42);
+    // An exception in a handler does not reach Windows.
+    window.throwOnUser = true;
+    EXPECT_EQ(SendMessageA(handle, WM_USER + 1, 0, 0), 0);
+    EXPECT_TRUE(IsWindow(handle));
 
     DestroyWindow(handle);
     EXPECT_TRUE(window.finalSeen);
     EXPECT_EQ(window.handle(), nullptr);
     EXPECT_FALSE(IsWindow(handle));
-}
-
-TEST(Window, ExceptionInHandlerDoesNotReachWindows)
-{
-    RegisterTestClass();
-    RecordingWindow window;
-    ASSERT_TRUE(window.Create(0, kClass, "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr)));
-    window.throwOnUser = true;
-    EXPECT_EQ(SendMessageA(window.handle(), WM_USER + 1, 0, 0), 0);
-    EXPECT_TRUE(IsWindow(window.handle()));
-}
-
-TEST(Window, DestroyingTheObjectDestroysItsWindow)
-{
-    RegisterTestClass();
-    HWND handle;
+    // Destroying the object destroys its window.
     {
-        RecordingWindow window;
-        ASSERT_TRUE(window.Create(0, kClass, "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr)));
-        handle = window.handle();
+        RecordingWindow owned;
+        ASSERT_TRUE(owned.Create(0, kClass, "", 0, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr)));
+        handle = owned.handle();
     }
     EXPECT_FALSE(IsWindow(handle));
 }
@@ -175,17 +156,9 @@ protected:
     }
 };
 
-class HelpDialog : public win32::Dialog {
-public:
-    DWORD_PTR contextAskedFor = 0;
-
-protected:
-    void OnHelp(const HELPINFO& info) override { contextAskedFor = info.dwContextId; }
-};
-
 TEST(Dialog, ColourRequestGoesBackToTheControlFirst)
 {
-    HelpDialog dialog;
+    win32::Dialog dialog;
     ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), 100, nullptr));
     HWND label = dialog.Item(102);
     RedLabel red;
@@ -204,19 +177,6 @@ TEST(Dialog, ColourRequestGoesBackToTheControlFirst)
                          reinterpret_cast<LPARAM>(label));
     EXPECT_NE(brush, 0);
     EXPECT_NE(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
-}
-
-TEST(Dialog, HelpRequestCarriesItsContext)
-{
-    HelpDialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), 100, nullptr));
-    HELPINFO info = {};
-    info.cbSize = sizeof info;
-    info.iContextType = HELPINFO_WINDOW;
-    info.hItemHandle = dialog.handle();
-    info.dwContextId = 4711;
-    SendMessageA(dialog.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(dialog.contextAskedFor, 4711u);
 }
 
 }  // namespace

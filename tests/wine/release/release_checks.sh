@@ -1,0 +1,25 @@
+# Sourced by the release checks: a failed check is noted and the others go
+# on; $fail says at the end whether any failed.
+fail=0
+problem() { echo "FAIL: $*"; fail=1; }
+win_path() { echo "Z:${1//\//\\}"; }
+
+# pack <source dir> <build dir> <out folder>: the release packed from the
+# build tree; without it nothing can be checked.
+pack() {
+  bash "$1/scripts/package.sh" --no-build --build-dir "$2" --out "$3" >"$3.log" 2>&1 ||
+    { cat "$3.log"; echo "FAIL: package.sh failed"; exit 1; }
+}
+
+# photograph <desktop> <png> "<left> <top> <right> <bottom>" <least colours> <what>:
+# the virtual desktop's picture, and whether that part of it is drawn.
+photograph() {
+  local window part=${2%.png}_only.png left top right bottom colours
+  window=$(xdotool search --name "$1" | head -1 || true)
+  import -window "${window:-root}" "$2"
+  read -r left top right bottom <<<"$3"
+  convert "$2" -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$part"
+  colours=$(convert "$part" -format '%k' info:)
+  echo "screenshot: $2 ($5 $left,$top-$right,$bottom, $colours colours)"
+  [ "$colours" -ge "$4" ] || problem "the $5 is not drawn"
+}
