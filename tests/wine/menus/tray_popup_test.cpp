@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include "menu_fixture.h"
 #include "resident/menus/launch_map.h"
-#include "resident/menus/menu_builder.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/menus/tray_popup.h"
 #include "resident/tray/tray_icon.h"
@@ -145,8 +144,8 @@ TEST_F(TrayPopups, AThousandPopupsLeaveNoHandleBehind)
     // owners: the RAII wrappers and the menu registry.
     std::vector<menufile::MenuEntry> inner;
     inner.push_back(Command("C:\\windows\\regedit.exe", "Registry"));
+    list.entries.front().text2 = "Notepad\\tCtrl+N";
     list.entries.push_back(Title("Title", "/0/255/1/15"));
-    list.entries.push_back(Command("C:\\windows\\notepad.exe", "Notepad\\tCtrl+N"));
     list.entries.push_back(Separator("caption"));
     list.entries.push_back(Popup("More", std::move(inner)));
     list.entries.push_back(Command("Z:\\missing.exe"));
