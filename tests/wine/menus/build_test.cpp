@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include "menu_fixture.h"
 #include "resident/menus/folder_menu_source.h"
+#include "resident/menus/launch_map.h"
 #include "menufile/menu_file.h"
+#include "resident/menus/menu_builder.h"
 #include "resources/resident/resource_ids.h"
 
 using namespace resident;
@@ -12,7 +14,32 @@ using menufile::MenuList;
 
 namespace {
 
-using Building = BuiltMenu;
+class Building : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        PrepareApp();
+        NewRoot(MENU_SHOW_TEXT);
+    }
+    void NewRoot(int options)
+    {
+        root = std::make_unique<OwnerDrawMenu>(options, 0);
+        root->Attach(CreatePopupMenu());
+    }
+    int Build(const MenuList& list, FolderMenuSource* folders = nullptr)
+    {
+        MenuBuilder builder(launchMap, created, folders);
+        int processed = builder.Build(list, *root);
+        nextId = builder.nextId();
+        return processed;
+    }
+    HMENU menu() const { return root->handle(); }
+
+    LaunchMap launchMap;
+    CreatedMenus created;
+    std::unique_ptr<OwnerDrawMenu> root;
+    int nextId = 0;
+};
 
 class SilentMenuFile : public menufile::MenuFile {
 public:

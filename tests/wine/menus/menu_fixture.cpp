@@ -156,33 +156,4 @@ ItemInfo ItemAt(HMENU menu, int position)
     return item;
 }
 
-void BuiltMenu::SetUp()
-{
-    PrepareApp();
-    NewRoot(resident::MENU_SHOW_TEXT);
-}
-
-void BuiltMenu::NewRoot(int options, int width)
-{
-    root = std::make_unique<resident::OwnerDrawMenu>(options, width);
-    root->Attach(CreatePopupMenu());
-}
-
-int BuiltMenu::Build(const menufile::MenuList& list, resident::FolderMenuSource* folders)
-{
-    resident::MenuBuilder builder(launchMap, created, folders);
-    int processed = builder.Build(list, *root);
-    nextId = builder.nextId();
-    return processed;
-}
-
-MEASUREITEMSTRUCT BuiltMenu::Measure(int position)
-{
-    MEASUREITEMSTRUCT item = {};
-    item.CtlType = ODT_MENU;
-    item.itemData = reinterpret_cast<ULONG_PTR>(ItemAt(menu(), position).data);
-    root->MeasureItem(item);
-    return item;
-}
-
 }  // namespace menus_test

@@ -2,15 +2,11 @@
 // What the menu tests share: the resident's process state pointed at the
 // test executable (which carries the resident's resources), a hidden owner
 // window, and small model builders.
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 #include "menufile/menu_model.h"
-#include "resident/menus/launch_map.h"
-#include "resident/menus/menu_builder.h"
 #include "resident/menus/menu_item_data.h"
 
 namespace menus_test {
@@ -54,22 +50,5 @@ struct ItemInfo {
     const resident::MenuItemData* data = nullptr;
 };
 ItemInfo ItemAt(HMENU menu, int position);
-
-// A popup built from a model by the resident's builder, as a tray popup is.
-class BuiltMenu : public ::testing::Test {
-protected:
-    void SetUp() override;
-    // A new empty root with the options and the width in characters.
-    void NewRoot(int options, int width = 0);
-    int Build(const menufile::MenuList& list, resident::FolderMenuSource* folders = nullptr);
-    HMENU menu() const { return root->handle(); }
-    // The root's answer to WM_MEASUREITEM for the entry at position.
-    MEASUREITEMSTRUCT Measure(int position);
-
-    resident::LaunchMap launchMap;
-    resident::CreatedMenus created;
-    std::unique_ptr<resident::OwnerDrawMenu> root;
-    int nextId = 0;
-};
 
 }  // namespace menus_test

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "menu_fixture.h"
+#include "resident/menus/launch_map.h"
+#include "resident/menus/menu_builder.h"
 #include "win32/unique_handle.h"
 
 using namespace resident;
@@ -57,55 +59,69 @@ int MWidth()
     return size.cx;
 }
 
-// The sample menu's entries (a command, a submenu, a separator, a captioned
-// separator and a title) measured and drawn through the menu's own handlers.
-class Rendering : public BuiltMenu {
-protected:
-    void Show(int options, int width = 0)
+// The sample menu's entries: a command, a submenu, a separator, a captioned
+// separator and a title, measured and drawn through the menu's own handlers.
+class Rendering {
+public:
+    Rendering(int options, int width) : menu_(options, width)
     {
-        NewRoot(options, width);
+        PrepareApp();
+        menu_.Attach(CreatePopupMenu());
         menufile::MenuList list;
         list.entries.push_back(Command("C:\\a.exe", "Notepad text"));
         list.entries.push_back(Popup("Submenu"));
         list.entries.push_back(Separator());
         list.entries.push_back(Separator("ツール"));
         list.entries.push_back(Title("Bold title", "/0/65280/0/0"));
-        Build(list);
+        MenuBuilder(launchMap_, created_, nullptr).Build(list, menu_);
+    }
+
+    MEASUREITEMSTRUCT Measure(int position)
+    {
+        MEASUREITEMSTRUCT item = {};
+        item.CtlType = ODT_MENU;
+        item.itemData = reinterpret_cast<ULONG_PTR>(ItemAt(menu_.handle(), position).data);
+        menu_.MeasureItem(item);
+        return item;
     }
     int Width(int position) { return static_cast<int>(Measure(position).itemWidth); }
     int Height(int position) { return static_cast<int>(Measure(position).itemHeight); }
 
-    // Draws one entry. The menu draws its next entry with whatever this one
-    // left in the DC, so font, text colour and background mode must come back.
-    void Draw(Canvas& canvas, int position, UINT state, RECT rect)
-    {
-        HDC dc = canvas.dc();
-        HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
-        SetTextColor(dc, RGB(1, 2, 3));
-        SetBkMode(dc, OPAQUE);
-        DRAWITEMSTRUCT item = {};
-        item.CtlType = ODT_MENU;
-        item.itemAction = ODA_DRAWENTIRE;
-        item.itemState = state;
-        item.hwndItem = reinterpret_cast<HWND>(menu());
-        item.hDC = dc;
-        item.rcItem = rect;
-        item.itemData = reinterpret_cast<ULONG_PTR>(ItemAt(menu(), position).data);
-        root->DrawItem(item);
-        EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << position;
-        EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3)) << position;
-        EXPECT_EQ(GetBkMode(dc), OPAQUE) << position;
-    }
+    OwnerDrawMenu& menu() { return menu_; }
+
+private:
+    LaunchMap launchMap_;
+    CreatedMenus created_;
+    OwnerDrawMenu menu_;
 };
 
-using Measuring = Rendering;
-using Drawing = Rendering;
+// Draws one entry. The menu draws its next entry with whatever this one
+// left in the DC, so font, text colour and background mode must come back.
+void Draw(Rendering& rendering, Canvas& canvas, int position, UINT state, RECT rect)
+{
+    HDC dc = canvas.dc();
+    HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
+    SetTextColor(dc, RGB(1, 2, 3));
+    SetBkMode(dc, OPAQUE);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_MENU;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = state;
+    item.hwndItem = reinterpret_cast<HWND>(rendering.menu().handle());
+    item.hDC = dc;
+    item.rcItem = rect;
+    item.itemData = reinterpret_cast<ULONG_PTR>(ItemAt(rendering.menu().handle(), position).data);
+    rendering.menu().DrawItem(item);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font) << position;
+    EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3)) << position;
+    EXPECT_EQ(GetBkMode(dc), OPAQUE) << position;
+}
 
 int Check() { return GetSystemMetrics(SM_CXMENUCHECK); }
 
 }  // namespace
 
-TEST_F(Measuring, CommandWidthFollowsTheFormulaForEveryOption)
+TEST(Measuring, CommandWidthFollowsTheFormulaForEveryOption)
 {
     int small = GetSystemMetrics(SM_CXSMICON) + 4, large = GetSystemMetrics(SM_CXICON) + 4;
     int text = TextSize("Notepad text").cx;
@@ -123,27 +139,27 @@ TEST_F(Measuring, CommandWidthFollowsTheFormulaForEveryOption)
         {0, 0, -15, -1},                 // a negative sum must not wrap around
     };
     for (const Case& c : cases) {
-        Show(c.options, c.width);
-        EXPECT_EQ(Width(0), std::max(0, c.textPart + c.column + 11 - Check() + 1)) << c.options << "/" << c.width;
+        Rendering r(c.options, c.width);
+        EXPECT_EQ(r.Width(0), std::max(0, c.textPart + c.column + 11 - Check() + 1)) << c.options << "/" << c.width;
         if (c.options & MENU_SHOW_ICONS) {
-            EXPECT_GE(Height(0), c.column) << c.options;
+            EXPECT_GE(r.Height(0), c.column) << c.options;
         }
     }
 }
 
-TEST_F(Measuring, SubmenusSeparatorsAndTitles)
+TEST(Measuring, SubmenusSeparatorsAndTitles)
 {
-    Show(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10);
+    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0);
     int a = GetSystemMetrics(SM_CXSMICON), k = a + 4;
-    EXPECT_EQ(Width(4), 10 * MWidth() + k + 11 - Check() + 1) << "a width in characters is not reduced to the text";
-    Show(MENU_SHOW_ICONS | MENU_SHOW_TEXT);
-    EXPECT_EQ(Height(0), std::max<int>({TextSize("Notepad text").cy, GetSystemMetrics(SM_CYMENU), a + 4}));
-    EXPECT_EQ(Width(1), TextSize("Submenu").cx + k + 11 - Check() + 1 + 5);
-    EXPECT_EQ(Width(2), 0);
-    EXPECT_EQ(Height(2), GetSystemMetrics(SM_CYMENU) / 2);
-    EXPECT_EQ(Height(3), GetSystemMetrics(SM_CYMENU));
-    EXPECT_EQ(Width(4), TextSize("Bold title", true).cx + k + 11 - Check() + 1)
+    EXPECT_EQ(r.Height(0), std::max<int>({TextSize("Notepad text").cy, GetSystemMetrics(SM_CYMENU), a + 4}));
+    EXPECT_EQ(r.Width(1), TextSize("Submenu").cx + k + 11 - Check() + 1 + 5);
+    EXPECT_EQ(r.Width(2), 0);
+    EXPECT_EQ(r.Height(2), GetSystemMetrics(SM_CYMENU) / 2);
+    EXPECT_EQ(r.Height(3), GetSystemMetrics(SM_CYMENU));
+    EXPECT_EQ(r.Width(4), TextSize("Bold title", true).cx + k + 11 - Check() + 1)
         << "titles are measured in the bold font they are drawn in";
+    EXPECT_EQ(Rendering(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10).Width(4), 10 * MWidth() + k + 11 - Check() + 1)
+        << "a width in characters is not reduced to the text";
 
     // A record of another menu is left alone.
     MenuItemData stranger;
@@ -151,15 +167,15 @@ TEST_F(Measuring, SubmenusSeparatorsAndTitles)
     item.CtlType = ODT_MENU;
     item.itemWidth = 77;
     item.itemData = reinterpret_cast<ULONG_PTR>(&stranger);
-    root->MeasureItem(item);
+    r.menu().MeasureItem(item);
     EXPECT_EQ(item.itemWidth, 77u);
 }
 
-TEST_F(Drawing, TitleFillsItsBackgroundInsideARaisedFrame)
+TEST(Drawing, TitleFillsItsBackgroundInsideARaisedFrame)
 {
-    Show(MENU_SHOW_TEXT);
+    Rendering r(MENU_SHOW_TEXT, 0);
     Canvas canvas(200, 24);
-    Draw(canvas, 4, ODS_DISABLED | ODS_GRAYED, {0, 0, 200, 24});
+    Draw(r, canvas, 4, ODS_DISABLED | ODS_GRAYED, {0, 0, 200, 24});
     EXPECT_EQ(canvas.At(150, 12), RGB(0, 0, 0)) << "background right of the text";
     EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_3DHILIGHT));
     EXPECT_EQ(canvas.At(199, 23), GetSysColor(COLOR_3DSHADOW));
@@ -170,35 +186,35 @@ TEST_F(Drawing, TitleFillsItsBackgroundInsideARaisedFrame)
     EXPECT_TRUE(green) << "the title text is drawn in its own colour";
 }
 
-TEST_F(Drawing, HighlightStartsRightOfTheIconColumn)
+TEST(Drawing, HighlightStartsRightOfTheIconColumn)
 {
-    Show(MENU_SHOW_ICONS | MENU_SHOW_TEXT);
+    Rendering r(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0);
     int k = GetSystemMetrics(SM_CXSMICON) + 4;
     Canvas canvas(200, 24);
-    Draw(canvas, 0, ODS_SELECTED, {0, 0, 200, 24});
+    Draw(r, canvas, 0, ODS_SELECTED, {0, 0, 200, 24});
     COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
     EXPECT_EQ(canvas.At(k + 1, 1), highlight);
     EXPECT_EQ(canvas.At(199, 23), highlight);
     EXPECT_NE(canvas.At(k, 12), highlight);
     EXPECT_NE(canvas.At(2, 12), highlight);
 
-    Show(MENU_SHOW_TEXT);
+    Rendering textOnly(MENU_SHOW_TEXT, 0);
     Canvas plain(200, 24);
-    Draw(plain, 0, ODS_SELECTED, {0, 0, 200, 24});
+    Draw(textOnly, plain, 0, ODS_SELECTED, {0, 0, 200, 24});
     EXPECT_EQ(plain.At(0, 12), highlight) << "without icons the highlight covers the row";
 }
 
-TEST_F(Drawing, SeparatorsEtchAtMidHeightAndCentreTheirCaption)
+TEST(Drawing, SeparatorsEtchAtMidHeightAndCentreTheirCaption)
 {
-    Show(MENU_SHOW_TEXT);
+    Rendering r(MENU_SHOW_TEXT, 0);
     Canvas line(200, 10);
-    Draw(line, 2, 0, {0, 0, 200, 10});
+    Draw(r, line, 2, 0, {0, 0, 200, 10});
     EXPECT_EQ(line.At(100, 5), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(line.At(100, 6), GetSysColor(COLOR_3DHILIGHT));
     EXPECT_EQ(line.At(100, 2), GetSysColor(COLOR_MENU));
 
     Canvas captioned(200, 20);
-    Draw(captioned, 3, 0, {0, 0, 200, 20});
+    Draw(r, captioned, 3, 0, {0, 0, 200, 20});
     int middle = 10, left = -1, right = -1;
     for (int x = 0; x < 200; ++x) {
         for (int y = 0; y < 20; ++y) {
