@@ -5,6 +5,7 @@
 #include "menu_fixture.h"
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_registry.h"
+#include "resident/menus/owner_draw_menu.h"
 #include "resident/menus/tray_popup.h"
 #include "resident/tray/tray_icon.h"
 #include "resources/resident/resource_ids.h"
