@@ -63,7 +63,7 @@ void CheckSearchAndTrim(const CStr& text, const std::string& set)
         Check(HeldAt(text, p, set.c_str()));
 }
 
-// Every conversion made an integer one and each specification kept to four
+// Every conversion made an integer one and each directive kept to four
 // digits, so that the arguments below fit and no output reaches the limit.
 std::string TameFormat(const std::string& format)
 {
@@ -71,22 +71,22 @@ std::string TameFormat(const std::string& format)
     int conversions = 0;
     int arguments = 0;
     int digits = 0;
-    bool inSpec = false;
+    bool inDirective = false;
     for (char c : format) {
         if (c == 'l' || c == 'L' || c == 'h')
             continue;
-        if (inSpec && c >= '0' && c <= '9' && ++digits > 4)
+        if (inDirective && c >= '0' && c <= '9' && ++digits > 4)
             continue;
-        if (inSpec && c == '*' && ++arguments > 20)
+        if (inDirective && c == '*' && ++arguments > 20)
             break;
-        if (inSpec && !std::strchr("-+0 #*.123456789", c)) {
-            inSpec = false;
+        if (inDirective && !std::strchr("-+0 #*.123456789", c)) {
+            inDirective = false;
             if (std::strchr("s!eEfgGcCdiouxXpnS", c))
                 c = 'd';
             if (++conversions > 5 || ++arguments > 20)
                 break;
-        } else if (!inSpec && c == '%') {
-            inSpec = true;
+        } else if (!inDirective && c == '%') {
+            inDirective = true;
             digits = 0;
         }
         tame += c;

@@ -20,7 +20,7 @@ namespace resident {
 
 namespace {
 
-struct Spec {
+struct Directive {
     char flags[6] = "";
     int width = -1;
     int precision = -1;
@@ -32,11 +32,11 @@ struct Spec {
 // them keeps the arithmetic in range.
 constexpr int kNumberCap = CStr::kMaxLength + 1;
 
-void AddFlag(Spec& spec, char flag)
+void AddFlag(Directive& directive, char flag)
 {
-    size_t count = std::strlen(spec.flags);
-    if (!std::strchr(spec.flags, flag) && count + 1 < sizeof spec.flags)
-        spec.flags[count] = flag;
+    size_t count = std::strlen(directive.flags);
+    if (!std::strchr(directive.flags, flag) && count + 1 < sizeof directive.flags)
+        directive.flags[count] = flag;
 }
 
 // A run of digits that starts anew replaces what an earlier run or star
@@ -47,58 +47,58 @@ void AddDigit(int& number, int digit, bool continues)
     number = value > kNumberCap ? kNumberCap : static_cast<int>(value);
 }
 
-void TakeStar(Spec& spec, bool precision, va_list* args)
+void TakeStar(Directive& directive, bool precision, va_list* args)
 {
     long long value = va_arg(*args, int);
     if (precision) {
-        spec.precision = value < 0 ? -1 : static_cast<int>(value > kNumberCap ? kNumberCap : value);
+        directive.precision = value < 0 ? -1 : static_cast<int>(value > kNumberCap ? kNumberCap : value);
         return;
     }
     if (value < 0) {
-        AddFlag(spec, '-');
+        AddFlag(directive, '-');
         value = -value;
     }
-    spec.width = static_cast<int>(value > kNumberCap ? kNumberCap : value);
+    directive.width = static_cast<int>(value > kNumberCap ? kNumberCap : value);
 }
 
-const char* ParseSpec(const char* p, Spec& spec, va_list* args)
+const char* ParseDirective(const char* p, Directive& directive, va_list* args)
 {
-    static const char kSpecChars[] = "-+0 #*.123456789hlL";
+    static const char kDirectiveChars[] = "-+0 #*.123456789hlL";
     bool dot = false;
     bool digits = false;
-    for (; *p != '\0' && std::strchr(kSpecChars, *p); ++p) {
+    for (; *p != '\0' && std::strchr(kDirectiveChars, *p); ++p) {
         char c = *p;
         bool continues = digits;
         digits = c >= '0' && c <= '9';
         if (c == '0' && !dot && !continues) {
-            AddFlag(spec, '0');
+            AddFlag(directive, '0');
             digits = false;
         } else if (digits)
-            AddDigit(dot ? spec.precision : spec.width, c - '0', continues);
+            AddDigit(dot ? directive.precision : directive.width, c - '0', continues);
         else if (c == '*')
-            TakeStar(spec, dot, args);
+            TakeStar(directive, dot, args);
         else if (c == '.') {
             dot = true;
-            spec.precision = 0;
+            directive.precision = 0;
         } else if (c == 'h')
-            spec.half = true;
+            directive.half = true;
         else if (c == 'l')
-            ++spec.longs;
+            ++directive.longs;
         else if (c != 'L')  // a double is a double: "L" is accepted and ignored
-            AddFlag(spec, c);
+            AddFlag(directive, c);
     }
     return p;
 }
 
-// The snprintf specification for one conversion; length is "", "h", "l"
+// The snprintf directive for one conversion; length is "", "h", "l"
 // or "ll".
-void BuildSpec(char* out, size_t size, const Spec& spec, const char* length, char conversion)
+void BuildDirective(char* out, size_t size, const Directive& directive, const char* length, char conversion)
 {
-    int used = std::snprintf(out, size, "%%%s", spec.flags);
-    if (spec.width >= 0)
-        used += std::snprintf(out + used, size - used, "%d", spec.width);
-    if (spec.precision >= 0)
-        used += std::snprintf(out + used, size - used, ".%d", spec.precision);
+    int used = std::snprintf(out, size, "%%%s", directive.flags);
+    if (directive.width >= 0)
+        used += std::snprintf(out + used, size - used, "%d", directive.width);
+    if (directive.precision >= 0)
+        used += std::snprintf(out + used, size - used, ".%d", directive.precision);
     std::snprintf(out + used, size - used, "%s%c", length, conversion);
 }
 
@@ -108,12 +108,12 @@ public:
     void Run(const char* format);
 
 private:
-    void Convert(char conversion, const Spec& spec);
-    void Text(const Spec& spec);
-    void Integer(char conversion, const Spec& spec);
-    void Real(char conversion, const Spec& spec);
+    void Convert(char conversion, const Directive& directive);
+    void Text(const Directive& directive);
+    void Integer(char conversion, const Directive& directive);
+    void Real(char conversion, const Directive& directive);
     template <typename Value>
-    void Print(const char* specText, Value value);
+    void Print(const char* directiveText, Value value);
 
     CStr& out_;
     va_list* args_;
@@ -129,19 +129,19 @@ void Formatter::Run(const char* format)
             return;
         }
         out_.Append(p, static_cast<int>(percent - p));
-        Spec spec;
-        p = ParseSpec(percent + 1, spec, args_);
+        Directive directive;
+        p = ParseDirective(percent + 1, directive, args_);
         if (*p == '\0')
             return;
-        Convert(*p++, spec);
+        Convert(*p++, directive);
     }
 }
 
-void Formatter::Convert(char conversion, const Spec& spec)
+void Formatter::Convert(char conversion, const Directive& directive)
 {
     switch (conversion) {
     case 's':
-        Text(spec);
+        Text(directive);
         break;
     case '!': {
         const CStr* text = va_arg(*args_, const CStr*);
@@ -150,10 +150,10 @@ void Formatter::Convert(char conversion, const Spec& spec)
         break;
     }
     case 'e': case 'E': case 'f': case 'g': case 'G':
-        Real(conversion, spec);
+        Real(conversion, directive);
         break;
     case 'c': case 'C': case 'd': case 'i': case 'o': case 'u': case 'x': case 'X': case 'p':
-        Integer(conversion, spec);
+        Integer(conversion, directive);
         break;
     case 'n':
         CStrFatal(kFatalConversionN);
@@ -164,59 +164,60 @@ void Formatter::Convert(char conversion, const Spec& spec)
     }
 }
 
-void Formatter::Text(const Spec& spec)
+void Formatter::Text(const Directive& directive)
 {
     const char* text = va_arg(*args_, const char*);
     if (!text)
         text = "(null)";
     size_t length = std::strlen(text);
-    if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < length)
-        length = spec.precision;
+    if (directive.precision >= 0 && static_cast<size_t>(directive.precision) < length)
+        length = directive.precision;
     if (length > CStr::kMaxLength)
         CStrFatal(kFatalLength);
     out_.Append(text, static_cast<int>(length));
 }
 
-void Formatter::Integer(char conversion, const Spec& spec)
+void Formatter::Integer(char conversion, const Directive& directive)
 {
-    char specText[48];
+    char directiveText[48];
     if (conversion == 'p') {
-        BuildSpec(specText, sizeof specText, spec, "", 'p');
-        Print(specText, va_arg(*args_, void*));
+        BuildDirective(directiveText, sizeof directiveText, directive, "", 'p');
+        Print(directiveText, va_arg(*args_, void*));
         return;
     }
     if (conversion == 'C')
         conversion = 'c';
-    if (conversion != 'c' && spec.longs >= 2) {
-        BuildSpec(specText, sizeof specText, spec, "ll", conversion);
-        Print(specText, va_arg(*args_, long long));
-    } else if (conversion != 'c' && spec.longs == 1) {
-        BuildSpec(specText, sizeof specText, spec, "l", conversion);
-        Print(specText, va_arg(*args_, long));
+    if (conversion != 'c' && directive.longs >= 2) {
+        BuildDirective(directiveText, sizeof directiveText, directive, "ll", conversion);
+        Print(directiveText, va_arg(*args_, long long));
+    } else if (conversion != 'c' && directive.longs == 1) {
+        BuildDirective(directiveText, sizeof directiveText, directive, "l", conversion);
+        Print(directiveText, va_arg(*args_, long));
     } else {
-        BuildSpec(specText, sizeof specText, spec, spec.half && conversion != 'c' ? "h" : "", conversion);
-        Print(specText, va_arg(*args_, int));
+        const char* length = directive.half && conversion != 'c' ? "h" : "";
+        BuildDirective(directiveText, sizeof directiveText, directive, length, conversion);
+        Print(directiveText, va_arg(*args_, int));
     }
 }
 
-void Formatter::Real(char conversion, const Spec& spec)
+void Formatter::Real(char conversion, const Directive& directive)
 {
-    char specText[48];
-    BuildSpec(specText, sizeof specText, spec, "", conversion);
-    Print(specText, va_arg(*args_, double));
+    char directiveText[48];
+    BuildDirective(directiveText, sizeof directiveText, directive, "", conversion);
+    Print(directiveText, va_arg(*args_, double));
 }
 
 template <typename Value>
-void Formatter::Print(const char* specText, Value value)
+void Formatter::Print(const char* directiveText, Value value)
 {
-    int size = std::snprintf(nullptr, 0, specText, value);
+    int size = std::snprintf(nullptr, 0, directiveText, value);
     if (size <= 0)
         return;
     int old = out_.Length();
     if (static_cast<long long>(old) + size > CStr::kMaxLength)
         CStrFatal(kFatalLength);
     char* buffer = out_.GetBuffer(old + size);
-    std::snprintf(buffer + old, size + 1, specText, value);
+    std::snprintf(buffer + old, size + 1, directiveText, value);
     // A "%c" of 0 leaves its zero byte (and the rest of its field) out.
     out_.ReleaseBuffer();
 }
