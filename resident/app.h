@@ -20,4 +20,8 @@ struct App {
 
 App& TheApp();
 
+// Asks the shell for its large and small system image lists (borrowed, never
+// destroyed) and keeps them in the app.
+void AttachSystemImageLists(App& app);
+
 }  // namespace resident

@@ -1,6 +1,5 @@
 #include "resident/startup.h"
 
-#include <shellapi.h>
 #include "resident/app.h"
 #include "resident/folders/folder_registry.h"
 #include "resident/main_window.h"
@@ -31,18 +30,6 @@ bool SettingsAreCurrent()
 void StartSetupAssistant()
 {
     StartProcess(ProgramCommandLine(TheApp().programFolder + "Ombrixa.exe", "/pt"));
-}
-
-// The system image lists, for the menus' entry icons. The path need not
-// exist: only the lists are wanted.
-void GetSystemImageLists(App& app)
-{
-    SHFILEINFOA info = {};
-    const UINT flags = SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES;
-    app.largeImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags));
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags | SHGFI_SMALLICON));
 }
 
 int RunMessageLoop()
@@ -77,7 +64,7 @@ int RunResident(HINSTANCE instance)
     ShowWindow(window.handle(), SW_HIDE);
     UpdateWindow(window.handle());
     PostMessageA(window.handle(), WM_COMMAND, CMD_RELOAD, 0);
-    GetSystemImageLists(app);
+    AttachSystemImageLists(app);
     InstallFolderMenus();
     int exitCode = RunMessageLoop();
     // Any menu still registered, and the shell folders of folder menus, go

@@ -107,9 +107,7 @@ void PrepareApp()
 {
     resident::App& app = resident::TheApp();
     app.instance = GetModuleHandleA(nullptr);
-    SHFILEINFOA info = {};
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    resident::AttachSystemImageLists(app);
 }
 
 }  // namespace

@@ -42,16 +42,6 @@ protected:
     void ReportFileError(menufile::FileFailure, int) override {}
 };
 
-void AttachSystemImageLists()
-{
-    SHFILEINFOA info = {};
-    resident::App& app = resident::TheApp();
-    app.largeImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-}
-
 HWND HiddenWindow()
 {
     WNDCLASSA windowClass = {};
@@ -100,7 +90,7 @@ std::string ShowPopups(HWND window, const char* menuPath)
     resident::App& app = resident::TheApp();
     app.instance = GetModuleHandleA(nullptr);
     app.mainWindow = window;
-    AttachSystemImageLists();
+    resident::AttachSystemImageLists(app);
     int options = 0x50000;
     QuietMenuFile file(menuPath, 0, options);
     if (!file.Load() || !file.root())
@@ -136,7 +126,7 @@ int Measure(const std::string& output, const char* what)
     Shell_NotifyIconA(NIM_ADD, &data);
     std::string figures;
     if (what && std::strcmp(what, "--lists") == 0)
-        AttachSystemImageLists();
+        resident::AttachSystemImageLists(resident::TheApp());
     else if (what)
         figures = ShowPopups(window, what) + " ";
     Pump(500);

@@ -1,6 +1,5 @@
 #include "menu_fixture.h"
 
-#include <shellapi.h>
 #include <map>
 #include "resident/app.h"
 
@@ -13,11 +12,7 @@ void PrepareApp()
         return;
     app.instance = GetModuleHandleA(nullptr);
     LoadStringA(app.instance, 103, app.productCaption, sizeof app.productCaption);
-    SHFILEINFOA info = {};
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    app.largeImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+    resident::AttachSystemImageLists(app);
 }
 
 void PressKey(HWND owner, WORD key, bool asCharacter)
