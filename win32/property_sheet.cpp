@@ -1,8 +1,17 @@
 #include "win32/property_sheet.h"
 
 #include <commctrl.h>
+#include <utility>
 
 namespace win32 {
+
+// The sheet's callback carries no data of ours, and the pages are not made
+// yet when it reports the sheet initialised (Wine makes them later): the
+// sheet being made is handed over through the thread, which makes one sheet
+// at a time.
+namespace {
+thread_local PropertySheetDialog* sheetBeingMade = nullptr;
+}  // namespace
 
 PROPSHEETPAGEA PropertyPage::Describe(HINSTANCE instance)
 {
@@ -58,7 +67,6 @@ bool PropertyPage::OnSheetNotify(const NMHDR& header, LRESULT& result)
 
 void PropertySheetDialog::AddPage(PropertyPage& page)
 {
-    page.sheet_ = this;
     pages_.push_back(&page);
 }
 
@@ -76,23 +84,22 @@ INT_PTR PropertySheetDialog::DoModal(HINSTANCE instance, HWND parent, const std:
     header.nPages = static_cast<UINT>(pages.size());
     header.ppsp = pages.data();
     header.pfnCallback = SheetCallback;
+    sheetBeingMade = this;
     INT_PTR result = PropertySheetA(&header);
+    sheetBeingMade = nullptr;
     Detach();
     if (result < 0)
         return -1;
     return result > 0 ? IDOK : IDCANCEL;
 }
 
-// The callback carries no data of ours; the first page, made before the
-// sheet reports itself initialised, knows its sheet.
 int CALLBACK PropertySheetDialog::SheetCallback(HWND sheet, UINT message, LPARAM lParam)
 {
-    if (message != PSCB_INITIALIZED)
+    if (message != PSCB_INITIALIZED || !sheetBeingMade)
         return 0;
-    HWND firstPage = PropSheet_GetCurrentPageHwnd(sheet);
-    auto* page = reinterpret_cast<PropertyPage*>(GetWindowLongPtrA(firstPage, DWLP_USER));
-    if (page && page->sheet_ && page->sheet_->Attach(sheet))
-        page->sheet_->OnInit();
+    PropertySheetDialog* self = std::exchange(sheetBeingMade, nullptr);
+    if (self->Attach(sheet))
+        self->OnInit();
     return 0;
 }
 

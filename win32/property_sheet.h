@@ -12,8 +12,6 @@
 
 namespace win32 {
 
-class PropertySheetDialog;
-
 class PropertyPage : public Dialog {
 public:
     explicit PropertyPage(int templateId) : templateId_(templateId) {}
@@ -36,12 +34,10 @@ protected:
     virtual void OnReset() {}
 
 private:
-    friend class PropertySheetDialog;
     static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool OnSheetNotify(const NMHDR& header, LRESULT& result);
 
     int templateId_;
-    PropertySheetDialog* sheet_ = nullptr;
 };
 
 class PropertySheetDialog : public Subclass {

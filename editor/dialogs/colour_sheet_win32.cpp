@@ -1,13 +1,35 @@
 #include "editor/dialogs/colour_sheet.h"
 
+#include <algorithm>
 #include "editor/dialogs/dialog_message.h"
 #include "resources/editor/resource_ids.h"
+#include "win32/centre_window.h"
+#include "win32/unique_handle.h"
 
 namespace editor {
 
 namespace {
 
 constexpr int kApplyButton = 0x3021;
+
+// How much wider than the place the button must be to show its text whole.
+int MissingWidth(HWND button, const RECT& place, const std::string& text)
+{
+    win32::WindowDc dc(button);
+    win32::SelectObjectGuard font(dc.get(), reinterpret_cast<HFONT>(SendMessageA(button, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    int needed = size.cx + 4 * GetSystemMetrics(SM_CXEDGE) + 8;
+    return std::max(0, needed - static_cast<int>(place.right - place.left));
+}
+
+void MoveLeft(HWND window, int distance)
+{
+    RECT place;
+    GetWindowRect(window, &place);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(window, nullptr, place.left - distance, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
 
 }  // namespace
 
@@ -36,14 +58,18 @@ void ColourSheet::OnInit()
 {
     SetWindowLongPtrA(handle(), GWL_EXSTYLE, GetWindowLongPtrA(handle(), GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
     SetWindowPos(handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    win32::CentreWindow(handle(), GetWindow(handle(), GW_OWNER));
     ReplaceApplyButton();
 }
 
 // The new button has OK's id, so the sheet ends as by OK; only the flag
-// tells the two apart.
+// tells the two apart. Its text is longer than "Apply": it grows to the
+// left and OK and Cancel make room.
 void ColourSheet::ReplaceApplyButton()
 {
     HWND apply = GetDlgItem(handle(), kApplyButton);
+    HWND ok = GetDlgItem(handle(), IDOK);
+    HWND cancel = GetDlgItem(handle(), IDCANCEL);
     RECT place;
     GetWindowRect(apply, &place);
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&place), 2);
@@ -53,6 +79,11 @@ void ColourSheet::ReplaceApplyButton()
                                         handle(), reinterpret_cast<HMENU>(IDOK), instance_, nullptr);
     SendMessageA(applyToAllButton_, WM_SETFONT, SendMessageA(apply, WM_GETFONT, 0, 0), FALSE);
     ShowWindow(apply, SW_HIDE);
+    int missing = MissingWidth(applyToAllButton_, place, text);
+    for (HWND button : {applyToAllButton_, ok, cancel})
+        MoveLeft(button, missing);
+    SetWindowPos(applyToAllButton_, nullptr, 0, 0, place.right - place.left + missing, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
 }
 
 void ColourSheet::OnCommand(int id, int notifyCode, HWND control)

@@ -7,6 +7,7 @@
 #include "editor/dialogs/colour_name.h"
 #include "editor/dialogs/colour_sheet.h"
 #include "modal_script.h"
+#include "screenshot.h"
 #include "resources/editor/resource_ids.h"
 
 namespace {
@@ -40,7 +41,7 @@ protected:
             script_.Then(step);
         script_.Start();
         INT_PTR result = sheet_->Run(nullptr);
-        EXPECT_TRUE(script_.finished());
+        EXPECT_TRUE(script_.finished()) << "stuck at step " << script_.stuckAt();
         return result;
     }
     // A step that waits until the page shows the name.
@@ -77,7 +78,8 @@ TEST(ColourNames, SystemColoursByTheirFirstRowAndOthersByTheirBytes)
 TEST_F(ColourSheetRun, FixedSwatchThenOkGivesTheLiteralColourInTheStoredOrder)
 {
     const int red = IDC_FIXED_SWATCH + 5;
-    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(red), NameIs("赤:255 緑:0 青:0"), PressSheet(PSBTN_OK)}),
+    auto shoot = [this] { return dialogs_test::SaveScreenshot(sheet_->handle(), "colour_sheet.bmp"); };
+    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(red), NameIs("赤:255 緑:0 青:0"), shoot, PressSheet(PSBTN_OK)}),
               IDOK);
     EXPECT_TRUE(sheet_->colours().text == (menufile::TitleColour{0, 255}));
     EXPECT_TRUE(sheet_->colours().background == (menufile::TitleColour{1, 4}));

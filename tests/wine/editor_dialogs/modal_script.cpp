@@ -87,6 +87,7 @@ void ModalScript::RunNext()
 
 void ModalScript::GiveUp()
 {
+    stuckAt_ = static_cast<int>(next_);
     next_ = steps_.size() + 1;
     EnumThreadWindows(GetCurrentThreadId(), CloseWindow, 0);
 }

@@ -23,6 +23,8 @@ public:
 
     // Every step ran.
     bool finished() const { return next_ == steps_.size(); }
+    // The step that was given up (counted from 0), or -1.
+    int stuckAt() const { return stuckAt_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
@@ -34,6 +36,7 @@ private:
     DWORD stepStart_ = 0;
     UINT_PTR timer_ = 0;
     bool busy_ = false;
+    int stuckAt_ = -1;
 };
 
 // Windows of this thread: the top-level dialog (#32770) that is not skip,
