@@ -1,7 +1,6 @@
 #include "editor/dialogs/icon_file.h"
 
 #include <shellapi.h>
-#include "shellfiles/file_path.h"
 #include "shiftjis/shift_jis.h"
 
 namespace editor {
@@ -20,6 +19,15 @@ std::string ReplaceSystemRoot(const std::string& text)
     if (length == 0 || length >= MAX_PATH)
         return text;
     return std::string(windows, length) + text.substr(kSystemRootLength);
+}
+
+// The system's expansion: an unknown name or a lone "%" (a file may have
+// one in its name) stays as it is.
+std::string ExpandNames(const std::string& text)
+{
+    char expanded[MAX_PATH];
+    DWORD length = ExpandEnvironmentStringsA(text.c_str(), expanded, MAX_PATH);
+    return length == 0 || length > MAX_PATH ? text : std::string(expanded);
 }
 
 std::string FullPath(const std::string& path)
@@ -50,7 +58,7 @@ BOOL CALLBACK NextGroup(HMODULE, LPCSTR, LPSTR name, LONG_PTR data)
 
 std::string ResolveIconPath(const std::string& text)
 {
-    return FullPath(ReplaceSystemRoot(shellfiles::ExpandReferences(text)));
+    return FullPath(ReplaceSystemRoot(ExpandNames(text)));
 }
 
 bool IconFileExists(const std::string& path)
