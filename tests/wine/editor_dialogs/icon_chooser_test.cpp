@@ -141,9 +141,9 @@ TEST(IconChooser, LeavesTheFiveNewestFilesInTheSettingsFileAndNoIcons)
         script.Start();
         EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
         EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+        EXPECT_EQ(win32::UniqueIcon::LiveCount(), liveIcons);
     }
     EXPECT_EQ(mostIcons, 1);
-    EXPECT_EQ(win32::UniqueIcon::LiveCount(), liveIcons);
     EXPECT_EQ(testing_support::ReadFileBytes(folder / "Ombrix.ini"),
               "[IconLocation]\r\nFile1=" + files[5] + "\r\nFile2=" + files[4] + "\r\nFile3=" + files[3] +
                   "\r\nFile4=" + files[2] + "\r\nFile5=" + files[1] + "\r\n");
