@@ -2,7 +2,7 @@
 
 #include <cstdio>
 #include "editor/dialogs/colour_names.h"
-#include "editor/dialogs/dialog_message.h"
+#include "editor/command_text.h"
 #include "resources/editor/resource_ids.h"
 
 namespace editor {

@@ -1,7 +1,7 @@
 #include "editor/dialogs/colour_sheet.h"
 
 #include <algorithm>
-#include "editor/dialogs/dialog_message.h"
+#include "editor/command_text.h"
 #include "resources/editor/resource_ids.h"
 #include "win32/centre_window.h"
 #include "win32/unique_handle.h"

@@ -6,9 +6,6 @@
 
 namespace editor {
 
-// The string of that id, empty when there is none.
-std::string LoadText(HINSTANCE instance, UINT id);
-
 // The first "%1" of the format is replaced by the argument. The argument
 // (a path, say) is never read as a format itself.
 std::string InsertArgument(const std::string& format, const std::string& argument);

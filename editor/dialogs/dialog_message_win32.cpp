@@ -1,19 +1,9 @@
 #include "editor/dialogs/dialog_message.h"
 
+#include "editor/command_text.h"
+#include "resources/editor/resource_ids.h"
+
 namespace editor {
-
-namespace {
-
-constexpr UINT kAppTitle = 57344;
-
-}  // namespace
-
-std::string LoadText(HINSTANCE instance, UINT id)
-{
-    char text[1024];
-    int length = LoadStringA(instance, id, text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
-}
 
 std::string InsertArgument(const std::string& format, const std::string& argument)
 {
@@ -27,7 +17,7 @@ std::string InsertArgument(const std::string& format, const std::string& argumen
 void ShowExclamation(HWND owner, HINSTANCE instance, UINT id, const std::string& argument)
 {
     std::string text = InsertArgument(LoadText(instance, id), argument);
-    std::string caption = LoadText(instance, kAppTitle);
+    std::string caption = LoadText(instance, IDS_APP_TITLE);
     MessageBoxA(owner, text.c_str(), caption.empty() ? nullptr : caption.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 

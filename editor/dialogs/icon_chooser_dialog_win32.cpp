@@ -1,6 +1,7 @@
 #include "editor/dialogs/icon_chooser_dialog.h"
 
 #include <commdlg.h>
+#include "editor/command_text.h"
 #include "editor/dialogs/dialog_message.h"
 #include "editor/dialogs/file_filter.h"
 #include "editor/dialogs/icon_file.h"
