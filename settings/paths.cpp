@@ -1,5 +1,6 @@
 #include "settings/paths.h"
 
+#include "resident/text/dbcs.h"
 #include "settings/shift_jis.h"
 
 namespace settings {
@@ -30,6 +31,7 @@ bool IsNetworkPath(const std::string& path)
 {
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
+
 }  // namespace
 
 std::string WithLastThreeReplaced(const std::string& path, const char* three)
@@ -69,6 +71,39 @@ std::string ResolveMenuPath(const std::string& poolPath, const std::string& menu
     if (menuPath.empty() || HasDrive(menuPath) || IsNetworkPath(menuPath))
         return menuPath;
     return poolPath + menuPath;
+}
+
+std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath)
+{
+    if (poolPath.empty() || fullPath.size() <= poolPath.size() || !StartsWithIgnoringCase(fullPath, poolPath))
+        return fullPath;
+    return fullPath.substr(poolPath.size());
+}
+
+namespace {
+char FoldedAscii(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+}  // namespace
+
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
+{
+    if (prefix.size() > text.size())
+        return false;
+    size_t i = 0;
+    while (i < prefix.size()) {
+        bool lead = resident::IsLeadByte932(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
+        if (lead ? text.compare(i, 2, prefix, i, 2) != 0 : FoldedAscii(text[i]) != FoldedAscii(prefix[i]))
+            return false;
+        i += lead ? 2 : 1;
+    }
+    return i == prefix.size();
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
 }  // namespace settings

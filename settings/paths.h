@@ -32,4 +32,15 @@ std::string DefaultServePath(const std::string& programFolder);
 // empty one stays empty (no menu on that side).
 std::string ResolveMenuPath(const std::string& poolPath, const std::string& menuPath);
 
+// A full menu path as the editor writes it: relative to the pool path when
+// it is longer and begins with it (without regard to case, double-byte
+// characters whole); otherwise unchanged.
+std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath);
+
+// Character by character: single-byte letters without regard to case, a
+// double-byte character only equal to itself (its trail byte is no letter);
+// a prefix has to end where a character of text ends.
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix);
+bool EqualIgnoringCase(const std::string& a, const std::string& b);
+
 }  // namespace settings
