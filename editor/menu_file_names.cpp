@@ -1,9 +1,8 @@
 #include "editor/menu_file_names.h"
 
 #include <cstring>
-#include "resident/text/dbcs.h"
 #include "settings/keys.h"
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace editor {
 
@@ -21,7 +20,7 @@ std::string Candidate(const std::string& poolPath, const std::string& namePart, 
     const size_t room = settings::kMaxValueLength > poolPath.size() + tail.size()
                             ? settings::kMaxValueLength - poolPath.size() - tail.size()
                             : 0;
-    return poolPath + settings::CutOnCharacterBoundary(namePart, room) + tail;
+    return poolPath + shiftjis::CutOnCharacterBoundary(namePart, room) + tail;
 }
 
 }  // namespace
@@ -30,8 +29,7 @@ std::string FileNamePart(const std::string& description)
 {
     std::string kept;
     for (size_t i = 0; i < description.size();) {
-        size_t width = resident::IsLeadByte932(static_cast<unsigned char>(description[i])) &&
-                               i + 1 < description.size() ? 2 : 1;
+        size_t width = shiftjis::CharSize(description, i);
         if (width == 2 || !IsForbidden(description[i]))
             kept.append(description, i, width);
         i += width;

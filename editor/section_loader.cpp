@@ -6,6 +6,7 @@
 #include "settings/defaults.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
+#include "shiftjis/shift_jis.h"
 
 namespace editor {
 
@@ -82,7 +83,7 @@ void SettleMenu(Section& section, Side side, const SettingsModel& model, ModelSe
         // nothing changes on disk until the menu is edited.
         menu.set_root(std::make_unique<menufile::MenuList>());
     }
-    if (!settings::EqualIgnoringCase(menu.path(), values.menus[side].path)) {
+    if (!shiftjis::EqualIgnoringCase(menu.path(), values.menus[side].path)) {
         values.menus[side].path = menu.path();
         section.set_values(values);
     }
@@ -101,7 +102,7 @@ bool MenuPathTaken(const SettingsModel& model, const ModelServices& services, co
 {
     for (size_t i = 0; i < model.size(); ++i) {
         for (const MenuSideValues& side : model.section(i).values().menus) {
-            if (settings::EqualIgnoringCase(side.path, path))
+            if (shiftjis::EqualIgnoringCase(side.path, path))
                 return true;
         }
     }

@@ -1,7 +1,7 @@
 #include "editor/settings_model.h"
 
 #include <utility>
-#include "settings/paths.h"
+#include "shiftjis/shift_jis.h"
 
 namespace editor {
 
@@ -17,7 +17,7 @@ size_t SettingsModel::PositionOf(uint64_t id) const
 size_t SettingsModel::FindDescription(const std::string& text, size_t except) const
 {
     for (size_t i = 0; i < sections_.size(); ++i) {
-        if (i != except && settings::EqualIgnoringCase(sections_[i]->values().description, text))
+        if (i != except && shiftjis::EqualIgnoringCase(sections_[i]->values().description, text))
             return i;
     }
     return npos;

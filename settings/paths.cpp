@@ -1,7 +1,6 @@
 #include "settings/paths.h"
 
-#include "resident/text/dbcs.h"
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace settings {
 
@@ -10,7 +9,7 @@ const char kSharedSettingsName[] = "Ombrix.ini";
 
 std::string WithTrailingBackslash(const std::string& folder)
 {
-    if (folder.empty() || LastBackslash(folder) == folder.size() - 1)
+    if (folder.empty() || shiftjis::EndsWith(folder, '\\'))
         return folder;
     return folder + "\\";
 }
@@ -47,7 +46,7 @@ std::string ResidentSettingsPath(const std::string& programPath)
 
 std::string FolderOf(const std::string& path)
 {
-    size_t slash = LastBackslash(path);
+    size_t slash = shiftjis::FindLastOf(path, "\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
@@ -75,35 +74,9 @@ std::string ResolveMenuPath(const std::string& poolPath, const std::string& menu
 
 std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath)
 {
-    if (poolPath.empty() || fullPath.size() <= poolPath.size() || !StartsWithIgnoringCase(fullPath, poolPath))
+    if (poolPath.empty() || fullPath.size() <= poolPath.size() || !shiftjis::StartsWithIgnoringCase(fullPath, poolPath))
         return fullPath;
     return fullPath.substr(poolPath.size());
-}
-
-namespace {
-char FoldedAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-}  // namespace
-
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
-{
-    if (prefix.size() > text.size())
-        return false;
-    size_t i = 0;
-    while (i < prefix.size()) {
-        bool lead = resident::IsLeadByte932(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-        if (lead ? text.compare(i, 2, prefix, i, 2) != 0 : FoldedAscii(text[i]) != FoldedAscii(prefix[i]))
-            return false;
-        i += lead ? 2 : 1;
-    }
-    return i == prefix.size();
-}
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b)
-{
-    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
 }  // namespace settings

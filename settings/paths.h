@@ -37,10 +37,4 @@ std::string ResolveMenuPath(const std::string& poolPath, const std::string& menu
 // characters whole); otherwise unchanged.
 std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath);
 
-// Character by character: single-byte letters without regard to case, a
-// double-byte character only equal to itself (its trail byte is no letter);
-// a prefix has to end where a character of text ends.
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix);
-bool EqualIgnoringCase(const std::string& a, const std::string& b);
-
 }  // namespace settings

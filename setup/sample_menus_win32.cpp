@@ -2,7 +2,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
-#include <cstdio>
+#include "menufile/title_colours.h"
 #include "settings/keys.h"
 #include "setup/desktop_items.h"
 #include "setup/document_programs.h"
@@ -43,9 +43,8 @@ bool LookUpCommand(const std::string& type, std::string& command)
 // programs of the common document types.
 void FillDesktopLeft(MenuList& menu)
 {
-    char colours[64];
-    snprintf(colours, sizeof colours, "/%d/%lu/%d/%lu", 1, 24ul, 1, 1ul);
-    menu.entries.push_back(TitleItem(UserName(), colours));
+    menufile::TitleColours colours{{1, COLOR_INFOBK}, {1, COLOR_BACKGROUND}};
+    menu.entries.push_back(TitleItem(UserName(), menufile::FormatTitleColours(colours)));
     menu.entries.push_back(FolderItem(CSIDL_DESKTOP));
     menu.entries.push_back(SeparatorItem());
     for (const std::string& program : DocumentPrograms(LookUpCommand))
