@@ -1,6 +1,6 @@
 #include "settings/paths.h"
 
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace settings {
 
@@ -9,7 +9,7 @@ const char kSharedSettingsName[] = "Ombrix.ini";
 
 std::string WithTrailingBackslash(const std::string& folder)
 {
-    if (folder.empty() || LastBackslash(folder) == folder.size() - 1)
+    if (folder.empty() || shiftjis::EndsWith(folder, '\\'))
         return folder;
     return folder + "\\";
 }
@@ -45,7 +45,7 @@ std::string ResidentSettingsPath(const std::string& programPath)
 
 std::string FolderOf(const std::string& path)
 {
-    size_t slash = LastBackslash(path);
+    size_t slash = shiftjis::FindLastOf(path, "\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "resident/text/cstr.h"
-#include "resident/text/dbcs.h"
+#include "shiftjis/shift_jis.h"
 
-using resident::CharSize932;
+using shiftjis::CharSize;
 using resident::CStr;
-using resident::SetHoldsChar932;
+using shiftjis::SetHoldsChar;
 
 namespace {
 
@@ -35,13 +35,13 @@ bool IsBoundary(const CStr& text, int position)
 {
     int p = 0;
     while (p < position)
-        p += static_cast<int>(CharSize932(text.c_str() + p));
+        p += static_cast<int>(CharSize(text.c_str() + p));
     return p == position;
 }
 
 bool HeldAt(const CStr& text, int position, const char* set)
 {
-    return SetHoldsChar932(set, text.c_str() + position, CharSize932(text.c_str() + position));
+    return SetHoldsChar(set, text.c_str() + position, CharSize(text.c_str() + position));
 }
 
 void CheckSearchAndTrim(const CStr& text, const std::string& set)
@@ -59,7 +59,7 @@ void CheckSearchAndTrim(const CStr& text, const std::string& set)
     CStr right(text);
     right.TrimRight(set.c_str());
     Check(std::strncmp(text.c_str(), right.c_str(), right.Length()) == 0 && IsBoundary(text, right.Length()));
-    for (int p = right.Length(); p < text.Length(); p += static_cast<int>(CharSize932(text.c_str() + p)))
+    for (int p = right.Length(); p < text.Length(); p += static_cast<int>(CharSize(text.c_str() + p)))
         Check(HeldAt(text, p, set.c_str()));
 }
 

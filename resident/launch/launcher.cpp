@@ -6,6 +6,7 @@
 #include <cstring>
 #include "resident/app.h"
 #include "resident/launch/launch_failure_report.h"
+#include "shiftjis/shift_jis.h"
 #include "win32/unique_handle.h"
 
 namespace resident {
@@ -141,17 +142,8 @@ void Launch(const std::string& target, const std::string& parameters, const Fold
 
 std::string WorkingFolderOf(const std::string& path)
 {
-    size_t end = 0;
-    for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsDBCSLeadByte(c) && i + 1 < path.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '\\' || c == '/' || c == ':')
-            end = i + 1;
-    }
-    return path.substr(0, end);
+    size_t last = shiftjis::FindLastOf(path, "\\/:");
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
 }  // namespace resident

@@ -3,7 +3,6 @@
 #include "settings/defaults.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
-#include "settings/shift_jis.h"
 
 using namespace settings;
 
@@ -50,15 +49,6 @@ TEST(SettingsLocation, FolderOfSkipsBackslashTrailBytes)
     EXPECT_EQ(FolderOf("C:\\表\\a.exe"), "C:\\表\\");
     EXPECT_EQ(FolderOf("a.exe"), "");
     EXPECT_EQ(SharedSettingsPath("C:\\ソ"), "C:\\ソ\\Ombrix.ini");
-}
-
-// The 259-byte cut of values read from real files is the Wine test's.
-TEST(ShiftJis, CutNeverSplitsADoubleByteCharacter)
-{
-    EXPECT_EQ(CutOnCharacterBoundary("ab\x95\x5c", 3), "ab");
-    EXPECT_EQ(CutOnCharacterBoundary("abc", 259), "abc");
-    // A lone lead byte at the end counts as one character.
-    EXPECT_EQ(CutOnCharacterBoundary("ab\x83", 3), "ab\x83");
 }
 
 TEST(Defaults, SectionKeysAreFoundByTheirWholeNameInAnyCase)
