@@ -54,7 +54,7 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
     editor::SystemFolderChooser chooser(GetModuleHandleA(nullptr));
     std::vector<int> rows;
     bool okAtStart = true, okAfterUnselect = true;
-    std::string name, number, path;
+    std::string name, number, path, printersPath = "?";
     HWND list = nullptr;
     int windows = -1;  // the row of the Windows folder
     dialogs_test::ModalScript script;
@@ -71,9 +71,11 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
             name = ItemText(chooser.handle(), IDC_FOLDER_TEXT);
             number = Cell(list, windows, 1);
             path = Cell(list, windows, 2);
+            printersPath = Cell(list, static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_PRINTERS) - rows.begin()), 2);
             ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
             okAfterUnselect = IsWindowEnabled(chooser.Item(IDOK));
             ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
+            ListView_EnsureVisible(list, windows, FALSE);
             return dialogs_test::SaveScreenshot(chooser.handle(), "system_folder_chooser.bmp");
         })
         .Then([&] { dialogs_test::Click(chooser.Item(IDOK)); return true; });
@@ -88,6 +90,7 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
     char folder[MAX_PATH] = "";
     GetWindowsDirectoryA(folder, MAX_PATH);
     EXPECT_EQ(path, folder);
+    EXPECT_EQ(printersPath, "");
     EXPECT_EQ(name, "Windowsディレクトリ");
 }
 
