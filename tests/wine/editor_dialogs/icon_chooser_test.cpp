@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <climits>
 #include "editor/dialogs/icon_chooser_dialog.h"
 #include "editor/dialogs/icon_file.h"
 #include "modal_script.h"
@@ -84,6 +85,8 @@ TEST(IconFiles, ResourceIdsAreResolvedToTheirPositions)
 
     EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -3));
     EXPECT_EQ(dialog.iconIndex(), 0);
+    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), INT_MIN));
+    EXPECT_EQ(dialog.iconIndex(), -1);
     EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -5));
     EXPECT_EQ(dialog.iconIndex(), -1);
     ASSERT_TRUE(dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
