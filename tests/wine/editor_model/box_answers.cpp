@@ -8,7 +8,7 @@ namespace {
 
 // The open-file dialog's file name box (a combo box in the newer dialog).
 constexpr int kFileNameBox = 0x47C;
-constexpr DWORD kWaitMs = 15000;
+constexpr DWORD kWaitMs = 60000;
 
 HWND FindShownDialog()
 {
