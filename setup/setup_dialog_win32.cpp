@@ -4,11 +4,12 @@
 #include "resources/setup/resource_ids.h"
 #include "shellfiles/messages.h"
 
-namespace setup {
+namespace setup
+{
 
-namespace {
+namespace
+{
 
-const UINT kStepDelayMs = 1000;
 const int kStepLines[3] = {IDC_SETUP_STEP1, IDC_SETUP_STEP2, IDC_SETUP_STEP3};
 const int kMarks[3] = {IDC_SETUP_MARK1, IDC_SETUP_MARK2, IDC_SETUP_MARK3};
 
@@ -20,14 +21,18 @@ RECT ClientRectOf(HWND dialog, HWND control)
     return rect;
 }
 
-}  // namespace
+} // namespace
 
-SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps)
-    : instance_(instance), steps_(steps), icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
+SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps, UINT stepDelayMs)
+    : instance_(instance), steps_(steps), stepDelayMs_(stepDelayMs),
+      icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
 {
 }
 
-INT_PTR SetupDialog::Run(HWND parent) { return DoModal(instance_, IDD_SETUP, parent); }
+INT_PTR SetupDialog::Run(HWND parent)
+{
+    return DoModal(instance_, IDD_SETUP, parent);
+}
 
 bool SetupDialog::OnInit()
 {
@@ -38,7 +43,7 @@ bool SetupDialog::OnInit()
     SendMessageA(Item(IDC_SETUP_ICON), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     SetStepTexts();
     PlaceDoneMarks();
-    SetTimer(handle(), 1, kStepDelayMs, nullptr);
+    SetTimer(handle(), 1, stepDelayMs_, nullptr);
     SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     CentreOnDesktop();
     return true;
@@ -46,7 +51,8 @@ bool SetupDialog::OnInit()
 
 void SetupDialog::SetStepTexts()
 {
-    const UINT texts[3] = {steps_.foundVersion() != 0 ? UINT(IDS_STEP_CONVERSION) : UINT(IDS_STEP_ENVIRONMENT),
+    const UINT texts[3] = {steps_.foundVersion() != 0 ? UINT(IDS_STEP_CONVERSION)
+                                                      : UINT(IDS_STEP_ENVIRONMENT),
                            IDS_STEP_SAMPLES, IDS_STEP_START};
     for (int i = 0; i < 3; ++i) {
         char text[128];
@@ -73,7 +79,10 @@ void SetupDialog::MarkDone(int step)
     SendMessageA(Item(kMarks[step]), STM_SETICON, reinterpret_cast<WPARAM>(marks_[step].get()), 0);
 }
 
-void SetupDialog::SetProgress(int percent) { SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETPOS, percent, 0); }
+void SetupDialog::SetProgress(int percent)
+{
+    SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETPOS, percent, 0);
+}
 
 void SetupDialog::CentreOnDesktop()
 {
@@ -90,7 +99,7 @@ void SetupDialog::CentreOnDesktop()
 bool SetupDialog::OnCommand(int id, int notifyCode, HWND control)
 {
     if (id == IDC_SETUP_TITLE)
-        return true;  // the title is a button only to look like one
+        return true; // the title is a button only to look like one
     return Dialog::OnCommand(id, notifyCode, control);
 }
 
@@ -103,19 +112,19 @@ void SetupDialog::OnTimer(UINT_PTR timerId)
         SetProgress(10);
         steps_.PrepareFolders([this](int percent) { SetProgress(percent); });
         MarkDone(0);
-        SetTimer(handle(), 2, kStepDelayMs, nullptr);
+        SetTimer(handle(), 2, stepDelayMs_, nullptr);
         break;
     case 2:
         SetProgress(40);
         steps_.WriteSamples();
         MarkDone(1);
-        SetTimer(handle(), 3, kStepDelayMs, nullptr);
+        SetTimer(handle(), 3, stepDelayMs_, nullptr);
         break;
     case 3:
         SetProgress(80);
         steps_.StampAndStartResident(handle());
         MarkDone(2);
-        SetTimer(handle(), 4, kStepDelayMs, nullptr);
+        SetTimer(handle(), 4, stepDelayMs_, nullptr);
         SetProgress(90);
         break;
     case 4:
@@ -138,4 +147,4 @@ bool SetupDialog::OnDrawItem(int controlId, const DRAWITEMSTRUCT& item)
     return true;
 }
 
-}  // namespace setup
+} // namespace setup

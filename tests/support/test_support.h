@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
+namespace testing_support
+{
 
 // The folder of the running test executable, ending in a backslash; the
 // programs and the recorder are built into the same folder.
@@ -12,8 +13,9 @@ std::string BinaryFolder();
 
 // A new empty folder under the system's temporary folder, removed with
 // everything in it when the object goes.
-class TempFolder {
-public:
+class TempFolder
+{
+  public:
     explicit TempFolder(const std::string& nameHint = "ombrix");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -22,7 +24,7 @@ public:
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };
 
@@ -39,9 +41,13 @@ struct RecordedStart {
 };
 std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath);
 
+// How long a test waits for what must come (a window, a started program's
+// line, a process's end): a Wine start takes seconds on a busy machine. The
+// waits end as soon as their condition holds; only a failure waits it out.
+constexpr DWORD kPatienceMs = 60000;
+
 // Waits up to timeoutMs for the condition, pumping this thread's messages.
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
+template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
 {
     DWORD start = GetTickCount();
     while (!condition()) {
@@ -59,8 +65,9 @@ bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
 
 // A process started for a test: waited for (and killed if still running)
 // when the object goes.
-class ChildProcess {
-public:
+class ChildProcess
+{
+  public:
     ChildProcess() = default;
     ChildProcess(const std::string& commandLine, const std::string& folder);
     ~ChildProcess();
@@ -75,7 +82,7 @@ public:
     void Kill();
     DWORD id() const { return id_; }
 
-private:
+  private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
@@ -90,9 +97,9 @@ std::string WindowText(HWND window);
 
 // A top-level window of this process with that class and caption, waited
 // for up to timeoutMs; null when none came.
-HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = 5000);
+HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = kPatienceMs);
 
 // The message of a message box: the text of its static control.
 std::string MessageBoxText(HWND box);
 
-}  // namespace testing_support
+} // namespace testing_support

@@ -31,14 +31,14 @@ void ExpectFatalBox(const char* error, const char* text)
         if (box)
             EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
         return texts.find(std::string("|") + text + "|") != std::string::npos;
-    }, 10000);
+    });
     ASSERT_TRUE(shown) << error << ": " << texts;
     EXPECT_FALSE(WindowText(box).empty()) << "the system's default caption";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "system modal";
     EXPECT_EQ(probe.Wait(300), STILL_ACTIVE) << "the process waits for the box";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(probe.Wait(10000), 3u);
+    EXPECT_EQ(probe.Wait(kPatienceMs), 3u);
 }
 
 }  // namespace
