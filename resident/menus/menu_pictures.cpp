@@ -5,6 +5,7 @@
 #include "resident/app.h"
 #include "resident/menus/menu_icon_store.h"
 #include "resources/resident/resource_ids.h"
+#include "win32/file_icon.h"
 
 namespace resident {
 
@@ -12,16 +13,7 @@ win32::UniqueIcon ExtractMenuIcon(const std::string& iconPath, int number, bool 
 {
     if (iconPath.empty() || iconPath[0] == '&')
         return {};
-    if (large) {
-        HICON icon = ExtractIconA(TheApp().instance, iconPath.c_str(), static_cast<UINT>(number));
-        // 1 means "a file, but not one with icons": not a handle.
-        return win32::UniqueIcon(icon == reinterpret_cast<HICON>(1) ? nullptr : icon);
-    }
-    HICON small = nullptr;
-    if (ExtractIconExA(iconPath.c_str(), number, nullptr, &small, 1) == 0 ||
-        small == reinterpret_cast<HICON>(1))
-        small = nullptr;
-    return win32::UniqueIcon(small);
+    return win32::ExtractFileIcon(iconPath, number, large ? win32::IconSize::Large : win32::IconSize::Small);
 }
 
 std::string Shell32Path()
