@@ -5,15 +5,16 @@
 #include <cstdio>
 #include "menufile/line_splitter.h"
 
-namespace menufile {
+namespace menufile
+{
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kCommandKind = 0;
 
 // As _stricmp in the C locale: only ASCII letters fold.
-template <size_t N>
-bool SameKeyword(std::string_view text, const char (&keyword)[N])
+template <size_t N> bool SameKeyword(std::string_view text, const char (&keyword)[N])
 {
     if (text.size() != N - 1)
         return false;
@@ -69,7 +70,7 @@ MenuEntry& AppendEntry(MenuList& list)
     return list.entries.emplace_back();
 }
 
-}  // namespace
+} // namespace
 
 MenuFile::MenuFile(std::string path, int width, int options, LineRules rules)
     : path_(std::move(path)), width_(width), options_(options), rules_(rules)
@@ -87,6 +88,13 @@ void MenuFile::set_root(std::unique_ptr<MenuList> root)
 bool MenuFile::Load()
 {
     loaded_ = true;
+    readWhole_ = false;
+    readWhole_ = ReadFile();
+    return readWhole_;
+}
+
+bool MenuFile::ReadFile()
+{
     set_root(nullptr);
     if (path_.empty())
         return true;
@@ -111,9 +119,11 @@ bool MenuFile::Load()
 bool MenuFile::LoadBytes(const std::string& bytes)
 {
     loaded_ = true;
+    readWhole_ = false;
     set_root(nullptr);
     LineReader reader(bytes.data(), bytes.size(), rules_);
-    return Read(reader) && !reader.failed();
+    readWhole_ = Read(reader) && !reader.failed();
+    return readWhole_;
 }
 
 // Reports the end-of-file errors itself; a statement error has been
@@ -211,8 +221,7 @@ bool MenuFile::ApplyPopup(int line, std::string_view keyword, std::vector<std::s
     return true;
 }
 
-bool MenuFile::ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields,
-                         uint32_t kind)
+bool MenuFile::ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind)
 {
     if (kind != ITEM_SEPARATOR && fields.empty())
         return Fail(ERR_MISSING_OPERAND, {std::string(keyword), line});
@@ -257,4 +266,4 @@ bool MenuFile::ApplyOptions(int line, std::string_view keyword, std::vector<std:
     return true;
 }
 
-}  // namespace menufile
+} // namespace menufile

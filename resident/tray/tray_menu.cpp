@@ -10,10 +10,12 @@
 #include "resources/resident/resource_ids.h"
 #include "win32/unique_handle.h"
 
-namespace resident {
+namespace resident
+{
 
-namespace {
-constexpr int kSettingsSubmenu = 1;  // "設定" of the class menu
+namespace
+{
+constexpr int kSettingsSubmenu = 1; // "設定" of the class menu
 }
 
 void TrayIcon::ShowMenu(Side side)
@@ -31,6 +33,10 @@ void TrayIcon::ShowMenu(Side side)
         PostMessageA(owner_.window(), WM_COMMAND, CMD_EXIT, 0);
         return;
     }
+    // The message box of a broken file takes further clicks in its loop:
+    // what was read before the error is never shown or launched from.
+    if (!file.readWhole())
+        return;
     launchMap_.Clear();
     if (file.root() && !file.root()->entries.empty()) {
         ShowPopup(side, *file.root(), file, at);
@@ -68,4 +74,4 @@ void TrayIcon::ShowSettingsMenu(POINT at)
     TrackPopupMenu(GetSubMenu(menu.get(), kSettingsSubmenu), 0, at.x, at.y, 0, window, nullptr);
 }
 
-}  // namespace resident
+} // namespace resident
