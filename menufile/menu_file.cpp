@@ -5,16 +5,15 @@
 #include <cstdio>
 #include "menufile/line_splitter.h"
 
-namespace menufile
-{
+namespace menufile {
 
-namespace
-{
+namespace {
 
 constexpr uint32_t kCommandKind = 0;
 
 // As _stricmp in the C locale: only ASCII letters fold.
-template <size_t N> bool SameKeyword(std::string_view text, const char (&keyword)[N])
+template <size_t N>
+bool SameKeyword(std::string_view text, const char (&keyword)[N])
 {
     if (text.size() != N - 1)
         return false;
@@ -70,7 +69,7 @@ MenuEntry& AppendEntry(MenuList& list)
     return list.entries.emplace_back();
 }
 
-} // namespace
+}  // namespace
 
 MenuFile::MenuFile(std::string path, int width, int options, LineRules rules)
     : path_(std::move(path)), width_(width), options_(options), rules_(rules)
@@ -221,7 +220,8 @@ bool MenuFile::ApplyPopup(int line, std::string_view keyword, std::vector<std::s
     return true;
 }
 
-bool MenuFile::ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind)
+bool MenuFile::ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields,
+                         uint32_t kind)
 {
     if (kind != ITEM_SEPARATOR && fields.empty())
         return Fail(ERR_MISSING_OPERAND, {std::string(keyword), line});
@@ -266,4 +266,4 @@ bool MenuFile::ApplyOptions(int line, std::string_view keyword, std::vector<std:
     return true;
 }
 
-} // namespace menufile
+}  // namespace menufile

@@ -9,19 +9,18 @@
 #include "menufile/line_reader.h"
 #include "menufile/menu_model.h"
 
-namespace menufile
-{
+namespace menufile {
 
 // Statement errors; the numbers are the message ids of the programs'
 // string tables.
 enum StatementError : int {
-    ERR_NO_STATEMENT = 156,      // none
-    ERR_MISSING_STATEMENT = 157, // "END", lines read
-    ERR_MISSING_OPERAND = 158,   // keyword, line
-    ERR_NO_POPUP = 159,          // line
-    ERR_BAD_OPERAND = 160,       // keyword, line
-    ERR_TOO_MANY = 161,          // keyword, line
-    ERR_BAD_STATEMENT = 162,     // line, keyword
+    ERR_NO_STATEMENT = 156,       // none
+    ERR_MISSING_STATEMENT = 157,  // "END", lines read
+    ERR_MISSING_OPERAND = 158,    // keyword, line
+    ERR_NO_POPUP = 159,           // line
+    ERR_BAD_OPERAND = 160,        // keyword, line
+    ERR_TOO_MANY = 161,           // keyword, line
+    ERR_BAD_STATEMENT = 162,      // line, keyword
 };
 
 // The arguments of a message, in the order its text takes them: a text for
@@ -31,9 +30,8 @@ using ReportArgs = std::vector<ReportArg>;
 
 enum class FileFailure { Open, Read };
 
-class MenuFile
-{
-  public:
+class MenuFile {
+public:
     explicit MenuFile(std::string path = {}, int width = 0, int options = 0,
                       LineRules rules = LineRules::Resident);
     virtual ~MenuFile();
@@ -61,21 +59,21 @@ class MenuFile
     // The innermost menu still open while (or where) reading stopped.
     MenuList* current() const { return current_; }
 
-  protected:
+protected:
     // A statement error of the file; the load fails after it.
     virtual void ReportError(int id, const ReportArgs& args) = 0;
     // The file could not be opened or read; runtimeError is errno.
     virtual void ReportFileError(FileFailure failure, int runtimeError) = 0;
 
-  private:
+private:
     bool ReadFile();
     bool Read(LineReader& reader);
     bool Finish(int lineCount);
     bool Apply(int line, std::string_view keyword, std::vector<std::string>& fields);
     bool ApplyPopup(int line, std::string_view keyword, std::vector<std::string>& fields);
     bool ApplyItem(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind);
-    bool ApplyOptions(int line, std::string_view keyword, std::vector<std::string>& fields, uint32_t kind,
-                      uint32_t& flags);
+    bool ApplyOptions(int line, std::string_view keyword, std::vector<std::string>& fields,
+                      uint32_t kind, uint32_t& flags);
     bool Fail(int id, ReportArgs args);
 
     std::string path_;
@@ -88,4 +86,4 @@ class MenuFile
     bool readWhole_ = false;
 };
 
-} // namespace menufile
+}  // namespace menufile

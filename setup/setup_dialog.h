@@ -8,19 +8,17 @@
 #include "win32/html_help.h"
 #include "win32/unique_handle.h"
 
-namespace setup
-{
+namespace setup {
 
-class SetupDialog : public win32::Dialog
-{
-  public:
+class SetupDialog : public win32::Dialog {
+public:
     static constexpr UINT kStepDelayMs = 1000;
 
     // A test may give the user more time before each step.
     SetupDialog(HINSTANCE instance, SetupSteps& steps, UINT stepDelayMs = kStepDelayMs);
     INT_PTR Run(HWND parent = nullptr);
 
-  private:
+private:
     bool OnInit() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
     // Only the last step closes the dialog.
@@ -38,10 +36,10 @@ class SetupDialog : public win32::Dialog
     HINSTANCE instance_;
     SetupSteps& steps_;
     UINT stepDelayMs_;
-    HICON icon_; // shared resource icon, not destroyed
+    HICON icon_;  // shared resource icon, not destroyed
     TitleButton title_;
     win32::UniqueIcon marks_[3];
     win32::HtmlHelpControl help_;
 };
 
-} // namespace setup
+}  // namespace setup

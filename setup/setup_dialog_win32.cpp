@@ -4,11 +4,9 @@
 #include "resources/setup/resource_ids.h"
 #include "shellfiles/messages.h"
 
-namespace setup
-{
+namespace setup {
 
-namespace
-{
+namespace {
 
 const int kStepLines[3] = {IDC_SETUP_STEP1, IDC_SETUP_STEP2, IDC_SETUP_STEP3};
 const int kMarks[3] = {IDC_SETUP_MARK1, IDC_SETUP_MARK2, IDC_SETUP_MARK3};
@@ -21,18 +19,17 @@ RECT ClientRectOf(HWND dialog, HWND control)
     return rect;
 }
 
-} // namespace
+}  // namespace
 
 SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps, UINT stepDelayMs)
-    : instance_(instance), steps_(steps), stepDelayMs_(stepDelayMs),
+    : instance_(instance),
+      steps_(steps),
+      stepDelayMs_(stepDelayMs),
       icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
 {
 }
 
-INT_PTR SetupDialog::Run(HWND parent)
-{
-    return DoModal(instance_, IDD_SETUP, parent);
-}
+INT_PTR SetupDialog::Run(HWND parent) { return DoModal(instance_, IDD_SETUP, parent); }
 
 bool SetupDialog::OnInit()
 {
@@ -51,8 +48,7 @@ bool SetupDialog::OnInit()
 
 void SetupDialog::SetStepTexts()
 {
-    const UINT texts[3] = {steps_.foundVersion() != 0 ? UINT(IDS_STEP_CONVERSION)
-                                                      : UINT(IDS_STEP_ENVIRONMENT),
+    const UINT texts[3] = {steps_.foundVersion() != 0 ? UINT(IDS_STEP_CONVERSION) : UINT(IDS_STEP_ENVIRONMENT),
                            IDS_STEP_SAMPLES, IDS_STEP_START};
     for (int i = 0; i < 3; ++i) {
         char text[128];
@@ -79,10 +75,7 @@ void SetupDialog::MarkDone(int step)
     SendMessageA(Item(kMarks[step]), STM_SETICON, reinterpret_cast<WPARAM>(marks_[step].get()), 0);
 }
 
-void SetupDialog::SetProgress(int percent)
-{
-    SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETPOS, percent, 0);
-}
+void SetupDialog::SetProgress(int percent) { SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETPOS, percent, 0); }
 
 void SetupDialog::CentreOnDesktop()
 {
@@ -99,7 +92,7 @@ void SetupDialog::CentreOnDesktop()
 bool SetupDialog::OnCommand(int id, int notifyCode, HWND control)
 {
     if (id == IDC_SETUP_TITLE)
-        return true; // the title is a button only to look like one
+        return true;  // the title is a button only to look like one
     return Dialog::OnCommand(id, notifyCode, control);
 }
 
@@ -147,4 +140,4 @@ bool SetupDialog::OnDrawItem(int controlId, const DRAWITEMSTRUCT& item)
     return true;
 }
 
-} // namespace setup
+}  // namespace setup

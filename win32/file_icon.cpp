@@ -2,11 +2,9 @@
 
 #include <shellapi.h>
 
-namespace win32
-{
+namespace win32 {
 
-namespace
-{
+namespace {
 
 // -1 asks for the number of icons, and 1 says "a file, but without icons":
 // neither is a handle.
@@ -17,7 +15,7 @@ HICON Handle(HICON answer)
     return answer == reinterpret_cast<HICON>(1) ? nullptr : answer;
 }
 
-} // namespace
+}  // namespace
 
 UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size)
 {
@@ -32,4 +30,4 @@ UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size)
     return UniqueIcon(Handle(small));
 }
 
-} // namespace win32
+}  // namespace win32

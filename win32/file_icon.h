@@ -4,8 +4,7 @@
 #include <string>
 #include "win32/unique_handle.h"
 
-namespace win32
-{
+namespace win32 {
 
 enum class IconSize { Large, Small };
 
@@ -16,4 +15,4 @@ enum class IconSize { Large, Small };
 // shell answers for -1, nor the 1 it answers for a file without icons.
 UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size);
 
-} // namespace win32
+}  // namespace win32

@@ -72,7 +72,8 @@ bool TrayIcon::IsLast() const
 win32::UniqueIcon TrayIcon::FileIcon(bool pressed) const
 {
     const std::string& file = pressed ? pressedIconFile_ : normalIconFile_;
-    return win32::ExtractFileIcon(file, pressed ? pressedIconNumber_ : normalIconNumber_, win32::IconSize::Small);
+    int number = pressed ? pressedIconNumber_ : normalIconNumber_;
+    return win32::ExtractFileIcon(file, number, win32::IconSize::Small);
 }
 
 bool TrayIcon::HasPressedLook() const

@@ -10,12 +10,10 @@
 #include "resources/resident/resource_ids.h"
 #include "win32/unique_handle.h"
 
-namespace resident
-{
+namespace resident {
 
-namespace
-{
-constexpr int kSettingsSubmenu = 1; // "設定" of the class menu
+namespace {
+constexpr int kSettingsSubmenu = 1;  // "設定" of the class menu
 }
 
 void TrayIcon::ShowMenu(Side side)
@@ -74,4 +72,4 @@ void TrayIcon::ShowSettingsMenu(POINT at)
     TrackPopupMenu(GetSubMenu(menu.get(), kSettingsSubmenu), 0, at.x, at.y, 0, window, nullptr);
 }
 
-} // namespace resident
+}  // namespace resident

@@ -6,14 +6,14 @@
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 
-namespace resident
-{
+namespace resident {
 
 TraySettings::TraySettings(HWND window, const settings::IniFile& file, const std::string& poolPath)
     : window_(window), dayTimer_(window)
 {
     // A negative count is as good as none.
-    int count = std::min(file.ReadInt(settings::kMainSection, settings::kTrayNo, 0), settings::kMaxTrayIcons);
+    int count = file.ReadInt(settings::kMainSection, settings::kTrayNo, 0);
+    count = std::min(count, settings::kMaxTrayIcons);
     for (int id = 0; id < count; ++id) {
         settings::TraySection section = settings::ReadTraySection(file, id + 1, poolPath);
         icons_.push_back(std::make_unique<TrayIcon>(*this, id, section));
@@ -45,4 +45,4 @@ void TraySettings::ShowAgain()
         icon->Update(NIM_ADD, false);
 }
 
-} // namespace resident
+}  // namespace resident

@@ -17,30 +17,24 @@
 #include "resident/menus/menu_window_hook.h"
 #include "win32/com_ptr.h"
 
-namespace
-{
+namespace {
 
-class PrintingMenuFile : public menufile::MenuFile
-{
-  public:
+class PrintingMenuFile : public menufile::MenuFile {
+public:
     using MenuFile::MenuFile;
 
-  protected:
-    void ReportError(int id, const menufile::ReportArgs&) override
-    {
-        std::printf("menu file error %d\n", id);
-    }
+protected:
+    void ReportError(int id, const menufile::ReportArgs&) override { std::printf("menu file error %d\n", id); }
     void ReportFileError(menufile::FileFailure, int error) override { std::printf("file error %d\n", error); }
 };
 
 // Counts the entries drawn and the popups opened, in front of the menu hook.
-class DrawCounter : public resident::WindowHook
-{
-  public:
+class DrawCounter : public resident::WindowHook {
+public:
     int drawn = 0;
     int popups = 0;
 
-  protected:
+protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         drawn += message == WM_DRAWITEM;
@@ -75,7 +69,7 @@ void CALLBACK Watch(HWND, UINT, UINT_PTR timer, DWORD)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -14,8 +14,7 @@
 
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 BOOL CALLBACK AddMenuWindow(HWND window, LPARAM list)
 {
@@ -54,7 +53,7 @@ void Publish(const std::string& folder, const std::string& list)
                    log + std::to_string(GetTickCount()) + " " + std::to_string(Lines(list)) + "\n");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

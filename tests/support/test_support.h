@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace testing_support
-{
+namespace testing_support {
 
 // The folder of the running test executable, ending in a backslash; the
 // programs and the recorder are built into the same folder.
@@ -13,9 +12,8 @@ std::string BinaryFolder();
 
 // A new empty folder under the system's temporary folder, removed with
 // everything in it when the object goes.
-class TempFolder
-{
-  public:
+class TempFolder {
+public:
     explicit TempFolder(const std::string& nameHint = "ombrix");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -24,7 +22,7 @@ class TempFolder
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + name; }
 
-  private:
+private:
     std::string path_;
 };
 
@@ -47,7 +45,8 @@ std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath);
 constexpr DWORD kPatienceMs = 60000;
 
 // Waits up to timeoutMs for the condition, pumping this thread's messages.
-template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
+template <typename Condition>
+bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
 {
     DWORD start = GetTickCount();
     while (!condition()) {
@@ -65,9 +64,8 @@ template <typename Condition> bool WaitFor(Condition condition, DWORD timeoutMs 
 
 // A process started for a test: waited for (and killed if still running)
 // when the object goes.
-class ChildProcess
-{
-  public:
+class ChildProcess {
+public:
     ChildProcess() = default;
     ChildProcess(const std::string& commandLine, const std::string& folder);
     ~ChildProcess();
@@ -82,7 +80,7 @@ class ChildProcess
     void Kill();
     DWORD id() const { return id_; }
 
-  private:
+private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
@@ -102,4 +100,4 @@ HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutM
 // The message of a message box: the text of its static control.
 std::string MessageBoxText(HWND box);
 
-} // namespace testing_support
+}  // namespace testing_support

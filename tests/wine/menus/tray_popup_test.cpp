@@ -16,12 +16,10 @@
 using namespace resident;
 using namespace menus_test;
 
-namespace
-{
+namespace {
 
-class TrayPopups : public ::testing::Test
-{
-  protected:
+class TrayPopups : public ::testing::Test {
+protected:
     void SetUp() override
     {
         PrepareApp();
@@ -48,10 +46,7 @@ class TrayPopups : public ::testing::Test
         Cancel(guard);
         return id;
     }
-    void Send(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        SendMessageA(owner.get(), message, wParam, lParam);
-    }
+    void Send(UINT message, WPARAM wParam, LPARAM lParam) { SendMessageA(owner.get(), message, wParam, lParam); }
 
     win32::ComScope com;
     OwnerWindow owner;
@@ -61,7 +56,7 @@ class TrayPopups : public ::testing::Test
     DWORD elapsedMs = 0;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
 {

@@ -8,8 +8,7 @@
 #include "setup/setup_steps.h"
 #include "tests/support/test_support.h"
 
-namespace
-{
+namespace {
 
 const setup::SetupDialog* shownDialog = nullptr;
 
@@ -21,7 +20,7 @@ void CALLBACK PressTitleThenEscape(HWND, UINT, UINT_PTR timer, DWORD)
     PostMessageA(shownDialog->handle(), WM_COMMAND, IDCANCEL, 0);
 }
 
-} // namespace
+}  // namespace
 
 TEST(SetupDialogSteps, EscapeBeforeTheFirstStepRunsNoStep)
 {

@@ -12,8 +12,7 @@
 
 using namespace resident;
 
-namespace
-{
+namespace {
 
 std::vector<uint32_t> TodaysFace()
 {
@@ -29,7 +28,7 @@ std::vector<uint32_t> Face(TrayIcon& icon, bool pressed)
 
 using TrayIcons = TrayTest;
 
-} // namespace
+}  // namespace
 
 TEST(TipText, LongDescriptionsAreCutOnACharacterBoundary)
 {
@@ -48,9 +47,8 @@ TEST_F(TrayIcons, IconFilesGiveTheirSmallIconElseTheDefaultsAreShown)
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     std::string shell32 = std::string(system) + "\\shell32.dll";
-    auto tray =
-        Load(TraySections({"IconUp=" + shell32 + "\r\nIconNoUp=3\r\nIconDown=" + shell32 + "\r\nIconNoDown=4",
-                           "IconUp=C:\\no\\such.ico\r\nIconDown=C:\\no\\such.dll\r\nIconNoDown=4"}));
+    auto tray = Load(TraySections({"IconUp=" + shell32 + "\r\nIconNoUp=3\r\nIconDown=" + shell32 + "\r\nIconNoDown=4",
+                                   "IconUp=C:\\no\\such.ico\r\nIconDown=C:\\no\\such.dll\r\nIconNoDown=4"}));
     win32::UniqueIcon expected = win32::ExtractFileIcon(shell32, 3, win32::IconSize::Small);
     ASSERT_TRUE(expected);
     EXPECT_EQ(Face(tray->icon(0), false), IconPixels(expected.get()));

@@ -9,8 +9,7 @@
 using win32::ExtractFileIcon;
 using win32::IconSize;
 
-namespace
-{
+namespace {
 
 std::string Shell32()
 {
@@ -32,7 +31,7 @@ int Width(const win32::UniqueIcon& icon)
     return bitmap.bmWidth;
 }
 
-} // namespace
+}  // namespace
 
 TEST(FileIcons, ByPositionOrResourceIdInEitherSize)
 {
