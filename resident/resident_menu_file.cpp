@@ -4,9 +4,9 @@
 #include "resident/app.h"
 #include "resident/process_starter.h"
 #include "resident/system_error_text.h"
-#include "resident/text/dbcs.h"
 #include "resident/text/string_resource.h"
 #include "resources/resident/resource_ids.h"
+#include "shiftjis/shift_jis.h"
 
 namespace resident {
 
@@ -92,14 +92,7 @@ std::string NotepadCommandLine(const std::string& path) { return "notepad.exe \"
 
 void KeepWholeCharacters(std::string& text, size_t maxBytes)
 {
-    size_t kept = 0;
-    while (kept < text.size()) {
-        size_t width = IsLeadByte932(static_cast<unsigned char>(text[kept])) ? 2 : 1;
-        if (kept + width > text.size() || kept + width > maxBytes)
-            break;
-        kept += width;
-    }
-    text.erase(kept);
+    text = shiftjis::CutToWholeCharacters(text, maxBytes);
 }
 
 }  // namespace resident

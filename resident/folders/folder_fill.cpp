@@ -10,6 +10,7 @@
 #include "resident/menus/menu_builder.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "resident/menus/shell_item.h"
+#include "shiftjis/shift_jis.h"
 #include "win32/wide_text.h"
 
 namespace resident {
@@ -19,20 +20,9 @@ namespace {
 constexpr int kDrivesFolder = CSIDL_DRIVES;  // 17
 constexpr UINT kEntryInfo = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_PIDL;
 
-bool EndsInBackslash(const std::string& path)
-{
-    bool backslash = false;
-    for (size_t i = 0; i < path.size(); ++i) {
-        backslash = path[i] == '\\';
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
-            ++i;
-    }
-    return backslash;
-}
-
 win32::UniqueItemIdList ParseFolderPath(IShellFolder* desktop, std::string path)
 {
-    if (!EndsInBackslash(path))
+    if (!shiftjis::EndsWith(path, '\\'))
         path += '\\';
     std::wstring wide = win32::WideFromAnsi(path);
     win32::UniqueItemIdList list;

@@ -1,6 +1,6 @@
 #include "resident/menus/menu_builder.h"
 
-#include <cstdio>
+#include "menufile/title_colours.h"
 #include "resident/app.h"
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/launch_map.h"
@@ -26,24 +26,6 @@ PictureMaker PicturesOf(OwnerDrawMenu& menu)
 }
 
 }  // namespace
-
-TitleColours ParseTitleColours(const std::string& parameters)
-{
-    int textSystem = 1, backgroundSystem = 1;
-    unsigned long text = COLOR_MENUTEXT, background = COLOR_MENU;
-    int read = std::sscanf(parameters.c_str(), "/%d/%lu/%d/%lu", &textSystem, &text, &backgroundSystem,
-                           &background);
-    if (read < 4) {
-        backgroundSystem = 1;
-        background = COLOR_MENU;
-    }
-    if (read < 2) {
-        textSystem = 1;
-        text = COLOR_MENUTEXT;
-    }
-    return {textSystem ? GetSysColor(static_cast<int>(text)) : static_cast<COLORREF>(text),
-            backgroundSystem ? GetSysColor(static_cast<int>(background)) : static_cast<COLORREF>(background)};
-}
 
 MenuBuilder::MenuBuilder(LaunchMap& launchMap, CreatedMenus& created, FolderMenuSource* folders, int firstId)
     : launchMap_(launchMap), created_(created), folders_(folders), nextId_(firstId)
@@ -131,10 +113,10 @@ void MenuBuilder::AppendSeparator(OwnerDrawMenu& menu, const menufile::MenuEntry
 
 void MenuBuilder::AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& entry)
 {
-    TitleColours colours = ParseTitleColours(entry.parameters);
+    menufile::TitleColours colours = menufile::ParseTitleColours(entry.parameters);
     auto data = Record(KIND_TITLE, entry.text1, PicturesOf(menu).ForTitle(entry));
-    data.textColor = colours.text;
-    data.backgroundColor = colours.background;
+    data.textColor = menufile::ColourValue(colours.text);
+    data.backgroundColor = menufile::ColourValue(colours.background);
     menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, 0, std::move(data));
 }
 

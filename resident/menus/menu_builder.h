@@ -56,14 +56,6 @@ private:
     ShellItemLookup shell_;
 };
 
-// Title colours from the parameters "/%d/%lu/%d/%lu"; missing values give
-// the menu's own text and background colours.
-struct TitleColours {
-    COLORREF text;
-    COLORREF background;
-};
-TitleColours ParseTitleColours(const std::string& parameters);
-
 // The settings submenu on the right menu of the last tray icon: a plain
 // separator, then the product caption with submenu 1 of the resident's menu
 // resource.

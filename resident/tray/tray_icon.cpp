@@ -7,7 +7,7 @@
 #include "resources/resident/resource_ids.h"
 #include "win32/file_icon.h"
 #include "settings/keys.h"
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace resident {
 
@@ -35,7 +35,7 @@ int DayOfMonth()
 
 std::string TipText(const std::string& description)
 {
-    return settings::CutOnCharacterBoundary(description, kTipLength);
+    return shiftjis::CutOnCharacterBoundary(description, kTipLength);
 }
 
 TrayIcon::TrayIcon(TraySettings& owner, int id, const settings::TraySection& section)
