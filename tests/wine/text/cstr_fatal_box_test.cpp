@@ -30,9 +30,10 @@ void ExpectFatalBox(const char* error, const char* text)
         texts = "|";
         if (box)
             EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
-        return texts.find(std::string("|") + text + "|") != std::string::npos;
+        bool found = texts.find(std::string("|") + text + "|") != std::string::npos;
+        return found || probe.Wait(0) != STILL_ACTIVE;
     });
-    ASSERT_TRUE(shown) << error << ": " << texts;
+    ASSERT_TRUE(shown && box) << error << ": " << texts << ", the probe ended with " << probe.Wait(0);
     EXPECT_FALSE(WindowText(box).empty()) << "the system's default caption";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "system modal";
