@@ -15,19 +15,32 @@ HICON Handle(HICON answer)
     return answer == reinterpret_cast<HICON>(1) ? nullptr : answer;
 }
 
+HINSTANCE Caller(HINSTANCE instance)
+{
+    return instance ? instance : GetModuleHandleA(nullptr);
+}
+
 }  // namespace
 
-UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size)
+UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size, HINSTANCE instance)
 {
     if (path.empty() || number == kCountQuery)
         return {};
     if (size == IconSize::Large)
-        return UniqueIcon(
-            Handle(ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), static_cast<UINT>(number))));
+        return UniqueIcon(Handle(ExtractIconA(Caller(instance), path.c_str(), static_cast<UINT>(number))));
     HICON small = nullptr;
     if (ExtractIconExA(path.c_str(), number, nullptr, &small, 1) == 0)
         return {};
     return UniqueIcon(Handle(small));
+}
+
+int CountFileIcons(const std::string& path, HINSTANCE instance)
+{
+    if (path.empty())
+        return 0;
+    // With -1 the answer is the count, not a handle.
+    HICON answer = ExtractIconA(Caller(instance), path.c_str(), static_cast<UINT>(kCountQuery));
+    return static_cast<int>(reinterpret_cast<UINT_PTR>(answer));
 }
 
 }  // namespace win32

@@ -13,6 +13,11 @@ enum class IconSize { Large, Small };
 // in the system's large or small icon size. Empty when there is none: the
 // caller falls back as for a missing file. Never the icon count that the
 // shell answers for -1, nor the 1 it answers for a file without icons.
-UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size);
+// instance is the calling program's (none: the running program's).
+UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size, HINSTANCE instance = nullptr);
+
+// How many icons the file holds by position: 0 for a file without icons or
+// no file.
+int CountFileIcons(const std::string& path, HINSTANCE instance = nullptr);
 
 }  // namespace win32

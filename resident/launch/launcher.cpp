@@ -112,13 +112,6 @@ bool LaunchSpecialFolder(const std::string& target)
 
 }  // namespace
 
-std::string FolderEntryTarget(unsigned long key)
-{
-    char target[16];
-    snprintf(target, sizeof target, "&0x%lx", key);
-    return target;
-}
-
 void SetFolderEntryLookup(const FolderEntryLookup* lookup)
 {
     theFolderEntries = lookup;

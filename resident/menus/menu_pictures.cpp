@@ -2,18 +2,17 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
-#include "resident/app.h"
 #include "resident/menus/menu_icon_store.h"
-#include "resources/resident/resource_ids.h"
 #include "win32/file_icon.h"
 
 namespace resident {
 
-win32::UniqueIcon ExtractMenuIcon(const std::string& iconPath, int number, bool large)
+win32::UniqueIcon ExtractMenuIcon(HINSTANCE instance, const std::string& iconPath, int number, bool large)
 {
     if (iconPath.empty() || iconPath[0] == '&')
         return {};
-    return win32::ExtractFileIcon(iconPath, number, large ? win32::IconSize::Large : win32::IconSize::Small);
+    return win32::ExtractFileIcon(iconPath, number, large ? win32::IconSize::Large : win32::IconSize::Small,
+                                  instance);
 }
 
 std::string Shell32Path()
@@ -45,9 +44,7 @@ std::string EntryLookup::DisplayText()
     const ShellItem* item = Item();
     if (item && !item->displayName.empty())
         return item->displayName;
-    char text[260] = "";
-    LoadStringA(TheApp().instance, IDS_FILE_NOT_FOUND, text, sizeof text);
-    return text;
+    return context_.fileNotFound;
 }
 
 int EntryLookup::ImageIndex()
@@ -63,14 +60,14 @@ int PictureMaker::Icon(win32::UniqueIcon icon)
 
 int PictureMaker::Shell32Icon(int number)
 {
-    return Icon(ExtractMenuIcon(Shell32Path(), number, large_));
+    return Icon(ExtractMenuIcon(instance_, Shell32Path(), number, large_));
 }
 
 int PictureMaker::ForTitle(const menufile::MenuEntry& entry)
 {
     if (!store_)
         return -1;
-    int picture = Icon(ExtractMenuIcon(entry.iconPath, entry.iconNumber, large_));
+    int picture = Icon(ExtractMenuIcon(instance_, entry.iconPath, entry.iconNumber, large_));
     if (picture < 0)
         picture = Shell32Icon(36);
     if (picture < 0)
@@ -87,7 +84,7 @@ int PictureMaker::ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& sh
     if (entry.iconNumber < 0 && path.size() > 2 && path.compare(0, 2, "&#") == 0) {
         picture = store_->AddIndex(atoi(path.c_str() + 2));
     } else if (!path.empty() && entry.iconNumber >= 0) {
-        picture = Icon(ExtractMenuIcon(path, entry.iconNumber, large_));
+        picture = Icon(ExtractMenuIcon(instance_, path, entry.iconNumber, large_));
     } else if (!path.empty()) {
         // A file given with a negative number: the shell's own icon of it.
         ShellItem item;
@@ -105,7 +102,7 @@ int PictureMaker::ForCommand(const menufile::MenuEntry& entry, EntryLookup& look
 {
     if (!store_)
         return -1;
-    int picture = Icon(ExtractMenuIcon(entry.iconPath, entry.iconNumber, large_));
+    int picture = Icon(ExtractMenuIcon(instance_, entry.iconPath, entry.iconNumber, large_));
     if (picture < 0)
         picture = store_->AddIndex(knownIndex >= 0 ? knownIndex : lookup.ImageIndex());
     if (picture < 0)
@@ -120,7 +117,7 @@ int PictureMaker::ForProgram()
     char path[MAX_PATH] = "";
     if (!GetModuleFileNameA(nullptr, path, MAX_PATH))
         return -1;
-    return Icon(ExtractMenuIcon(path, 0, large_));
+    return Icon(ExtractMenuIcon(instance_, path, 0, large_));
 }
 
 win32::UniqueIcon PictureMaker::ApplicationIcon()

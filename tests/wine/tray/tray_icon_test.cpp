@@ -4,7 +4,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include "resident/menus/tray_popup.h"
+#include "resident/tray/tray_popup.h"
 #include "resident/tray/tray_icon.h"
 #include "resources/resident/resource_ids.h"
 #include "tests/wine/tray/tray_test_support.h"

@@ -35,6 +35,10 @@ int Width(const win32::UniqueIcon& icon)
 
 TEST(FileIcons, ByPositionOrResourceIdInEitherSize)
 {
+    int count = win32::CountFileIcons(Shell32());
+    ASSERT_GT(count, 3);
+    EXPECT_TRUE(ExtractFileIcon(Shell32(), count - 1, IconSize::Large));
+    EXPECT_FALSE(ExtractFileIcon(Shell32(), count, IconSize::Large));
     EXPECT_EQ(Width(ExtractFileIcon(Shell32(), 3, IconSize::Large)), GetSystemMetrics(SM_CXICON));
     EXPECT_EQ(Width(ExtractFileIcon(Shell32(), 3, IconSize::Small)), GetSystemMetrics(SM_CXSMICON));
     EXPECT_EQ(Width(ExtractFileIcon(Shell32(), -4, IconSize::Large)), GetSystemMetrics(SM_CXICON));
@@ -44,6 +48,7 @@ TEST(FileIcons, NoneForTheCountQueryAFileWithoutIconsOrAMissingOne)
 {
     testing_support::TempFolder folder("file_icon");
     ASSERT_TRUE(testing_support::WriteFileBytes(folder / "plain.txt", "no icons here"));
+    EXPECT_EQ(win32::CountFileIcons(folder / "plain.txt"), 0);
     for (IconSize size : {IconSize::Large, IconSize::Small}) {
         EXPECT_FALSE(ExtractFileIcon(Shell32(), -1, size)) << "-1 asks for the number of icons";
         EXPECT_FALSE(ExtractFileIcon(folder / "plain.txt", 0, size));

@@ -1,9 +1,6 @@
-#include "setup/file_error.h"
+#include "win32/file_error_report.h"
 
-#include "resources/setup/resource_ids.h"
-#include "shellfiles/messages.h"
-
-namespace setup {
+namespace win32 {
 
 namespace {
 
@@ -57,16 +54,21 @@ int FileErrorCause(DWORD error)
     }
 }
 
-void ShowFileError(DWORD error, const std::string& path)
+std::string FileErrorText(HINSTANCE instance, DWORD error, const std::string& path)
 {
     char format[512];
-    if (!LoadStringA(GetModuleHandleA(nullptr), IDS_FILE_ERROR_BASE + FileErrorCause(error), format, sizeof format))
+    if (!LoadStringA(instance, kFileErrorTexts + FileErrorCause(error), format, sizeof format))
         format[0] = '\0';
     std::string text = format;
     size_t insert = text.find("%1");
     if (insert != std::string::npos)
         text.replace(insert, 2, path);
-    MessageBoxA(GetActiveWindow(), text.c_str(), shellfiles::kProductName, MB_OK);
+    return text;
 }
 
-}  // namespace setup
+void ShowFileError(const ReportOwner& owner, DWORD error, const std::string& path, UINT style)
+{
+    MessageBoxA(owner.window, FileErrorText(owner.instance, error, path).c_str(), owner.caption, style);
+}
+
+}  // namespace win32
