@@ -53,6 +53,9 @@ ManageTreeBar::ManageTreeBar(HINSTANCE instance, EditorSettings& settings, Child
 
 ManageTreeBar::~ManageTreeBar()
 {
+    Detach();
+    if (tree_ && IsWindow(tree_))
+        DestroyWindow(tree_);
     if (images_)
         ImageList_Destroy(images_);
 }
@@ -162,6 +165,10 @@ LRESULT ManageTreeBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (message == WM_NOTIFY && OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
         return result;
+    if (message == kNameTakenMessage) {
+        ShowNameTaken();
+        return 0;
+    }
     if (message == UM_SECTION_CHANGED) {
         OnSectionChanged(reinterpret_cast<const Section*>(lParam));
         return 0;
