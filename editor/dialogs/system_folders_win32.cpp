@@ -15,8 +15,11 @@ SystemFolder Describe(int csidl, LPCITEMIDLIST list)
     info.iIcon = -1;
     SHGetFileInfoA(reinterpret_cast<LPCSTR>(list), 0, &info, sizeof info,
                    SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    // Some shells give a virtual folder its parsing name ("::{...}") as its
+    // path: only a folder that exists on disk has a path to show.
     char path[MAX_PATH] = "";
-    if (!SHGetPathFromIDListA(list, path))
+    DWORD attributes = SHGetPathFromIDListA(list, path) ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
         path[0] = '\0';
     return {csidl, info.szDisplayName, info.iIcon, path};
 }

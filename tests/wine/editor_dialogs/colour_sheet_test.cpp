@@ -125,7 +125,7 @@ TEST_F(ColourSheetRun, DefaultButtonAndApplyToAllEndTheSheetAsOkWithTheFlag)
 TEST_F(ColourSheetRun, OtherColourComesFromTheStandardColourDialog)
 {
     auto answer = [this] {
-        HWND dialog = dialogs_test::FindThreadDialog("", sheet_->handle());
+        HWND dialog = dialogs_test::FindDialog("", sheet_->handle());
         if (!dialog || GetWindow(dialog, GW_OWNER) != sheet_->handle())
             return false;
         SetDlgItemInt(dialog, 706, 18, FALSE);

@@ -35,25 +35,6 @@ std::string ThisProgram()
     return path;
 }
 
-// A one-icon .ico file: 16 x 16, 32 bits, the colour given.
-bool WriteIconFile(const std::string& path, char shade)
-{
-    const int side = 16;
-    std::string bytes("\0\0\1\0\1\0", 6);
-    int imageSize = 40 + side * side * 4 + side * 4;
-    char entry[16] = {side, side, 0, 0, 1, 0, 32, 0};
-    memcpy(entry + 8, &imageSize, 4);
-    int offset = 22;
-    memcpy(entry + 12, &offset, 4);
-    bytes.append(entry, 16);
-    BITMAPINFOHEADER header = {40, side, side * 2, 1, 32, BI_RGB};
-    bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-    for (int i = 0; i < side * side; ++i)
-        bytes.append({shade, shade, shade, '\xff'});
-    bytes.append(side * 4, '\0');
-    return testing_support::WriteFileBytes(path, bytes);
-}
-
 int ListCount(HWND dialog)
 {
     return static_cast<int>(SendDlgItemMessageA(dialog, IDC_ICON_LIST, LB_GETCOUNT, 0, 0));
@@ -121,8 +102,8 @@ TEST(IconChooser, LeavesTheFiveNewestFilesInTheSettingsFileAndNoIcons)
                                       folder / "d.ico", folder / "e.ico"};
     files[2] = deep + "\\" + std::string(145 - deep.size() - 5, 'x') + ".ico";
     ASSERT_EQ(files[2].size(), 145u);
-    for (size_t i = 0; i < files.size(); ++i)
-        ASSERT_TRUE(WriteIconFile(files[i], static_cast<char>(40 * i)));
+    for (const std::string& file : files)
+        ASSERT_TRUE(testing_support::CopyFileTo(OMBRIX_TEST_ICON, file));
 
     long liveIcons = win32::UniqueIcon::LiveCount();
     long mostIcons = 0;
@@ -136,7 +117,6 @@ TEST(IconChooser, LeavesTheFiveNewestFilesInTheSettingsFileAndNoIcons)
                 return dialog.iconFile() == file && ListCount(dialog.handle()) == 1;
             });
         }
-        script.Then([&] { return dialogs_test::SaveScreenshot(dialog.handle(), "icon_chooser.bmp"); });
         script.Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); return true; });
         script.Start();
         EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
@@ -164,7 +144,8 @@ TEST(IconChooser, FilesWithoutIconsAreReportedAndLeaveTheHistory)
         return !box.empty();
     };
     ModalScript script;
-    script.Then([&] { return dialog.handle() != nullptr; })
+    script.Then([&] { return dialog.handle() != nullptr && ListCount(dialog.handle()) > 1; })
+        .Then([&] { return dialogs_test::SaveScreenshot(dialog.handle(), "icon_chooser.bmp"); })
         .Then(TypeAndEnter(dialog, missing)).Then(answer)
         .Then(TypeAndEnter(dialog, text)).Then(answer)
         .Then([&] {

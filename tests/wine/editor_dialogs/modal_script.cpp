@@ -22,25 +22,6 @@ BOOL CALLBACK CloseWindow(HWND window, LPARAM)
     return TRUE;
 }
 
-struct DialogSearch {
-    std::string caption;
-    HWND skip;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM context)
-{
-    auto& search = *reinterpret_cast<DialogSearch*>(context);
-    char name[16];
-    GetClassNameA(window, name, sizeof name);
-    if (window == search.skip || std::string(name) != "#32770" || !IsWindowVisible(window))
-        return TRUE;
-    if (!search.caption.empty() && testing_support::WindowText(window) != search.caption)
-        return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
 }  // namespace
 
 ModalScript& ModalScript::Then(Step step)
@@ -92,16 +73,19 @@ void ModalScript::GiveUp()
     EnumThreadWindows(GetCurrentThreadId(), CloseWindow, 0);
 }
 
-HWND FindThreadDialog(const std::string& caption, HWND skip)
+HWND FindDialog(const std::string& caption, HWND skip)
 {
-    DialogSearch search{caption, skip};
-    EnumThreadWindows(GetCurrentThreadId(), MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window : testing_support::WindowsOfProcess(GetCurrentProcessId(), "#32770")) {
+        bool named = caption.empty() || testing_support::WindowText(window) == caption;
+        if (window != skip && named && IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
 }
 
 std::string AnswerMessageBox(HWND owner)
 {
-    HWND box = FindThreadDialog("", owner);
+    HWND box = FindDialog("", owner);
     if (!box || GetWindow(box, GW_OWNER) != owner)
         return "";
     std::string text = testing_support::MessageBoxText(box);

@@ -39,9 +39,9 @@ private:
     int stuckAt_ = -1;
 };
 
-// Windows of this thread: the top-level dialog (#32770) that is not skip,
+// A visible top-level dialog (#32770) of this program that is not skip,
 // whose caption is caption (any when empty); null when none.
-HWND FindThreadDialog(const std::string& caption = "", HWND skip = nullptr);
+HWND FindDialog(const std::string& caption = "", HWND skip = nullptr);
 // The text of a message box and its OK pressed; empty while there is none.
 std::string AnswerMessageBox(HWND owner);
 // A posted click on a button, as a mouse click would end.

@@ -14,8 +14,8 @@ namespace {
 
 using dialogs_test::ItemText;
 
-// Read from the shell directly: which values have a name is the
-// chooser's table, written out here once more on purpose.
+// Read from the shell directly: which values have a name is the chooser's
+// table, written out here once more on purpose.
 std::vector<int> NamedFoldersThatExist()
 {
     std::vector<int> folders;
@@ -32,12 +32,9 @@ std::vector<int> NamedFoldersThatExist()
 std::vector<int> Rows(HWND list)
 {
     std::vector<int> rows;
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        LVITEMA item = {};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    LVITEMA item = {LVIF_PARAM};
+    for (item.iItem = 0; item.iItem < ListView_GetItemCount(list); ++item.iItem) {
+        ListView_GetItem(list, &item);
         rows.push_back(static_cast<int>(item.lParam));
     }
     return rows;
@@ -46,20 +43,8 @@ std::vector<int> Rows(HWND list)
 std::string Cell(HWND list, int row, int column)
 {
     char text[MAX_PATH] = "";
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = MAX_PATH;
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    ListView_GetItemText(list, row, column, text, MAX_PATH);
     return text;
-}
-
-void Select(HWND list, int row)
-{
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = row >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
-    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
 TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelection)
@@ -69,7 +54,7 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
     editor::SystemFolderChooser chooser(GetModuleHandleA(nullptr));
     std::vector<int> rows;
     bool okAtStart = true, okAfterUnselect = true;
-    std::string name, number, path;
+    std::string name, number, path, printersPath = "?";
     HWND list = nullptr;
     int windows = -1;  // the row of the Windows folder
     dialogs_test::ModalScript script;
@@ -82,13 +67,15 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
             return true;
         })
         .Then([&] {
-            Select(list, windows);
+            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
             name = ItemText(chooser.handle(), IDC_FOLDER_TEXT);
             number = Cell(list, windows, 1);
             path = Cell(list, windows, 2);
-            Select(list, -1);
+            printersPath = Cell(list, static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_PRINTERS) - rows.begin()), 2);
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
             okAfterUnselect = IsWindowEnabled(chooser.Item(IDOK));
-            Select(list, windows);
+            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
+            ListView_EnsureVisible(list, windows, FALSE);
             return dialogs_test::SaveScreenshot(chooser.handle(), "system_folder_chooser.bmp");
         })
         .Then([&] { dialogs_test::Click(chooser.Item(IDOK)); return true; });
@@ -103,6 +90,7 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
     char folder[MAX_PATH] = "";
     GetWindowsDirectoryA(folder, MAX_PATH);
     EXPECT_EQ(path, folder);
+    EXPECT_EQ(printersPath, "");
     EXPECT_EQ(name, "Windowsディレクトリ");
 }
 
