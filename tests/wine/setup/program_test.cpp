@@ -278,9 +278,9 @@ const char kUsersMenu[] = "POPUP mine\r\nMENUITEM C:\\mine.exe, mine\r\nEND\r\n"
 std::string FileErrorAndOk(const ChildProcess& assistant)
 {
     HWND box = ErrorBox(assistant);
-    if (!box)
-        return "(no box)";
-    std::string text = ControlText(GetDlgItem(box, 0xFFFF));
+    std::string text;
+    // The box may be found while its text is still being made.
+    WaitFor([&] { return box && !(text = ControlText(GetDlgItem(box, 0xFFFF))).empty(); }, 10000);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return text;
 }
