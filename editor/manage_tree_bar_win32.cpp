@@ -4,6 +4,7 @@
 #include "editor/command_text.h"
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
+#include "win32/file_icon.h"
 
 namespace editor {
 
@@ -29,9 +30,7 @@ win32::UniqueIcon ShellIcon(int number)
     char folder[MAX_PATH];
     UINT length = GetSystemDirectoryA(folder, sizeof folder);
     std::string path = std::string(folder, length < sizeof folder ? length : 0) + "\\SHELL32.dll";
-    HICON icon = nullptr;
-    ExtractIconExA(path.c_str(), number, nullptr, &icon, 1);
-    return win32::UniqueIcon(icon);
+    return win32::ExtractFileIcon(path, number, win32::IconSize::Small);
 }
 
 int AddIcon(HIMAGELIST images, HICON icon)
