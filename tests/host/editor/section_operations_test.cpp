@@ -83,6 +83,10 @@ TEST_F(Operations, TwoNewSectionsInOneSecondHaveTheirOwnNamesAndFiles)
     dir.Write("Tray_5F000002_L1593835520.txt", "keep");
     size_t c = operations.New();
     EXPECT_EQ(model.section(c).values().menus[kLeft].path, dir.path + "Tray_5F000002_L1593835520_2.txt");
+    // No more sections than the resident shows.
+    while (operations.CanAdd())
+        operations.New();
+    EXPECT_EQ(model.size(), 64u);
 }
 
 TEST_F(Operations, RenameRefusesAnotherSectionsNameInAnyCase)
