@@ -2,13 +2,16 @@
 // Stand-ins for the editor model's surroundings: a settings file in memory
 // (names without regard to case, as the private-profile operations match
 // them), a clock, the user's answers and a menu writer that can fail.
+#include <gtest/gtest.h>
 #include <deque>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+#include "editor/change_history.h"
 #include "editor/model_services.h"
 #include "editor/save_all.h"
+#include "editor/section_operations.h"
 #include "editor/settings_model.h"
 
 namespace editor_test {
@@ -69,6 +72,21 @@ public:
     ~TempDir();
     std::string path;  // ends in "/"
     std::string Write(const std::string& name, const std::string& bytes) const;
+};
+
+// A model over a settings file in memory whose menu files lie in dir (the
+// pool folder), with its history, operations and a writer.
+class ModelFixture : public ::testing::Test {
+protected:
+    bool Save() { return editor::SaveAll(model, writer, file, services); }
+
+    TempDir dir;
+    MemoryProfile file;
+    Services services;
+    editor::SettingsModel model;
+    editor::ChangeHistory history;
+    editor::SectionOperations operations{model, history, services};
+    MenuWriterStub writer;
 };
 
 }  // namespace editor_test
