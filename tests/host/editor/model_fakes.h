@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 #include "editor/change_history.h"
@@ -28,7 +27,6 @@ public:
     std::string Get(const std::string& section, const std::string& key) const;
 
     std::vector<std::string> written;  // "Section.Key=value" of each committed write
-    bool failCommit = false;
 
 private:
     std::map<std::string, std::string> values_;
@@ -57,12 +55,11 @@ public:
     std::vector<std::string> asked;
 };
 
-// Keeps what it was asked to write; paths in failing are refused.
+// Keeps what it was asked to write.
 class MenuWriterStub : public editor::MenuFileWriter {
 public:
     bool Write(const std::string& path, const menufile::MenuList& root) override;
     std::map<std::string, size_t> files;  // path -> entries of the menu written
-    std::set<std::string> failing;
 };
 
 // A folder of its own under the system's temporary folder, removed at the end.

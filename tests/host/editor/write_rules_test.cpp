@@ -1,5 +1,5 @@
 // The editor's write rules against a settings file in memory: the editor's
-// defaults written in order, menu paths relative to the pool, failures.
+// defaults written in order and menu paths relative to the pool.
 #include <gtest/gtest.h>
 
 #include "editor/save_all.h"
@@ -77,26 +77,4 @@ TEST_F(WriteRules, MenuPathsUnderThePoolAreWrittenRelative)
     history.Do(model, std::make_unique<SectionValuesChange>(0, values));
     EXPECT_TRUE(Save());
     EXPECT_EQ(file.written, (std::vector<std::string>{"Section1.MenuPath_L=OTHER.TXT"}));
-}
-
-TEST_F(WriteRules, AFailedMenuFileKeepsItsSectionModifiedAndNoKeyNamesIt)
-{
-    size_t added = operations.New();
-    std::string failed = model.section(added).values().menus[kRight].path;
-    writer.failing.insert(failed);
-    EXPECT_FALSE(Save());
-    EXPECT_EQ(file.Get("Section4", "MenuPath_R"), "");
-    EXPECT_NE(file.Get("Section4", "MenuPath_L"), "");
-    EXPECT_TRUE(model.section(added).menu(kRight)->modified());
-    EXPECT_FALSE(model.section(added).menu(kLeft)->modified());
-    EXPECT_TRUE(model.AnythingModified());
-
-    writer.failing.clear();
-    file.failCommit = true;
-    EXPECT_FALSE(Save());
-    EXPECT_TRUE(model.section(added).modified());
-    file.failCommit = false;
-    EXPECT_TRUE(Save());
-    EXPECT_EQ(file.Get("Section4", "MenuPath_R"), settings::RelativeMenuPath(dir.path, failed));
-    EXPECT_FALSE(model.AnythingModified());
 }
