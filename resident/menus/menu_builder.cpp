@@ -102,9 +102,10 @@ OwnerDrawMenu* MenuBuilder::AppendNewPopup(OwnerDrawMenu& menu, const menufile::
     return submenu;
 }
 
-void MenuBuilder::AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu)
+void MenuBuilder::AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu,
+                              const DeferredIndex& deferred)
 {
-    int picture = PicturesOf(menu).ForPopup(entry, shell_);
+    int picture = PicturesOf(menu).ForPopup(entry, shell_, deferred);
     menu.Append(MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
                 Record(KIND_SUBMENU, entry.text1, picture));
 }
@@ -138,11 +139,11 @@ void MenuBuilder::AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& en
     menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, 0, std::move(data));
 }
 
-void MenuBuilder::AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex)
+void MenuBuilder::AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, const DeferredIndex& deferred)
 {
     int id = nextId_++;
     EntryLookup lookup(entry, shell_);
-    int picture = PicturesOf(menu).ForCommand(entry, lookup, knownImageIndex);
+    int picture = PicturesOf(menu).ForCommand(entry, lookup, deferred);
     menu.Append((entry.flags & 0x7EFF) | MF_OWNERDRAW, static_cast<UINT_PTR>(id & 0xFFFF),
                 Record(KIND_COMMAND, lookup.DisplayText(), picture));
     launchMap_.Put(id, entry.text1, entry.parameters);

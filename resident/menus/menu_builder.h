@@ -30,10 +30,11 @@ public:
     int Build(const menufile::MenuList& list, OwnerDrawMenu& menu);
 
     // One command item: takes the next id and puts its launch string in the
-    // launch map. knownImageIndex as for PictureMaker::ForCommand.
-    void AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex = -1);
+    // launch map. A deferred picture is looked up when the entry is drawn.
+    void AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, const DeferredIndex& deferred = {});
     // A popup entry whose submenu is given.
-    void AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu);
+    void AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu,
+                     const DeferredIndex& deferred = {});
 
     int nextId() const { return nextId_; }
     int* nextIdSlot() { return &nextId_; }

@@ -68,6 +68,8 @@ private:
     HFONT NormalFont();
     HFONT BoldFont();
     int MWidth(HDC dc);
+    HDC MeasureDc();
+    RECT TextExtent(const MenuItemData& data);
     void DrawSeparator(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
     void DrawEntry(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
     bool DrawPicture(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
@@ -81,6 +83,7 @@ private:
     win32::UniqueFont normalFont_;
     win32::UniqueFont boldFont_;
     int mWidth_ = -1;
+    win32::UniqueMemoryDc measureDc_;  // holds the normal font: destroyed before it
     std::deque<MenuItemData> records_;  // stable addresses: the menu holds them
     std::vector<win32::UniqueMenu> adopted_;
     bool hasSubmenus_ = false;
