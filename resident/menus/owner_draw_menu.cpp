@@ -16,6 +16,8 @@ constexpr int kMaxWidthInCharacters = 999;
 MenuMetrics MetricsFor(int menuOptions, int menuWidth)
 {
     MenuMetrics m;
+    m.menuHeight = GetSystemMetrics(SM_CYMENU);
+    m.checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
     bool icons = (menuOptions & MENU_SHOW_ICONS) != 0;
     if (icons) {
         m.iconSize = GetSystemMetrics((menuOptions & MENU_LARGE_ICONS) ? SM_CXICON : SM_CXSMICON);

@@ -31,6 +31,10 @@ struct MenuMetrics {
     int iconRow = 0;            // R
     int submenuExtra = -1;      // E
     int textWidth = -14;        // W: characters, kAutomaticWidth, or negative for no text
+    // Asked once: under Wine each GetSystemMetrics costs more than
+    // measuring an entry's text.
+    int menuHeight = 0;         // SM_CYMENU
+    int checkWidth = 0;         // SM_CXMENUCHECK
 };
 
 // The metrics that the menu options and width give.

@@ -47,7 +47,7 @@ void OwnerDrawMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     const MenuItemData* data = Record(item.itemData);
     if (!data)
         return;
-    int menuHeight = GetSystemMetrics(SM_CYMENU);
+    int menuHeight = metrics_.menuHeight;
     if (data->kind == KIND_SEPARATOR) {
         item.itemWidth = 0;
         item.itemHeight = data->text.empty() ? menuHeight / 2 : menuHeight;
@@ -63,7 +63,7 @@ void OwnerDrawMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     item.itemHeight = std::max({static_cast<int>(q.bottom - q.top), menuHeight, metrics_.iconRow});
     if (w <= 0 || w == kAutomaticWidth)
         w = std::min(w, static_cast<int>(q.right - q.left));
-    int width = w + metrics_.iconColumn + 11 - GetSystemMetrics(SM_CXMENUCHECK) + 1;
+    int width = w + metrics_.iconColumn + 11 - metrics_.checkWidth + 1;
     if (data->kind == KIND_SUBMENU)
         width += metrics_.submenuExtra + 6;
     // Without text and icons the sum is negative; as an unsigned width it
