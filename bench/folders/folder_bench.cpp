@@ -104,7 +104,7 @@ void BareLoop(const std::string& path, BareMenu& bare)
 // menu when its loop first runs dry and notes when.
 class InstantOwner : public resident::WindowHook {
 public:
-    explicit InstantOwner(HWND owner) { Install(owner); }
+    explicit InstantOwner(HWND owner) : height_(GetSystemMetrics(SM_CYMENU)) { Install(owner); }
     double paintedMs = 0;
 
 protected:
@@ -113,7 +113,7 @@ protected:
         if (message == WM_MEASUREITEM) {
             auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             item.itemWidth = 100;
-            item.itemHeight = GetSystemMetrics(SM_CYMENU);
+            item.itemHeight = height_;
             return 1;
         }
         if (message == WM_DRAWITEM)
@@ -124,6 +124,9 @@ protected:
         }
         return Default(message, wParam, lParam);
     }
+
+private:
+    UINT height_;
 };
 
 double ShowBareMenu(HWND owner, HMENU menu)

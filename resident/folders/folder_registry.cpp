@@ -45,7 +45,8 @@ void FolderRegistry::Clear()
     // Nested menus first: they refer to the states of the top-level ones.
     nested_.clear();
     topLevel_.clear();
-    entriesByKey_.clear();
+    // Swapped, not cleared: the buckets of a 20,000-file folder would stay.
+    std::unordered_map<unsigned long, FolderEntry*>().swap(entriesByKey_);
     shell_.reset();
     launchMap_ = nullptr;
     nextId_ = nullptr;

@@ -22,13 +22,14 @@ void FolderMenuTest::NewPopup(int options)
     unresolved_.clear();
     launchMap.Clear();
     nextId = 2000;
-    registry.Prepare(options | resident::MENU_SHOW_TEXT, 0);
+    options_ = options | resident::MENU_SHOW_TEXT;
+    registry.Prepare(options_, 0);
     registry.SetIdSource(&launchMap, &nextId);
 }
 
 HMENU FolderMenuTest::RegisterFolder(const std::string& path, int maximumDepth)
 {
-    auto submenu = std::make_unique<resident::OwnerDrawMenu>(resident::MENU_SHOW_TEXT, 0);
+    auto submenu = std::make_unique<resident::OwnerDrawMenu>(options_, 0);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     if (registry.Register(submenu, path, maximumDepth))

@@ -9,7 +9,7 @@ namespace {
 
 class FirstPaintProbe : public resident::WindowHook {
 public:
-    FirstPaintProbe(HWND owner, ShownMenu& shown, std::function<void()> action)
+    FirstPaintProbe(HWND owner, ShownMenu& shown, FirstPaintAction action)
         : shown_(shown), action_(std::move(action))
     {
         Install(owner);
@@ -24,8 +24,11 @@ protected:
             ++shown_.drawnItems;
         } else if (message == WM_ENTERIDLE && shown_.openedMs != 0 && shown_.paintedMs == 0) {
             shown_.paintedMs = NowMs();
+            // Wine leaves lParam 0: the menu's window is the visible one of
+            // the menu class.
+            shown_.window = FindWindowA("#32768", nullptr);
             if (action_)
-                action_();
+                action_(shown_);
             else
                 EndMenu();
         }
@@ -34,7 +37,7 @@ protected:
 
 private:
     ShownMenu& shown_;
-    std::function<void()> action_;
+    FirstPaintAction action_;
 };
 
 }  // namespace
@@ -46,7 +49,7 @@ double NowMs()
 }
 
 ShownMenu ShowFolderMenu(HWND owner, HMENU menu, resident::FolderMenuSource& folders,
-                         std::function<void()> atFirstPaint)
+                         FirstPaintAction atFirstPaint)
 {
     ShownMenu shown;
     resident::MenuWindowHook hook(owner, 0, &folders);
