@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 #include <vector>
+#include "shiftjis/shift_jis.h"
 
 namespace menufile {
 
@@ -14,8 +15,6 @@ const char kVersionText[] = "Version 1.10";
 // Readers ignore indentation; stopping it here keeps a deeply nested tree
 // from making the file grow with the square of its depth.
 constexpr size_t kMaxIndentLevel = 32;
-
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 bool NeedsQuotes(const std::string& text)
 {
@@ -153,15 +152,8 @@ std::string MenuWriter::Text(const MenuList& root) const
 
 std::string FileNameOf(const std::string& path)
 {
-    size_t start = 0;
-    for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsLeadByte(c) && i + 1 < path.size())
-            ++i;
-        else if (c == '\\' || c == '/' || c == ':')
-            start = i + 1;
-    }
-    return path.substr(start);
+    size_t last = shiftjis::FindLastOf(path, "\\/:");
+    return last == std::string::npos ? path : path.substr(last + 1);
 }
 
 }  // namespace menufile

@@ -1,6 +1,6 @@
 #include "resident/app.h"
 
-#include <shellapi.h>
+#include "win32/system_image_lists.h"
 
 namespace resident {
 
@@ -10,15 +10,11 @@ App& TheApp()
     return app;
 }
 
-// The path need not exist: only the lists are wanted.
 void AttachSystemImageLists(App& app)
 {
-    SHFILEINFOA info = {};
-    const UINT flags = SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES;
-    app.largeImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags));
-    app.smallImageList = reinterpret_cast<HIMAGELIST>(
-        SHGetFileInfoA("C:\\", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info, flags | SHGFI_SMALLICON));
+    win32::SystemImageLists lists = win32::AttachSystemImageLists();
+    app.largeImageList = lists.largeIcons;
+    app.smallImageList = lists.smallIcons;
 }
 
 }  // namespace resident

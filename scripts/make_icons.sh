@@ -3,16 +3,19 @@
 # the program icon (107/108), the default tray icon and its pressed look
 # (131/132) and the day-of-month faces (1001 to 1031); and the setup
 # assistant's program icon (108) and its step-done mark (168) into
-# resources/setup/icons/. Every face is drawn
+# resources/setup/icons/; the editor's icons (128, 129, 133 is the tray
+# icon, 3144, 5893) and its tool bar bitmap (128, 16 x 15 per button) into
+# resources/editor/icons/. Every face is drawn
 # pixel by pixel at 16 x 16, where the tray shows it, and doubled for 32 x 32.
 # The .ico files are committed; run this again only to change them.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out="$top/resources/resident/icons"
 setup_out="$top/resources/setup/icons"
+editor_out="$top/resources/editor/icons"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$out" "$setup_out"
+mkdir -p "$out" "$setup_out" "$editor_out"
 
 # Digits 5 wide and 7 high, strokes two pixels thick: legible in the tray.
 digits=(
@@ -106,4 +109,62 @@ make_icon step_done "$tick" "$setup_out"
 for day in $(seq 1 31); do
   calendar "$day"
 done
-echo "icons written to $out and $setup_out"
+
+# The editor: the program tile with a yellow pencil across its card.
+pencil="fill #f2c94c polygon 6,14 14,6 15,7 7,15 fill #c0392b polygon 14,6 15,5 16,6 15,7 "
+pencil+="fill #404040 point 6,15 point 5,15 "
+make_icon program "fill #1a4480 roundrectangle 0,0 15,15 3,3 fill #2b6cb0 roundrectangle 1,1 14,14 2,2 $(menu_card -1 -1 '#5a5a5a')$pencil" "$editor_out"
+# A section window: a small window frame holding the menu card.
+make_icon section "fill #5a5a5a rectangle 0,1 15,14 fill #2b6cb0 rectangle 1,2 14,4 fill #f0f0f0 rectangle 1,5 14,13 $(menu_card 0 1 '#5a5a5a' | sed 's/#ffffff/#f0f0f0/')" "$editor_out"
+# The template window: four shell objects in a grid.
+grid="fill #f2c94c rectangle 1,2 6,6 fill #2f9e44 rectangle 9,2 14,6 "
+grid+="fill #2b6cb0 rectangle 1,9 6,13 fill #d6336c rectangle 9,9 14,13 "
+make_icon templates "fill #5a5a5a rectangle 0,1 15,14 fill #ffffff rectangle 1,2 14,13 $grid" "$editor_out"
+# The system folders: a yellow folder with a grey cog.
+folder="fill #b7950b rectangle 0,3 6,5 fill #f2c94c rectangle 0,5 15,14 "
+cog="fill #5a5a5a circle 10,10 10,6 fill #f2c94c circle 10,10 10,8 "
+make_icon system_folders "$folder$cog" "$editor_out"
+
+# The tool bar: sixteen 16 x 15 images on light grey, which the tool bar
+# turns into the button face, in the order of the button table.
+button_images=(
+  # parent node: an arrow up and left of a line
+  "fill #2b6cb0 polygon 4,1 8,5 5,5 5,10 13,10 13,13 2,13 2,5 0,5"
+  # save all: two disks
+  "fill #1a4480 rectangle 4,0 15,10 fill #ffffff rectangle 6,1 13,4 fill #1a4480 rectangle 0,4 11,14 fill #ffffff rectangle 2,5 9,8 fill #8f8f8f rectangle 3,11 8,14"
+  # new command entry: a page with a green line
+  "fill #5a5a5a rectangle 2,0 13,14 fill #ffffff rectangle 3,1 12,13 fill #2f9e44 rectangle 5,6 10,8"
+  # new title: a page with a coloured band
+  "fill #5a5a5a rectangle 2,0 13,14 fill #ffffff rectangle 3,1 12,13 fill #d6336c rectangle 3,3 12,6"
+  # new separator: a page with a line across
+  "fill #5a5a5a rectangle 2,0 13,14 fill #ffffff rectangle 3,1 12,13 fill #404040 rectangle 3,7 12,7"
+  # new group: a folder
+  "fill #b7950b rectangle 1,2 7,4 fill #f2c94c rectangle 1,4 14,13"
+  # move up
+  "fill #2b6cb0 polygon 8,1 14,7 10,7 10,13 6,13 6,7 2,7"
+  # move down
+  "fill #2b6cb0 polygon 8,13 14,7 10,7 10,1 6,1 6,7 2,7"
+  # one level down: an arrow into the right
+  "fill #404040 rectangle 1,1 2,13 fill #2f9e44 polygon 14,7 9,2 9,5 4,5 4,9 9,9 9,12"
+  # one level up: an arrow out to the left
+  "fill #404040 rectangle 13,1 14,13 fill #2f9e44 polygon 1,7 6,2 6,5 11,5 11,9 6,9 6,12"
+  # copy: two pages
+  "fill #5a5a5a rectangle 0,0 9,10 fill #ffffff rectangle 1,1 8,9 fill #5a5a5a rectangle 6,4 15,14 fill #ffffff rectangle 7,5 14,13"
+  # paste: a clipboard with a page
+  "fill #8b5a2b rectangle 1,2 11,14 fill #404040 rectangle 4,0 8,3 fill #5a5a5a rectangle 6,6 15,14 fill #ffffff rectangle 7,7 14,13"
+  # delete: a red cross
+  "stroke #c0392b stroke-width 3 line 3,2 12,12 line 12,2 3,12"
+  # test the left menu: a mouse with its left button dark
+  "fill #5a5a5a roundrectangle 3,1 12,14 4,4 fill #ffffff roundrectangle 4,2 11,13 3,3 fill #d6336c rectangle 4,2 7,6 fill #5a5a5a rectangle 8,2 8,6"
+  # test the right menu: the right button dark
+  "fill #5a5a5a roundrectangle 3,1 12,14 4,4 fill #ffffff roundrectangle 4,2 11,13 3,3 fill #d6336c rectangle 8,2 11,6 fill #5a5a5a rectangle 7,2 7,6"
+  # template window: four objects
+  "fill #f2c94c rectangle 1,1 6,6 fill #2f9e44 rectangle 9,1 14,6 fill #2b6cb0 rectangle 1,8 6,13 fill #d6336c rectangle 9,8 14,13"
+)
+frames=()
+for i in "${!button_images[@]}"; do
+  convert -size 16x15 xc:"#c0c0c0" +antialias -draw "${button_images[i]}" "PNG24:$work/button$i.png"
+  frames+=("$work/button$i.png")
+done
+convert "${frames[@]}" +append -type Palette -colors 64 "BMP3:$editor_out/tool_bar.bmp"
+echo "icons written to $out, $setup_out and $editor_out"

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <vector>
 #include "settings/keys.h"
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace settings {
 
@@ -21,7 +21,7 @@ std::string IniFile::ReadText(const char* section, const char* key, const char* 
     std::vector<char> buffer(4 * kValueBufferSize);
     DWORD length = GetPrivateProfileStringA(section, key, defaultValue, buffer.data(),
                                             static_cast<DWORD>(buffer.size()), path_.c_str());
-    return CutOnCharacterBoundary(std::string(buffer.data(), length), kMaxValueLength);
+    return shiftjis::CutOnCharacterBoundary(std::string(buffer.data(), length), kMaxValueLength);
 }
 
 }  // namespace settings

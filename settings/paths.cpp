@@ -1,6 +1,6 @@
 #include "settings/paths.h"
 
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace settings {
 
@@ -9,7 +9,7 @@ const char kSharedSettingsName[] = "Ombrix.ini";
 
 std::string WithTrailingBackslash(const std::string& folder)
 {
-    if (folder.empty() || LastBackslash(folder) == folder.size() - 1)
+    if (folder.empty() || shiftjis::EndsWith(folder, '\\'))
         return folder;
     return folder + "\\";
 }
@@ -30,6 +30,7 @@ bool IsNetworkPath(const std::string& path)
 {
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
+
 }  // namespace
 
 std::string WithLastThreeReplaced(const std::string& path, const char* three)
@@ -45,7 +46,7 @@ std::string ResidentSettingsPath(const std::string& programPath)
 
 std::string FolderOf(const std::string& path)
 {
-    size_t slash = LastBackslash(path);
+    size_t slash = shiftjis::FindLastOf(path, "\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
@@ -69,6 +70,13 @@ std::string ResolveMenuPath(const std::string& poolPath, const std::string& menu
     if (menuPath.empty() || HasDrive(menuPath) || IsNetworkPath(menuPath))
         return menuPath;
     return poolPath + menuPath;
+}
+
+std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath)
+{
+    if (poolPath.empty() || fullPath.size() <= poolPath.size() || !shiftjis::StartsWithIgnoringCase(fullPath, poolPath))
+        return fullPath;
+    return fullPath.substr(poolPath.size());
 }
 
 }  // namespace settings

@@ -1,22 +1,9 @@
 #include "setup/credit_lines.h"
 
-#include <windows.h>
+#include "shiftjis/shift_jis.h"
 
 namespace setup {
 namespace {
-
-// Offset of the last character of text (the lead byte when it is a
-// double-byte one), or npos for an empty text.
-size_t LastCharacterOffset(const std::string& text)
-{
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < text.size(); ++i) {
-        last = i;
-        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size())
-            ++i;
-    }
-    return last;
-}
 
 CreditStyle StyleOf(char c)
 {
@@ -35,7 +22,7 @@ CreditLine ParseCreditLine(const std::string& raw)
 {
     CreditLine line;
     line.text = raw;
-    size_t last = LastCharacterOffset(raw);
+    size_t last = shiftjis::LastCharOffset(raw);
     // A double-byte character never chooses a style, whatever its trail byte.
     if (last == std::string::npos || last + 1 != raw.size())
         return line;
@@ -49,10 +36,8 @@ std::vector<CreditLine> SplitCreditLines(const std::string& text)
 {
     std::vector<CreditLine> lines;
     size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(text[i])) && i + 1 < text.size()) {
-            ++i;
-        } else if (text[i] == '|') {
+    for (size_t i = 0; i < text.size(); i += shiftjis::CharSize(text, i)) {
+        if (text[i] == '|') {
             lines.push_back(ParseCreditLine(text.substr(start, i - start)));
             start = i + 1;
         }

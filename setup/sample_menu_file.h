@@ -5,10 +5,10 @@
 
 namespace setup {
 
-// Writes root as the menu file poolPath + fileName (references expanded);
-// an existing file of that name becomes its ".bak", replacing an older one.
-// A file that cannot be created ends the program after its box; a write
-// error is shown and the file abandoned.
+// Writes root as the menu file poolPath + fileName (references expanded),
+// keeping the earlier versions of that file as its backups. A file that
+// cannot be saved whole is left as it was: its file error is shown and the
+// program ends, so that the installation is not stamped as done.
 void WriteSampleMenuFile(const std::string& poolPath, const std::string& fileName,
                          const menufile::MenuList& root);
 

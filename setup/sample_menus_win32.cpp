@@ -2,14 +2,14 @@
 
 #include <windows.h>
 #include <shlobj.h>
-#include <cstdio>
+#include "menufile/special_folder_shell.h"
+#include "menufile/title_colours.h"
 #include "settings/keys.h"
 #include "setup/desktop_items.h"
 #include "setup/document_programs.h"
 #include "setup/sample_items.h"
 #include "shellfiles/file_type.h"
 #include "shellfiles/icon_location.h"
-#include "win32/unique_handle.h"
 
 namespace setup {
 
@@ -22,12 +22,6 @@ std::string UserName()
     char name[64];
     DWORD size = sizeof name;
     return GetUserNameA(name, &size) ? name : "";
-}
-
-bool SpecialFolderExists(int csidl)
-{
-    win32::UniqueItemIdList idList;
-    return SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, idList.put()));
 }
 
 bool LookUpCommand(const std::string& type, std::string& command)
@@ -43,9 +37,8 @@ bool LookUpCommand(const std::string& type, std::string& command)
 // programs of the common document types.
 void FillDesktopLeft(MenuList& menu)
 {
-    char colours[64];
-    snprintf(colours, sizeof colours, "/%d/%lu/%d/%lu", 1, 24ul, 1, 1ul);
-    menu.entries.push_back(TitleItem(UserName(), colours));
+    menufile::TitleColours colours{{1, COLOR_INFOBK}, {1, COLOR_BACKGROUND}};
+    menu.entries.push_back(TitleItem(UserName(), menufile::FormatTitleColours(colours)));
     menu.entries.push_back(FolderItem(CSIDL_DESKTOP));
     menu.entries.push_back(SeparatorItem());
     for (const std::string& program : DocumentPrograms(LookUpCommand))
@@ -60,10 +53,10 @@ void FillDesktopRight(MenuList& menu, const std::string& poolPath)
 
 void FillPrograms(MenuList& menu)
 {
-    menu.entries.push_back(FolderItem(SpecialFolderExists(CSIDL_COMMON_STARTMENU) ? CSIDL_COMMON_STARTMENU
+    menu.entries.push_back(FolderItem(menufile::SpecialFolderExists(CSIDL_COMMON_STARTMENU) ? CSIDL_COMMON_STARTMENU
                                                                                   : CSIDL_STARTMENU));
     menu.entries.push_back(
-        FolderItem(SpecialFolderExists(CSIDL_COMMON_PROGRAMS) ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, 9));
+        FolderItem(menufile::SpecialFolderExists(CSIDL_COMMON_PROGRAMS) ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, 9));
 }
 
 void FillDocuments(MenuList& menu)

@@ -1,7 +1,7 @@
 #include "shellfiles/file_name.h"
 
 #include <cstring>
-#include "shellfiles/lead_byte.h"
+#include "shiftjis/shift_jis.h"
 
 namespace shellfiles {
 
@@ -14,11 +14,11 @@ PathParts SplitPath(const std::string& path)
         start = 2;
     }
     std::string rest = path.substr(start);
-    size_t slash = FindLastOf(rest, "\\/");
+    size_t slash = shiftjis::FindLastOf(rest, "\\/");
     size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     parts.folder = rest.substr(0, nameStart);
     std::string file = rest.substr(nameStart);
-    size_t dot = FindLastOf(file, ".");
+    size_t dot = shiftjis::FindLastOf(file, ".");
     parts.name = file.substr(0, dot);
     if (dot != std::string::npos)
         parts.extension = file.substr(dot);
@@ -34,7 +34,7 @@ bool DeleteForbidden(std::string& name)
 {
     std::string kept;
     for (size_t i = 0; i < name.size();) {
-        size_t length = CharLength(name, i);
+        size_t length = shiftjis::CharSize(name, i);
         if (length == 2 || !std::strchr(kForbidden, name[i]))
             kept.append(name, i, length);
         i += length;

@@ -1,7 +1,7 @@
 #include "shellfiles/file_path.h"
 
 #include "shellfiles/environment.h"
-#include "shellfiles/lead_byte.h"
+#include "shiftjis/shift_jis.h"
 
 namespace shellfiles {
 
@@ -27,7 +27,7 @@ std::string ExpandReferences(const std::string& text)
     result.reserve(text.size());
     size_t open = std::string::npos;
     for (size_t i = 0; i < text.size();) {
-        size_t length = CharLength(text, i);
+        size_t length = shiftjis::CharSize(text, i);
         if (length == 1 && text[i] == '%') {
             if (open == std::string::npos) {
                 open = i;

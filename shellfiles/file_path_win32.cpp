@@ -1,8 +1,8 @@
 #include "shellfiles/file_path.h"
 
 #include <windows.h>
-#include "shellfiles/lead_byte.h"
 #include "shellfiles/messages.h"
+#include "shiftjis/shift_jis.h"
 
 namespace shellfiles {
 
@@ -24,7 +24,7 @@ bool FilePath::IsFolder(bool report) const
         return true;
     std::string tested = path_;
     // D:\Data\ is tested as D:\Data; a 0x5C trail byte (as in ソ) stays.
-    if (!tested.empty() && FindLastOf(tested, "\\") == tested.size() - 1)
+    if (shiftjis::EndsWith(tested, '\\'))
         tested.pop_back();
     DWORD attributes = GetFileAttributesA(tested.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)

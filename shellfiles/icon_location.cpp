@@ -1,7 +1,7 @@
 #include "shellfiles/icon_location.h"
 
 #include <climits>
-#include "shellfiles/lead_byte.h"
+#include "shiftjis/shift_jis.h"
 
 namespace shellfiles {
 
@@ -15,7 +15,7 @@ std::string JoinIconLocation(const std::string& iconPath, unsigned number)
 IconLocation SplitIconLocation(const std::string& text)
 {
     IconLocation location;
-    size_t bar = FindLastOf(text, "|");
+    size_t bar = shiftjis::FindLastOf(text, "|");
     if (bar == std::string::npos) {
         location.path = text;
         return location;

@@ -6,13 +6,18 @@ namespace win32 {
 
 Window::~Window()
 {
-    if (handle_) {
-        // The object dies first: detach so no message reaches it afterwards.
-        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
-        HWND handle = handle_;
-        handle_ = nullptr;
+    // The object dies first: detach so no message reaches it afterwards.
+    if (HWND handle = Unbind())
         DestroyWindow(handle);
-    }
+}
+
+HWND Window::Unbind() noexcept
+{
+    HWND handle = handle_;
+    if (handle)
+        SetWindowLongPtrA(handle, GWLP_USERDATA, 0);
+    handle_ = nullptr;
+    return handle;
 }
 
 ATOM Window::RegisterClass(WNDCLASSEXA windowClass)
@@ -39,23 +44,30 @@ LRESULT Window::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(handle_, message, wParam, lParam);
 }
 
+void Window::Bind(HWND window, Window* self)
+{
+    self->handle_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+}
+
 LRESULT CALLBACK Window::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        auto* self = static_cast<Window*>(create->lpCreateParams);
-        self->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
+    if (message == WM_NCCREATE)
+        Bind(window, static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+    return Route(window, message, wParam, lParam, DefWindowProcA);
+}
+
+LRESULT Window::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC unbound)
+{
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
-        return DefWindowProcA(window, message, wParam, lParam);
+        return unbound(window, message, wParam, lParam);
     LRESULT result;
     // No exception may unwind into the system's code that called us.
     try {
         result = self->OnMessage(message, wParam, lParam);
     } catch (...) {
-        result = DefWindowProcA(window, message, wParam, lParam);
+        result = self->DefaultProc(message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

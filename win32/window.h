@@ -25,9 +25,19 @@ public:
 protected:
     // Handles one message; what it does not handle goes to DefaultProc.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The procedure of the window's kind: DefWindowProc here, the MDI
+    // default procedures in the frame and child classes.
+    virtual LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The window is gone; the object may now be deleted by its owner.
     virtual void OnFinalMessage() {}
+
+    // For window kinds whose creation data is not the object itself: binds
+    // the object at WM_NCCREATE, then routes every message of the window to
+    // it (or to unbound while no object is bound).
+    static void Bind(HWND window, Window* self);
+    static LRESULT Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam, WNDPROC unbound);
+    // Unbinds the object and hands back its window, which stays.
+    HWND Unbind() noexcept;
 
 private:
     static LRESULT CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

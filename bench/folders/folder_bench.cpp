@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 #include "resident/folders/folder_registry.h"
+#include "resident/menus/entry_ids.h"
+#include "resident/menus/launch_map.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "resident/menus/window_hook.h"
 #include "tests/support/test_support.h"
@@ -148,10 +150,10 @@ MenuFigure ShowMenu(HWND owner, const std::string& folder, int options)
 {
     resident::FolderRegistry registry;
     resident::LaunchMap launchMap;
-    int nextId = 2000;
-    registry.Prepare(options, 0);
-    registry.SetIdSource(&launchMap, &nextId);
-    auto submenu = std::make_unique<resident::OwnerDrawMenu>(options, 0);
+    resident::EntryIds ids(launchMap, {});
+    registry.Prepare(menus_test::Context(), options, 0);
+    registry.SetIdSource(&ids);
+    auto submenu = std::make_unique<resident::OwnerDrawMenu>(menus_test::Context(), options, 0);
     submenu->Attach(CreatePopupMenu());
     HMENU menu = submenu->handle();
     registry.Register(submenu, folder, 1);

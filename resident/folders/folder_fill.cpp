@@ -10,6 +10,7 @@
 #include "resident/menus/menu_builder.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "resident/menus/shell_item.h"
+#include "shiftjis/shift_jis.h"
 #include "win32/wide_text.h"
 
 namespace resident {
@@ -18,20 +19,9 @@ namespace {
 
 constexpr int kDrivesFolder = CSIDL_DRIVES;  // 17
 
-bool EndsInBackslash(const std::string& path)
-{
-    bool backslash = false;
-    for (size_t i = 0; i < path.size(); ++i) {
-        backslash = path[i] == '\\';
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])))
-            ++i;
-    }
-    return backslash;
-}
-
 win32::UniqueItemIdList ParseFolderPath(IShellFolder* desktop, std::string path)
 {
-    if (!EndsInBackslash(path))
+    if (!shiftjis::EndsWith(path, '\\'))
         path += '\\';
     std::wstring wide = win32::WideFromAnsi(path);
     win32::UniqueItemIdList list;
@@ -102,13 +92,10 @@ int FolderRegistry::Fill(FolderMenuState& state, OwnerDrawMenu& menu, const std:
     int count = GetMenuItemCount(menu.handle());
     if (count != 0)
         return count < 0 ? 0 : count;
-    LaunchMap& launchMap = launchMap_ ? *launchMap_ : ownLaunchMap_;
-    int& nextId = nextId_ ? *nextId_ : ownNextId_;
     CreatedMenus noPopups;  // folder entries make no POPUP submenus
-    MenuBuilder builder(launchMap, noPopups, nullptr, nextId);
+    MenuBuilder builder(ids_ ? *ids_ : displayIds_, noPopups, nullptr);
     state.menuBeingFilled = &menu;
     work(builder);
-    nextId = builder.nextId();
     count = GetMenuItemCount(menu.handle());
     return count < 0 ? 0 : count;
 }
@@ -235,7 +222,7 @@ void FolderRegistry::AppendEntryItem(FolderMenuState& state, const FolderEntry& 
 
 void FolderRegistry::AppendSubfolder(FolderMenuState& state, FolderEntry& entry, MenuBuilder& builder)
 {
-    auto submenu = std::make_unique<OwnerDrawMenu>(options_, width_);
+    auto submenu = std::make_unique<OwnerDrawMenu>(state.menuBeingFilled->context(), options_, width_);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     menufile::MenuEntry popup;

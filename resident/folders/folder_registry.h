@@ -7,9 +7,10 @@
 #include <unordered_map>
 #include "menufile/menu_model.h"
 #include "resident/folders/folder_entry.h"
-#include "resident/launch/launcher.h"
+#include "resident/folders/folder_entry_lookup.h"
+#include "resident/menus/entry_ids.h"
 #include "resident/menus/folder_menu_source.h"
-#include "resident/menus/launch_map.h"
+#include "resident/menus/menu_context.h"
 #include "resident/menus/menu_icon_store.h"
 
 namespace resident {
@@ -22,9 +23,9 @@ public:
     FolderRegistry();
     ~FolderRegistry() override;
 
-    void Prepare(int menuOptions, int menuWidth) override;
+    void Prepare(const MenuContext& context, int menuOptions, int menuWidth) override;
     bool Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int maximumDepth) override;
-    void SetIdSource(LaunchMap* launchMap, int* nextId) override;
+    void SetIdSource(EntryIds* ids) override;
     int MenuOpened(HMENU menu) override;
     void Clear() override;
 
@@ -70,13 +71,12 @@ private:
     void AppendSubfolder(FolderMenuState& state, FolderEntry& entry, MenuBuilder& builder);
     DeferredIndex PictureOf(const FolderEntry& entry) { return {this, entry.key}; }
 
+    const MenuContext* context_ = nullptr;
     int options_ = 0;
     int width_ = 0;
-    LaunchMap* launchMap_ = nullptr;
-    int* nextId_ = nullptr;
-    // Used when no popup handed its own over.
-    LaunchMap ownLaunchMap_;
-    int ownNextId_ = 0;
+    EntryIds* ids_ = nullptr;
+    // Used when no popup handed its own over: entries then launch nothing.
+    EntryIds displayIds_ = EntryIds::DisplayOnly();
     std::unique_ptr<ShellItemLookup> shell_;
     std::unordered_map<HMENU, TopLevelMenu> topLevel_;
     std::unordered_map<HMENU, NestedMenu> nested_;
@@ -84,11 +84,6 @@ private:
     unsigned long nextKey_ = 1;
     size_t iconLookups_ = 0;
 };
-
-// The resident's folder registry: the folder menu source of the popup
-// builder and the folder entry lookup of Launch.
-FolderRegistry& TheFolderRegistry();
-void InstallFolderMenus();
 
 // A file system name as a menu text: "&" would mark a mnemonic there.
 std::string MenuTextOfName(const std::string& name);

@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "menufile/special_folder.h"
+#include "menufile/special_folder_shell.h"
 #include "resident/app.h"
 #include "resident/launch/launch_failure_report.h"
+#include "shiftjis/shift_jis.h"
 #include "win32/unique_handle.h"
 
 namespace resident {
@@ -99,24 +102,15 @@ void LaunchFolderEntry(const std::string& target, const FolderEntryLookup* folde
 // False when the number names no special folder; the target is then a path.
 bool LaunchSpecialFolder(const std::string& target)
 {
-    if (!IsDigits(target, 2, 9, false))
-        return false;
-    win32::UniqueItemIdList list;
-    int csidl = atoi(target.c_str() + 2);
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, list.put())) || !list)
+    int csidl = menufile::SpecialFolderNumber(target);
+    win32::UniqueItemIdList list = menufile::SpecialFolderIdList(csidl);
+    if (csidl < 0 || !list)
         return false;
     LaunchItemIdList(list.get(), PathOfItemIdList(list.get()));
     return true;
 }
 
 }  // namespace
-
-std::string FolderEntryTarget(unsigned long key)
-{
-    char target[16];
-    snprintf(target, sizeof target, "&0x%lx", key);
-    return target;
-}
 
 void SetFolderEntryLookup(const FolderEntryLookup* lookup)
 {
@@ -141,17 +135,8 @@ void Launch(const std::string& target, const std::string& parameters, const Fold
 
 std::string WorkingFolderOf(const std::string& path)
 {
-    size_t end = 0;
-    for (size_t i = 0; i < path.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(path[i]);
-        if (IsDBCSLeadByte(c) && i + 1 < path.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '\\' || c == '/' || c == ':')
-            end = i + 1;
-    }
-    return path.substr(0, end);
+    size_t last = shiftjis::FindLastOf(path, "\\/:");
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
 }  // namespace resident

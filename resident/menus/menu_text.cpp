@@ -1,15 +1,10 @@
 #include "resident/menus/menu_text.h"
 
-#include <windows.h>
+#include "shiftjis/shift_jis.h"
 
 namespace resident {
 
 namespace {
-
-bool IsLead(char c)
-{
-    return IsDBCSLeadByte(static_cast<BYTE>(c)) != 0;
-}
 
 char Upper(int c)
 {
@@ -20,16 +15,11 @@ char Upper(int c)
 
 char MnemonicOf(const char* text)
 {
-    for (const char* p = text; *p; ++p) {
-        if (IsLead(*p)) {
-            if (!p[1])
-                break;
-            ++p;
-        } else if (*p == '&') {
-            if (p[1] != '&')
-                return p[1];
-            ++p;
-        }
+    for (const char* p = text; *p; p += shiftjis::CharSize(p)) {
+        if (*p == '&' && p[1] != '&')
+            return p[1];
+        if (*p == '&')
+            ++p;  // "&&" shows one "&"
     }
     return 0;
 }
@@ -42,10 +32,8 @@ bool SameMnemonic(char m, int c)
 SplitText SplitAtTab(const std::string& text)
 {
     SplitText split;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsLead(text[i])) {
-            ++i;
-        } else if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
+    for (size_t i = 0; i < text.size(); i += shiftjis::CharSize(text, i)) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 't') {
             split.left = text.substr(0, i);
             split.right = text.substr(i + 2);
             split.hasRight = i > 0;

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "resident/text/cstr_fatal.h"
-#include "resident/text/dbcs.h"
+#include "shiftjis/shift_jis.h"
 
 namespace resident {
 
@@ -83,7 +83,7 @@ int CStr::Find(const char* text, int start) const
 int CStr::FindOneOf(const char* set, int start) const
 {
     CheckStart(start);
-    const char* found = set ? FindFirstOf932(c_str() + start, set) : nullptr;
+    const char* found = set ? shiftjis::FindFirstOf(c_str() + start, set) : nullptr;
     return found ? static_cast<int>(found - c_str()) : -1;
 }
 
@@ -126,8 +126,8 @@ CStr& CStr::TrimLeft(const char* set)
     const char* text = c_str();
     const char* p = text;
     while (set && *p != '\0') {
-        size_t size = CharSize932(p);
-        if (!SetHoldsChar932(set, p, size))
+        size_t size = shiftjis::CharSize(p);
+        if (!shiftjis::SetHoldsChar(set, p, size))
             break;
         p += size;
     }
@@ -141,9 +141,9 @@ CStr& CStr::TrimRight(const char* set)
     const char* text = c_str();
     const char* kept = text;
     for (const char* p = text; set && *p != '\0';) {
-        size_t size = CharSize932(p);
+        size_t size = shiftjis::CharSize(p);
         p += size;
-        if (!SetHoldsChar932(set, p - size, size))
+        if (!shiftjis::SetHoldsChar(set, p - size, size))
             kept = p;
     }
     int length = set ? static_cast<int>(kept - text) : Length();

@@ -6,7 +6,7 @@
 #include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
 #include "settings/keys.h"
-#include "settings/shift_jis.h"
+#include "shiftjis/shift_jis.h"
 
 namespace resident {
 
@@ -34,7 +34,7 @@ int DayOfMonth()
 
 std::string TipText(const std::string& description)
 {
-    return settings::CutOnCharacterBoundary(description, kTipLength);
+    return shiftjis::CutOnCharacterBoundary(description, kTipLength);
 }
 
 TrayIcon::TrayIcon(TraySettings& owner, int id, const settings::TraySection& section)

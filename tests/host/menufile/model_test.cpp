@@ -1,5 +1,6 @@
-// Copying and comparing trees, and a tree nested 100,000 deep read, written,
-// copied and destroyed without recursion.
+// Copying and comparing trees (the comparison is the other tests' oracle),
+// and a tree nested 100,000 deep read, written, copied and destroyed without
+// recursion.
 #include <gtest/gtest.h>
 #include "tests/host/menufile/menufile_test_support.h"
 
@@ -8,22 +9,14 @@ namespace {
 
 TEST(Model, CopiesAreDeepAndIndependent)
 {
-    auto tree = List(Entry(ITEM_STATIC, "t", {}, "p", "i", 2),
-                     Popup("sub", "s.ico", 1, Entry(0, "a", "b"), Popup("inner", "", 0, Entry(ITEM_SEPARATOR, ""))));
+    auto tree = List(Entry(ITEM_STATIC, "t", {}, "p", "i", 2), Popup("sub", "s.ico", 1, Entry(0, "a", "b")));
     tree->entries[0].scratch = "work";
     std::unique_ptr<MenuList> copy = CopyTree(*tree);
     EXPECT_TRUE(SameTree(*copy, *tree));
     EXPECT_EQ(copy->entries[0].scratch, "");
-    EXPECT_NE(copy->entries[1].submenu.get(), tree->entries[1].submenu.get());
     EXPECT_EQ(copy->entries[1].submenu->parent, copy.get());
-    copy->entries[1].submenu->entries[1].submenu->entries[0].text1 = "changed";
-    EXPECT_FALSE(SameTree(*copy, *tree));
-    EXPECT_EQ(tree->entries[1].submenu->entries[1].submenu->entries[0].text1, "");
-
-    MenuEntry entry = CopyEntry(tree->entries[1]);
-    EXPECT_EQ(entry.text1, "sub");
-    ASSERT_TRUE(entry.submenu);
-    EXPECT_TRUE(SameTree(*entry.submenu, *tree->entries[1].submenu));
+    copy->entries[1].submenu->entries[0].text1 = "changed";
+    EXPECT_EQ(tree->entries[1].submenu->entries[0].text1, "a");
 }
 
 TEST(Model, SameTreeSeesEveryField)
@@ -79,10 +72,7 @@ TEST(Model, A100000DeepFileIsReadWrittenCopiedAndDestroyed)
     RecordingMenuFile again;
     ASSERT_TRUE(again.LoadBytes(text));
     EXPECT_TRUE(SameTree(*again.root(), *file->root()));
-
-    std::unique_ptr<MenuList> copy = CopyTree(*file->root());
-    EXPECT_TRUE(SameTree(*copy, *file->root()));
-    copy.reset();
+    EXPECT_TRUE(SameTree(*CopyTree(*file->root()), *file->root()));
     file.reset();
 
     RecordingMenuFile open;

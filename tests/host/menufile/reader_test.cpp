@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <fstream>
-#include <random>
 #include "tests/host/menufile/menufile_test_support.h"
 
 namespace menufile_test {
@@ -263,22 +262,10 @@ TEST(Reader, AnEmptyPathIsAnEmptyMenuAndLoadingAgainStartsAfresh)
     EXPECT_EQ(file.root()->entries[0].text1, "b");
 }
 
-TEST(Reader, HostileBytesGiveAModelOrAnError)
+// Random bytes are the fuzzer's (fuzz/menufile): these are edges it seldom
+// reaches.
+TEST(Reader, LeadBytesAtEveryEndAndMegabyteLines)
 {
-    std::mt19937 random(7);
-    for (int round = 0; round < 300; ++round) {
-        std::string body = round % 2 ? "POPUP m\r\n" : "";
-        size_t size = random() % 3000;
-        for (size_t i = 0; i < size; ++i) {
-            // Mostly the bytes that matter to the reader.
-            static const char kBytes[] = "\"\", \r\n\t;\x81\x83\x5c\0aPOPUPENDMENUITEMSEPARATOR";
-            body.push_back(random() % 4 ? kBytes[random() % (sizeof kBytes - 1)] : static_cast<char>(random()));
-        }
-        for (LineRules rules : {LineRules::Resident, LineRules::Editor}) {
-            Read read(body, rules);
-            EXPECT_EQ(read.file.reports.size(), read.ok ? 0u : 1u);
-        }
-    }
     // A lead byte at the end of the line, the file, and a piece.
     Read lead(Menu("MENUITEM a\x83\r\nMENUITEM \"\x83\r\n") + "\x83");
     EXPECT_FALSE(lead.ok);

@@ -3,7 +3,6 @@
 #include "settings/defaults.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
-#include "settings/shift_jis.h"
 
 using namespace settings;
 
@@ -52,34 +51,13 @@ TEST(SettingsLocation, FolderOfSkipsBackslashTrailBytes)
     EXPECT_EQ(SharedSettingsPath("C:\\ソ"), "C:\\ソ\\Ombrix.ini");
 }
 
-// The 259-byte cut of values read from real files is the Wine test's.
-TEST(ShiftJis, CutNeverSplitsADoubleByteCharacter)
+TEST(Defaults, SectionKeysAreFoundByTheirWholeNameInAnyCase)
 {
-    EXPECT_EQ(CutOnCharacterBoundary("ab\x95\x5c", 3), "ab");
-    EXPECT_EQ(CutOnCharacterBoundary("abc", 259), "abc");
-    // A lone lead byte at the end counts as one character.
-    EXPECT_EQ(CutOnCharacterBoundary("ab\x83", 3), "ab\x83");
-}
-
-TEST(Defaults, SectionKeysInTheEditorsWriteOrderWithBothDefaults)
-{
-    const char* order[] = {"Flags",  "Desc",  "IconUp",      "IconNoUp",    "IconDown",   "IconNoDown",
-                           "Opt_L",  "Opt_R", "MenuWidth_L", "MenuWidth_R", "MenuPath_L", "MenuPath_R"};
-    for (int i = 0; i < kSectionKeyCount; ++i)
-        EXPECT_STREQ(kSectionKeys[i].name, order[i]);
-
-    EXPECT_EQ(DefaultOf(*FindSectionKey("IconNoUp"), Reader::Resident), -1);
-    EXPECT_EQ(DefaultOf(*FindSectionKey("iconnodown"), Reader::Editor), -1);
-    EXPECT_EQ(DefaultOf(*FindSectionKey("Opt_L"), Reader::Resident), 0);
-    EXPECT_EQ(DefaultOf(*FindSectionKey("OPT_R"), Reader::Editor), 0x50000);
-    EXPECT_TRUE(FindSectionKey("Desc")->isText);
+    const SectionKey* key = FindSectionKey("iconnodown");
+    ASSERT_NE(key, nullptr);
+    EXPECT_STREQ(key->name, "IconNoDown");
     EXPECT_EQ(FindSectionKey("Flag"), nullptr);
     EXPECT_EQ(FindSectionKey("Flagss"), nullptr);
-}
-
-TEST(Defaults, NamesAndEditorDescription)
-{
     EXPECT_EQ(SectionName(12), "Section12");
-    EXPECT_EQ(EditorDefaultDescription(0x5F5E0FF), "Tray_5F5E0FF");
     EXPECT_EQ(EditorDefaultDescription(0xabcdef12u), "Tray_ABCDEF12");
 }

@@ -9,8 +9,7 @@
 #include <new>
 #include "resident/launch/launcher.h"
 #include "resident/menus/launch_map.h"
-#include "resident/menus/menu_registry.h"
-#include "resident/menus/tray_popup.h"
+#include "resident/tray/tray_popup.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/folders/folder_fixture.h"
 #include "tests/wine/folders/shown_folder_menu.h"
@@ -206,7 +205,7 @@ void FolderMenuOnScreen::OpenAndStartTheLast(const TempFolder& folder, int entri
     menus_test::Cancel(guard);
     EXPECT_EQ(GetMenuItemCount(menu), entries + 2) << "the header and its separator";
     resident::SetFolderEntryLookup(&registry);
-    resident::LaunchChosenEntry(launchMap.Find(shown.chosen));
+    resident::DispatchChoice(shown.chosen, launchMap, owner.get());
     resident::SetFolderEntryLookup(nullptr);
     std::string log = folder / "zz last.log";
     EXPECT_TRUE(testing_support::WaitFor([&] { return !testing_support::ReadRecorderLog(log).empty(); }, 20000));

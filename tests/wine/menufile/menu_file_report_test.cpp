@@ -150,19 +150,6 @@ TEST_F(ReportTest, AGoodFileShowsNothing)
     EXPECT_EQ(FindBox(), nullptr);
 }
 
-TEST(ResidentStrings, CuttingKeepsDoubleByteCharactersWhole)
-{
-    std::string text = "ab\x83\x81";
-    resident::KeepWholeCharacters(text, 3);
-    EXPECT_EQ(text, "ab");
-    text = "ab\x83\x81";
-    resident::KeepWholeCharacters(text, 4);
-    EXPECT_EQ(text, "ab\x83\x81");
-    text = "ab\x83";  // a lead byte without its trail byte
-    resident::KeepWholeCharacters(text, 10);
-    EXPECT_EQ(text, "ab");
-}
-
 TEST(LocalTime, TheLongFormNamesTheYear)
 {
     SYSTEMTIME now;

@@ -1,0 +1,15 @@
+#pragma once
+// The texts of a command in the string table: "prompt\ntip".
+#include <windows.h>
+#include <string>
+
+namespace editor {
+
+// The whole string of that id, empty when there is none.
+std::string LoadText(HINSTANCE instance, UINT id);
+// The status prompt: the text before "\n".
+std::string CommandPrompt(HINSTANCE instance, UINT id);
+// The tool tip: the text after "\n" (empty when there is none).
+std::string CommandTip(HINSTANCE instance, UINT id);
+
+}  // namespace editor

@@ -1,0 +1,162 @@
+#pragma once
+// Resource, command and string ids of Ombrixm.exe. The numbers are the
+// system's own, shared with the other programs and the help file; never
+// renumber them.
+
+// The frame: menus, icon, accelerators and tool bar share the id 128
+#define IDR_MAINFRAME             128
+#define IDR_SECTION               129   // menu and icon of a section window
+#define IDR_TEMPLATES             3144  // menu and icon of the template window
+#define IDR_OPTIONS               5346  // menu of the options window
+#define IDR_CONTEXT_MENUS         5345  // the context menus, submenus 0 to 5
+#define IDI_SECTION_DEFAULT       133   // a section's icon when it names none
+#define IDI_DAY_BASE              1000  // 1001 to 1031: the day-of-month faces
+#define IDI_SYSTEM_FOLDERS        5893
+#define IDR_MENU_HEADER           136   // the 448-byte header block of written menu files
+
+// Submenus of IDR_CONTEXT_MENUS
+#define CONTEXT_PATH              0     // "popmenu"
+#define CONTEXT_FORM              1     // "popform"
+#define CONTEXT_TREE              2     // "poptree"
+#define CONTEXT_TREE_OUTSIDE      3     // "poptree-out"
+#define CONTEXT_SERVICE_LIST      4     // "srvlist"
+#define CONTEXT_MANAGE_TREE       5     // "jumppop"
+
+// Closing the resident at start
+#define IDD_CLOSE_RESIDENT        3406
+#define IDC_CLOSE_TEXT            3205
+#define IDC_CLOSE_ICON            3206
+#define IDC_CLOSE_AUTOMATICALLY   3207
+
+// Bars and windows
+#define ID_TOOL_BAR               0xE800
+#define ID_STATUS_BAR             0xE801
+#define ID_MANAGE_TREE_BAR        0xE865
+
+// Private window messages
+#define UM_SECTION_CHANGED        0x8056  // to the management tree bar: list position / section
+#define UM_COMMIT_EDITS           0x8057  // to a view: write pending edits into the model
+#define UM_SET_PROMPT             0x8058  // to a child window: string id of its status text
+#define UM_SHOW_FORM              0x805A  // to the section window: node kind | shortcut flag << 16
+
+// Commands
+#define ID_SAVE_ALL               34001
+#define ID_TEMPLATE_WINDOW        34014
+#define ID_SELECT_ALL             34015
+#define ID_OPEN_OBJECT            34016
+#define ID_VIEW_DETAILS           34005
+#define ID_VIEW_LIST              34006
+#define ID_VIEW_SMALL_ICONS       34007
+#define ID_VIEW_LARGE_ICONS       34008
+#define ID_DELETE_ITEM            36001
+#define ID_PARENT_NODE            36002
+#define ID_NEW_ITEM               36003
+#define ID_NEW_SEPARATOR          36004
+#define ID_NEW_GROUP              36005
+#define ID_NEW_TITLE              36006
+#define ID_REFRESH                36007
+#define ID_LEVEL_DOWN             36008
+#define ID_LEVEL_UP               36009
+#define ID_MOVE_UP                36010
+#define ID_MOVE_DOWN              36011
+#define ID_PICK_SHORTCUT          36012
+#define ID_PICK_FILE              36013
+#define ID_PICK_FOLDER            36014
+#define ID_TEST_FORM              36018
+#define ID_TO_ITEM                36019
+#define ID_TO_SEPARATOR           36020
+#define ID_TO_GROUP               36022
+#define ID_CHANGE_ICON            36025
+#define ID_TO_TITLE               36033
+#define ID_CHANGE_COLOURS         36035
+#define ID_TEST_LEFT              32771
+#define ID_TEST_RIGHT             32772
+#define ID_SECTION_NEW            32775
+#define ID_SECTION_OPEN           32776
+#define ID_SECTION_UP             32777
+#define ID_SECTION_DOWN           32778
+#define ID_SECTION_DUPLICATE      32779
+#define ID_SECTION_RENAME         32780
+#define ID_SECTION_DELETE         32781
+#define ID_PICK_SYSTEM_FOLDER     32782
+#define ID_FILE_NEW               57600
+#define ID_FILE_OPEN              57601
+#define ID_FILE_CLOSE             57602
+#define ID_FILE_SAVE              57603
+#define ID_EDIT_COPY              57634
+#define ID_EDIT_CUT               57635
+#define ID_EDIT_PASTE             57637
+#define ID_EDIT_UNDO              57643
+#define ID_WINDOW_ARRANGE         57649
+#define ID_WINDOW_CASCADE         57650
+#define ID_WINDOW_TILE            57651
+#define ID_APP_ABOUT              57664
+#define ID_APP_EXIT               57665
+#define ID_HELP_INDEX             57666
+#define ID_HELP_FINDER            57667
+#define ID_CONTEXT_HELP           57669
+#define ID_HELP                   57670
+#define ID_DEFAULT_HELP           57671
+#define ID_NEXT_PANE              57680
+#define ID_PREV_PANE              57681
+
+// Strings
+#define IDS_MANAGE_TREE           130
+#define IDS_TREE_ROOT             131
+#define IDS_OPTIONS_TITLE         132
+#define IDS_FILE_NOT_FOUND        133
+#define IDS_ERR_NO_STATEMENT      156
+#define IDS_ERR_MISSING_STATEMENT 157
+#define IDS_ERR_MISSING_OPERAND   158
+#define IDS_ERR_NO_POPUP          159
+#define IDS_ERR_BAD_OPERAND       160
+#define IDS_ERR_TOO_MANY          161
+#define IDS_ERR_BAD_STATEMENT     162
+#define IDS_ERR_OFFER_NOTEPAD     163
+#define IDS_MENU_FILE_QUESTION    170
+#define IDS_CLOSE_RESIDENT        3156
+#define IDS_TEMPLATES_TITLE       3172
+#define IDS_SECTION_PROMPT        3175
+#define IDS_CONFIRM_DELETE        5340
+#define IDS_RESTART_RESIDENT      5373
+#define IDS_NAME_TAKEN            5380
+#define IDS_APP_TITLE             57344
+#define IDS_IDLE_PROMPT           57345
+#define IDS_SAVE_CHANGES          61699
+#define IDS_FILE_ERROR_BASE       61856  // + the cause of a file error; %1 = the path
+
+// Colour sheet of a title: two pages of one layout
+#define IDS_COLOUR_SHEET          5117  // the sheet's caption
+#define IDS_APPLY_TO_ALL_TITLES   5113  // the button in the Apply button's place
+#define IDS_RGB_NAME              5112  // "赤:%d 緑:%d 青:%d"
+#define IDS_NEW_TITLE             5114  // a title without description
+#define IDS_SYSTEM_COLOUR_NAME    5172  // 5172 to 5199: names of the system colour table's rows
+#define IDD_TEXT_COLOUR_PAGE      5352
+#define IDD_BACK_COLOUR_PAGE      5353
+#define IDC_COLOUR_PREVIEW        5491
+#define IDC_COLOUR_NAME           5492
+#define IDC_DEFAULT_COLOUR        5493
+#define IDC_SYSTEM_SWATCH         5496  // 5496 to 5511
+#define IDC_FIXED_SWATCH          5512  // 5512 to 5526
+#define IDC_OTHER_COLOUR          5527
+
+// Icon chooser
+#define IDD_ICON_CHOOSER          4405
+#define IDC_ICON_FILE             4751
+#define IDC_ICON_LIST             4752
+#define IDC_ICON_HISTORY          4753
+#define IDB_ICON_HISTORY          1245
+#define IDS_ICON_FILTER           4205
+#define IDS_ICON_BROWSE_TITLE     4206
+#define IDS_SELECT_AN_ICON        4453
+#define IDS_ICON_FILE_MISSING     4455  // %1 = the file
+#define IDS_ICON_FILE_EMPTY       4456  // %1 = the file
+#define ID_ICON_RECENT_FILE       2001  // 2001 to 2005: the history menu's files
+#define ID_ICON_BROWSE            2009
+
+// System-folder chooser
+#define IDD_SYSTEM_FOLDER_CHOOSER 4002
+#define IDC_FOLDER_TEXT           4006
+#define IDC_FOLDER_LIST           4007
+#define IDC_FOLDER_GROUP          4101
+#define IDC_FOLDER_ICON           4102
