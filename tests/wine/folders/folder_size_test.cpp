@@ -115,17 +115,6 @@ Picture TakePicture(HWND window)
     return picture;
 }
 
-void SaveBitmap(const Picture& picture, const std::string& path)
-{
-    BITMAPINFOHEADER header = HeaderOf(picture.rect);
-    DWORD bytes = static_cast<DWORD>(picture.pixels.size() * 4);
-    BITMAPFILEHEADER file = {0x4D42, sizeof file + sizeof header + bytes, 0, 0, sizeof file + sizeof header};
-    std::string data(reinterpret_cast<const char*>(&file), sizeof file);
-    data.append(reinterpret_cast<const char*>(&header), sizeof header);
-    data.append(reinterpret_cast<const char*>(picture.pixels.data()), bytes);
-    testing_support::WriteFileBytes(path, data);
-}
-
 // Whether the icon column of the entry at position shows anything but the
 // menu's background.
 bool HasPicture(const Picture& picture, HWND owner, HMENU menu, int position)
@@ -181,7 +170,6 @@ TEST_F(FolderMenuOnScreen, PicturesAreLookedUpForTheDrawnEntriesOnlyAndNoneWitho
     EXPECT_GT(lookups, 10u);
     EXPECT_LE(lookups, static_cast<size_t>(shown.drawnItems)) << "only drawn entries";
     EXPECT_LT(shown.drawnItems, 100) << "the screen shows part of 310 entries";
-    SaveBitmap(picture, testing_support::BinaryFolder() + "folder_menu_icons.bmp");
     // The header, the two subfolders and the first files.
     for (int position : {0, 2, 3, 4, 8, 12})
         EXPECT_TRUE(HasPicture(picture, owner.get(), menu, position)) << position;
