@@ -1,7 +1,6 @@
 #include "resident/launch/launcher.h"
 
 #include <shellapi.h>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include "menufile/special_folder.h"

@@ -1,6 +1,5 @@
 #include "resident/menus/popup_menu.h"
 
-#include "resident/folders/folder_registry.h"
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/menu_window_hook.h"
 
@@ -39,15 +38,6 @@ UINT PopupMenu::Track(POINT at, DWORD autoHideMs)
     SetForegroundWindow(owner);
     SetActiveWindow(owner);
     return static_cast<UINT>(TrackPopupMenu(root_->handle(), TPM_RETURNCMD, at.x, at.y, 0, owner, nullptr));
-}
-
-UINT ShowDisplayPopup(const MenuContext& context, const menufile::MenuList& list, int options, int width,
-                      POINT at)
-{
-    EntryIds ids = EntryIds::DisplayOnly();
-    FolderRegistry folders;
-    PopupMenu popup(context, list, options, width, ids, &folders);
-    return popup.Track(at, 0);
 }
 
 }  // namespace resident

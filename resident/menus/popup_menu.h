@@ -39,10 +39,4 @@ private:
     CreatedMenus created_;
 };
 
-// A popup shown for display only, as a program will show the menu: every
-// entry carries kDisplayOnlyId, folder submenus fill as they open, and
-// choosing an entry does nothing. Returns the id the menu reported.
-UINT ShowDisplayPopup(const MenuContext& context, const menufile::MenuList& list, int options, int width,
-                      POINT at);
-
 }  // namespace resident

@@ -3,6 +3,7 @@
 // that id too, and choosing an entry starts nothing.
 #include <gtest/gtest.h>
 #include "menu_fixture.h"
+#include "resident/folders/display_popup.h"
 #include "resident/folders/folder_registry.h"
 #include "resident/menus/popup_menu.h"
 #include "tests/support/test_support.h"
