@@ -24,9 +24,6 @@ protected:
             ++shown_.drawnItems;
         } else if (message == WM_ENTERIDLE && shown_.openedMs != 0 && shown_.paintedMs == 0) {
             shown_.paintedMs = NowMs();
-            // Wine leaves lParam 0: the menu's window is the visible one of
-            // the menu class.
-            shown_.window = FindWindowA("#32768", nullptr);
             if (action_)
                 action_(shown_);
             else

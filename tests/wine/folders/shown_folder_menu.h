@@ -15,7 +15,6 @@ struct ShownMenu {
     double paintedMs = 0;  // the first WM_ENTERIDLE after it
     int drawnItems = 0;    // WM_DRAWITEM messages until then
     int chosen = 0;        // what TrackPopupMenu returned
-    HWND window = nullptr; // the menu's window, while it is open
 };
 
 double NowMs();
