@@ -41,10 +41,14 @@ endfunction()
 # A module library made of the .cpp files of one folder. Files ending in
 # "_win32.cpp" call Win32 and are left out of the host builds; files ending
 # in "_host.cpp" are their portable counterparts, left out of the Windows
-# build. SUBDIRS names subfolders to include as well.
+# build. SUBDIRS names subfolders to include as well; with ONLY_SUBDIRS the
+# folder's own files are left to another library.
 function(ombrix_module name)
-  cmake_parse_arguments(M "" "" "SUBDIRS;LIBS" ${ARGN})
-  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(M "ONLY_SUBDIRS" "" "SUBDIRS;LIBS" ${ARGN})
+  set(patterns)
+  if(NOT M_ONLY_SUBDIRS)
+    set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
   foreach(sub ${M_SUBDIRS})
     list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
   endforeach()

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 #include "editor/editor_paths.h"
+#include "editor/editor_settings.h"
 #include "editor/main_frame.h"
+#include "editor/manage_tree_bar.h"
 #include "editor/resident_control.h"
 #include "win32/message_loop.h"
 #include "win32/system_image_lists.h"
@@ -34,10 +36,14 @@ public:
     const win32::SystemImageLists& imageLists() const noexcept { return imageLists_; }
     ResidentControl& resident() noexcept { return resident_; }
     MainFrame& frame() noexcept { return *frame_; }
+    EditorSettings& settings() noexcept { return *settings_; }
     win32::MessageLoop& loop() noexcept { return loop_; }
 
 private:
     std::string PrepareFolder(const char* key, const std::string& defaultPath);
+    // The settings and menus read, the management tree filled; false when
+    // the user ended the start.
+    bool LoadSettings();
     void OnSessionEnd();
 
     HINSTANCE instance_;
@@ -47,7 +53,11 @@ private:
     win32::SystemImageLists imageLists_;
     ResidentControl resident_;
     win32::MessageLoop loop_;
+    // The windows refer to the sections: the settings outlive the frame,
+    // the tree in the frame's bar does not.
+    std::unique_ptr<EditorSettings> settings_;
     std::unique_ptr<MainFrame> frame_;
+    std::unique_ptr<ManageTreeBar> treeBar_;
     bool sessionEnded_ = false;
 };
 

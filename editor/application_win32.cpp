@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 #include <exception>
+#include "editor/section_menus_window.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
@@ -85,6 +86,22 @@ void Application::OnSessionEnd()
     resident_.RestartIfClosed();
 }
 
+bool Application::LoadSettings()
+{
+    settings_ = std::make_unique<EditorSettings>(instance_, paths_.settingsPath, poolPath_,
+                                                 [this] { return frame_->handle(); });
+    if (!settings_->Load())
+        return false;
+    frame_->SetSaving(settings_.get());
+    treeBar_ = std::make_unique<ManageTreeBar>(
+        instance_, *settings_, frame_->windows(), nullptr,
+        [this](Section& section) { return std::make_unique<SectionMenusWindow>(instance_, section); });
+    if (!treeBar_->CreateTree(frame_->treeBar()))
+        return false;
+    frame_->SetTreeBarTarget(treeBar_.get());
+    return true;
+}
+
 int Application::Run(int showCommand)
 {
     OleScope ole;
@@ -99,7 +116,7 @@ int Application::Run(int showCommand)
     poolPath_ = PrepareFolder(settings::kPoolPath, settings::DefaultPoolPath(paths_.programFolder));
     servePath_ = PrepareFolder(settings::kServePath, settings::DefaultServePath(paths_.programFolder));
     frame_ = std::make_unique<MainFrame>(instance_, paths_, loop_);
-    if (!frame_->Create())
+    if (!frame_->Create() || !LoadSettings())
         return 0;
     frame_->SetSessionEnding([this] { OnSessionEnd(); });
     loop_.SetIdle([this] { frame_->OnIdle(); });

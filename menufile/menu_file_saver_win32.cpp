@@ -68,7 +68,8 @@ std::string HeaderBlock(HINSTANCE instance, int id)
     return bytes ? std::string(bytes, SizeofResource(instance, found)) : std::string();
 }
 
-// NO_ERROR when the path names nothing; a folder is no file to replace.
+// NO_ERROR when the path names nothing; a folder or a read-only file is no
+// file to replace.
 DWORD FileState(const std::string& path, bool& exists)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
@@ -77,7 +78,9 @@ DWORD FileState(const std::string& path, bool& exists)
         DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? NO_ERROR : error;
     }
-    return attributes & FILE_ATTRIBUTE_DIRECTORY ? ERROR_ACCESS_DENIED : NO_ERROR;
+    // A replace by rename would go through a read-only file under Wine,
+    // where Windows refuses it: refuse it everywhere.
+    return attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY) ? ERROR_ACCESS_DENIED : NO_ERROR;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& text)

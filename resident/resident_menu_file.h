@@ -15,11 +15,4 @@ protected:
     void ReportFileError(menufile::FileFailure failure, int runtimeError) override;
 };
 
-// "notepad.exe" with the quoted path; Windows finds Notepad on its search path.
-std::string NotepadCommandLine(const std::string& path);
-
-// Cuts text to at most maxBytes without splitting a double-byte character,
-// and drops a lead byte that has lost its trail byte.
-void KeepWholeCharacters(std::string& text, size_t maxBytes);
-
 }  // namespace resident

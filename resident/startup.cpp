@@ -5,6 +5,7 @@
 #include "resident/main_window.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/process_starter.h"
+#include "resident/tray/tray_popup.h"
 #include "resources/resident/resource_ids.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"

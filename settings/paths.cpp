@@ -30,6 +30,7 @@ bool IsNetworkPath(const std::string& path)
 {
     return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
 }
+
 }  // namespace
 
 std::string WithLastThreeReplaced(const std::string& path, const char* three)
@@ -69,6 +70,13 @@ std::string ResolveMenuPath(const std::string& poolPath, const std::string& menu
     if (menuPath.empty() || HasDrive(menuPath) || IsNetworkPath(menuPath))
         return menuPath;
     return poolPath + menuPath;
+}
+
+std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath)
+{
+    if (poolPath.empty() || fullPath.size() <= poolPath.size() || !shiftjis::StartsWithIgnoringCase(fullPath, poolPath))
+        return fullPath;
+    return fullPath.substr(poolPath.size());
 }
 
 }  // namespace settings

@@ -32,4 +32,9 @@ std::string DefaultServePath(const std::string& programFolder);
 // empty one stays empty (no menu on that side).
 std::string ResolveMenuPath(const std::string& poolPath, const std::string& menuPath);
 
+// A full menu path as the editor writes it: relative to the pool path when
+// it is longer and begins with it (without regard to case, double-byte
+// characters whole); otherwise unchanged.
+std::string RelativeMenuPath(const std::string& poolPath, const std::string& fullPath);
+
 }  // namespace settings

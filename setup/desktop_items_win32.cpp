@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <shellapi.h>
-#include "setup/sample_items.h"
+#include "menufile/special_folder.h"
+#include "menufile/special_folder_shell.h"
 #include "shellfiles/file_path.h"
-#include "shellfiles/icon_location.h"
 #include "shellfiles/shortcut.h"
 #include "win32/com_ptr.h"
 #include "win32/unique_handle.h"
@@ -19,11 +19,6 @@ struct DesktopItem {
     DWORD attributes = 0;
     win32::UniqueItemIdList idList;  // absolute
 };
-
-const int kLastSpecialFolder = 34;
-const int kRecycleBin = 10;  // CSIDL_BITBUCKET
-const int kDrives = 17;      // CSIDL_DRIVES
-const int kInternet = 1;     // CSIDL_INTERNET
 
 win32::ComPtr<IShellFolder> DesktopFolder(LPCITEMIDLIST desktopId, IShellFolder* desktop)
 {
@@ -57,31 +52,18 @@ std::vector<DesktopItem> EnumerateDesktop(LPCITEMIDLIST desktopId, IShellFolder*
     return items;
 }
 
-// The CSIDL value of the special folder that idList is, or -1.
-int SpecialFolderOf(IShellFolder* desktop, LPCITEMIDLIST idList)
-{
-    for (int csidl = 0; csidl <= kLastSpecialFolder; ++csidl) {
-        win32::UniqueItemIdList folder;
-        if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, folder.put())))
-            continue;
-        HRESULT order = desktop->CompareIDs(0, idList, folder.get());
-        if (SUCCEEDED(order) && HRESULT_CODE(order) == 0)
-            return csidl;
-    }
-    return -1;
-}
-
-std::string EntryText(IShellFolder* desktop, const DesktopItem& item, const std::string& poolPath)
+std::string EntryText(IShellFolder* desktop, menufile::SpecialFolderMatcher& special, const DesktopItem& item,
+                      const std::string& poolPath)
 {
     if (item.attributes & SFGAO_FILESYSTEM) {
         char path[MAX_PATH];
         return SHGetPathFromIDListA(item.idList.get(), path) ? path : "";
     }
-    int csidl = SpecialFolderOf(desktop, item.idList.get());
-    if (csidl == kRecycleBin || csidl == kDrives)
+    int csidl = special.Find(desktop, item.idList.get());
+    if (csidl == menufile::kRecycleBin || csidl == menufile::kDrivesFolder)
         return {};
     if (csidl >= 0)
-        return shellfiles::JoinIconLocation(SpecialFolderPath(csidl), csidl == kInternet ? 0 : 1);
+        return menufile::SpecialFolderEntryText(csidl);
     if (!(item.attributes & SFGAO_CANLINK))
         return {};
     std::string shortcut = shellfiles::FilePath(poolPath).str() + item.displayName + ".lnk";
@@ -93,16 +75,16 @@ std::string EntryText(IShellFolder* desktop, const DesktopItem& item, const std:
 std::vector<std::string> DesktopEntryTexts(const std::string& poolPath)
 {
     std::vector<std::string> texts;
-    win32::UniqueItemIdList desktopId;
+    win32::UniqueItemIdList desktopId = menufile::SpecialFolderIdList(menufile::kDesktopFolder);
     win32::ComPtr<IShellFolder> desktop;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_DESKTOP, desktopId.put())) ||
-        FAILED(SHGetDesktopFolder(desktop.put())))
+    if (!desktopId || FAILED(SHGetDesktopFolder(desktop.put())))
         return texts;
     win32::ComPtr<IShellFolder> folder = DesktopFolder(desktopId.get(), desktop.get());
     if (!folder)
         return texts;
+    menufile::SpecialFolderMatcher special;
     for (const DesktopItem& item : EnumerateDesktop(desktopId.get(), folder.get())) {
-        std::string text = EntryText(desktop.get(), item, poolPath);
+        std::string text = EntryText(desktop.get(), special, item, poolPath);
         if (!text.empty())
             texts.push_back(text);
     }

@@ -1,5 +1,7 @@
 #include "setup/sample_items.h"
 
+#include "menufile/special_folder.h"
+
 namespace setup {
 
 using menufile::MenuEntry;
@@ -15,7 +17,7 @@ MenuEntry TitleItem(const std::string& description, const std::string& parameter
 
 MenuEntry FolderItem(int csidl, int option)
 {
-    MenuEntry entry = CommandItem(SpecialFolderPath(csidl));
+    MenuEntry entry = CommandItem(menufile::SpecialFolderPath(csidl));
     entry.flags = menufile::ITEM_SHOWFOLDER |
                   ((static_cast<uint32_t>(option) << menufile::kFolderOptionShift) & menufile::ITEM_FOLDER_OPTION_MASK);
     return entry;
@@ -34,7 +36,5 @@ MenuEntry SeparatorItem()
     entry.flags = menufile::ITEM_SEPARATOR;
     return entry;
 }
-
-std::string SpecialFolderPath(int csidl) { return "&#" + std::to_string(csidl); }
 
 }  // namespace setup

@@ -13,7 +13,4 @@ menufile::MenuEntry FolderItem(int csidl, int option = 0);
 menufile::MenuEntry CommandItem(const std::string& path);
 menufile::MenuEntry SeparatorItem();
 
-// "&#N": the path of the special folder with CSIDL value N.
-std::string SpecialFolderPath(int csidl);
-
 }  // namespace setup

@@ -3,10 +3,9 @@
 #include <windows.h>
 #include "menufile/menu_file_saver.h"
 #include "resources/setup/resource_ids.h"
-#include "setup/file_error.h"
+#include "setup/file_failure.h"
 #include "shellfiles/display_name.h"
 #include "shellfiles/file_path.h"
-#include "shellfiles/messages.h"
 
 namespace setup {
 
@@ -39,10 +38,8 @@ void WriteSampleMenuFile(const std::string& poolPath, const std::string& fileNam
 {
     shellfiles::FilePath path(poolPath + fileName);
     DWORD error = SampleSaver().Save(path.str(), root);
-    if (error != NO_ERROR) {
-        ShowFileError(error, path.str());
-        shellfiles::ExitAbnormally();
-    }
+    if (error != NO_ERROR)
+        FailOnFile(error, path.str());
 }
 
 }  // namespace setup

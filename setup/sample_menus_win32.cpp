@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include "menufile/special_folder_shell.h"
 #include "menufile/title_colours.h"
 #include "settings/keys.h"
 #include "setup/desktop_items.h"
@@ -9,7 +10,6 @@
 #include "setup/sample_items.h"
 #include "shellfiles/file_type.h"
 #include "shellfiles/icon_location.h"
-#include "win32/unique_handle.h"
 
 namespace setup {
 
@@ -22,12 +22,6 @@ std::string UserName()
     char name[64];
     DWORD size = sizeof name;
     return GetUserNameA(name, &size) ? name : "";
-}
-
-bool SpecialFolderExists(int csidl)
-{
-    win32::UniqueItemIdList idList;
-    return SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, idList.put()));
 }
 
 bool LookUpCommand(const std::string& type, std::string& command)
@@ -59,10 +53,10 @@ void FillDesktopRight(MenuList& menu, const std::string& poolPath)
 
 void FillPrograms(MenuList& menu)
 {
-    menu.entries.push_back(FolderItem(SpecialFolderExists(CSIDL_COMMON_STARTMENU) ? CSIDL_COMMON_STARTMENU
+    menu.entries.push_back(FolderItem(menufile::SpecialFolderExists(CSIDL_COMMON_STARTMENU) ? CSIDL_COMMON_STARTMENU
                                                                                   : CSIDL_STARTMENU));
     menu.entries.push_back(
-        FolderItem(SpecialFolderExists(CSIDL_COMMON_PROGRAMS) ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, 9));
+        FolderItem(menufile::SpecialFolderExists(CSIDL_COMMON_PROGRAMS) ? CSIDL_COMMON_PROGRAMS : CSIDL_PROGRAMS, 9));
 }
 
 void FillDocuments(MenuList& menu)

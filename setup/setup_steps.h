@@ -1,7 +1,7 @@
 #pragma once
 // The work of the setup assistant, in three steps that the dialog runs one
-// second apart. A step that fails shows its box and ends the program with
-// status 3.
+// second apart. A step that fails (a folder, a settings write, a sample
+// file) shows its box and ends the program with status 3.
 #include <windows.h>
 #include <functional>
 #include <string>
@@ -30,6 +30,8 @@ public:
     void StampAndStartResident(HWND owner);
 
 private:
+    void Write(const char* section, const char* key, const std::string& value);
+    void Write(const char* section, const char* key, int value);
     std::string PrepareFolder(const char* key, const std::string& defaultPath);
     void WriteSection(int number, const std::string& iconFile);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "settings/keys.h"
 #include "settings/paths.h"
+#include "setup/file_failure.h"
 #include "setup/sample_menu_file.h"
 #include "setup/sample_menus.h"
 #include "shellfiles/file_path.h"
@@ -45,12 +46,26 @@ SetupSteps::SetupSteps(SetupPaths paths)
 {
 }
 
+// A setting that cannot be written ends the setup before the version is
+// stamped: otherwise the resident would find the old version and start the
+// setup again, for ever.
+void SetupSteps::Write(const char* section, const char* key, const std::string& value)
+{
+    if (!settings_.WriteText(section, key, value))
+        FailOnFile(GetLastError(), settings_.path());
+}
+
+void SetupSteps::Write(const char* section, const char* key, int value)
+{
+    Write(section, key, std::to_string(value));
+}
+
 std::string SetupSteps::PrepareFolder(const char* key, const std::string& defaultPath)
 {
     std::string stored = settings_.ReadText(settings::kMainSection, key);
     if (stored.empty()) {
         stored = defaultPath;
-        settings_.WriteText(settings::kMainSection, key, stored);
+        Write(settings::kMainSection, key, stored);
     }
     shellfiles::FilePath folder(stored);
     if (!folder.IsFolder(false) && !folder.CreateFolder(true))
@@ -71,16 +86,16 @@ void SetupSteps::WriteSection(int number, const std::string& iconFile)
     const SectionSample& sample = kSections[number - 1];
     std::string section = settings::SectionName(number);
     const char* name = section.c_str();
-    settings_.WriteInt(name, settings::kFlags, settings::FLAG_NO_PRESSED_ICON);
-    settings_.WriteText(name, settings::kDesc, sample.description);
-    settings_.WriteText(name, settings::kIconUp, iconFile);
-    settings_.WriteInt(name, settings::kIconNoUp, sample.iconNumber);
-    settings_.WriteInt(name, settings::kOptLeft, kLargeIconMenu);
-    settings_.WriteInt(name, settings::kOptRight, sample.rightOptions);
-    settings_.WriteInt(name, settings::kMenuWidthLeft, 8);
-    settings_.WriteInt(name, settings::kMenuWidthRight, 8);
-    settings_.WriteText(name, settings::kMenuPathLeft, SampleMenuName(number, false));
-    settings_.WriteText(name, settings::kMenuPathRight, SampleMenuName(number, true));
+    Write(name, settings::kFlags, settings::FLAG_NO_PRESSED_ICON);
+    Write(name, settings::kDesc, sample.description);
+    Write(name, settings::kIconUp, iconFile);
+    Write(name, settings::kIconNoUp, sample.iconNumber);
+    Write(name, settings::kOptLeft, kLargeIconMenu);
+    Write(name, settings::kOptRight, sample.rightOptions);
+    Write(name, settings::kMenuWidthLeft, 8);
+    Write(name, settings::kMenuWidthRight, 8);
+    Write(name, settings::kMenuPathLeft, SampleMenuName(number, false));
+    Write(name, settings::kMenuPathRight, SampleMenuName(number, true));
     for (bool right : {false, true})
         WriteSampleMenuFile(poolPath_, SampleMenuName(number, right), *BuildSampleMenu(number, right, poolPath_));
 }
@@ -89,8 +104,8 @@ void SetupSteps::WriteSamples()
 {
     if (foundVersion_ != 0)
         return;
-    settings_.WriteInt(settings::kMainSection, settings::kTrayNo, 3);
-    settings_.WriteInt(settings::kMainSection, settings::kMenuAutoHide, 3000);
+    Write(settings::kMainSection, settings::kTrayNo, 3);
+    Write(settings::kMainSection, settings::kMenuAutoHide, 3000);
     std::string iconFile = SystemShell32();
     for (int number = 1; number <= 3; ++number)
         WriteSection(number, iconFile);
@@ -98,7 +113,7 @@ void SetupSteps::WriteSamples()
 
 void SetupSteps::StampAndStartResident(HWND owner)
 {
-    settings_.WriteInt(settings::kMainSection, settings::kIniVersion, kTargetVersion);
+    Write(settings::kMainSection, settings::kIniVersion, kTargetVersion);
     std::string commandLine = win32::ProgramCommandLine(paths_.residentPath, "");
     if (!win32::StartProcess(commandLine, owner, shellfiles::kProductName))
         shellfiles::ExitAbnormally();

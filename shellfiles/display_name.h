@@ -7,7 +7,4 @@ namespace shellfiles {
 // names (N its CSIDL value); empty when the shell knows none.
 std::string ShellDisplayName(const std::string& path);
 
-// The CSIDL value of a "&#N" path, or -1 for any other text.
-int SpecialFolderNumber(const std::string& path);
-
 }  // namespace shellfiles

@@ -11,9 +11,10 @@ extern const char kProductName[];
 // with an exclamation mark; the program goes on.
 void ShowFileError(const std::string& path, unsigned long error = 0);
 
-// Shows text with an exclamation mark and ends the program at once with
-// status 3, as an abnormal termination.
-[[noreturn]] void FailAndExit(const char* text);
+// Shows text with an exclamation mark; the program goes on.
+void ShowProblem(const std::string& text);
+
+// Ends the program at once with status 3, as an abnormal termination.
 [[noreturn]] void ExitAbnormally();
 
 }  // namespace shellfiles

@@ -17,10 +17,9 @@ void ShowFileError(const std::string& path, unsigned long error)
     MessageBoxA(GetActiveWindow(), message.c_str(), kProductName, MB_ICONEXCLAMATION);
 }
 
-void FailAndExit(const char* text)
+void ShowProblem(const std::string& text)
 {
-    MessageBoxA(GetActiveWindow(), text, kProductName, MB_ICONEXCLAMATION);
-    ExitAbnormally();
+    MessageBoxA(GetActiveWindow(), text.c_str(), kProductName, MB_ICONEXCLAMATION);
 }
 
 void ExitAbnormally()

@@ -20,13 +20,17 @@ bool CreateShortcut(std::string& path, LPCITEMIDLIST target, const char* iconPat
     std::wstring widePath = win32::WideFromAnsi(path);
     // Loading first updates an existing shortcut instead of replacing it.
     bool loaded = SUCCEEDED(file->Load(widePath.c_str(), STGM_READWRITE));
+    const char* failure = nullptr;
     if (FAILED(link->SetIDList(target)))
-        FailAndExit("SetIDList failed.");
-    if (iconPath && FAILED(link->SetIconLocation(iconPath, iconNumber)))
-        FailAndExit("SetIconLocation failed.");
-    if (FAILED(file->Save(widePath.c_str(), loaded ? FALSE : TRUE)))
-        FailAndExit("IPersistFile::Save failed.");
-    return true;
+        failure = "SetIDList failed.";
+    else if (iconPath && FAILED(link->SetIconLocation(iconPath, iconNumber)))
+        failure = "SetIconLocation failed.";
+    else if (FAILED(file->Save(widePath.c_str(), loaded ? FALSE : TRUE)))
+        failure = "IPersistFile::Save failed.";
+    // One shortcut that cannot be made costs its menu entry, not the program.
+    if (failure)
+        ShowProblem(failure + ("\n" + path));
+    return !failure;
 }
 
 }  // namespace shellfiles

@@ -84,17 +84,24 @@ std::string CutToWholeCharacters(const std::string& text, size_t maxBytes)
     return text.substr(0, end);
 }
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b)
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix)
 {
-    if (a.size() != b.size())
+    if (prefix.size() > text.size())
         return false;
-    for (size_t i = 0; i < a.size();) {
-        size_t size = CharSize(a, i);
-        if (size == 2 ? a.compare(i, 2, b, i, 2) != 0 : Lower(a[i]) != Lower(b[i]))
+    size_t i = 0;
+    while (i < prefix.size()) {
+        size_t size = CharSize(text, i);
+        if (size == 2 ? text.compare(i, 2, prefix, i, 2) != 0 : Lower(text[i]) != Lower(prefix[i]))
             return false;
         i += size;
     }
-    return true;
+    // The prefix ends inside a double-byte character of text.
+    return i == prefix.size();
+}
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
 }  // namespace shiftjis

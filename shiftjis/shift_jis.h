@@ -56,5 +56,8 @@ std::string CutToWholeCharacters(const std::string& text, size_t maxBytes);
 // Equal when ASCII letters are compared without case; double-byte
 // characters compare byte for byte (their trail bytes are no letters).
 bool EqualIgnoringCase(const std::string& a, const std::string& b);
+// The same for the first characters of text, which must end where a
+// character of text ends.
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix);
 
 }  // namespace shiftjis

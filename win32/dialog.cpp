@@ -94,10 +94,15 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 INT_PTR CALLBACK Dialog::StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<Dialog*>(lParam);
-        self->handle_ = window;
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+    return Route(window, message, wParam, lParam,
+                 message == WM_INITDIALOG ? reinterpret_cast<Dialog*>(lParam) : nullptr);
+}
+
+INT_PTR Dialog::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Dialog* binding)
+{
+    if (message == WM_INITDIALOG && binding) {
+        binding->handle_ = window;
+        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(binding));
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
     if (!self)

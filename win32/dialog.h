@@ -37,6 +37,11 @@ protected:
     virtual void OnHelp(const HELPINFO& info) {}
     virtual void OnDestroy() {}
 
+    // For kinds of dialog whose WM_INITDIALOG carries the object somewhere
+    // else (property pages): binds self at WM_INITDIALOG (null for every
+    // other message) and routes the message to the bound object.
+    static INT_PTR Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam, Dialog* binding);
+
 private:
     static INT_PTR CALLBACK StaticProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);

@@ -12,6 +12,8 @@
 #include <string>
 #include "resident/folders/folder_registry.h"
 #include "resident/folders/item_id_list.h"
+#include "resident/menus/entry_ids.h"
+#include "resident/menus/launch_map.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/menus/menu_fixture.h"
@@ -78,12 +80,12 @@ FillTimes FillMenu(const std::string& folder)
 {
     resident::FolderRegistry registry;
     resident::LaunchMap launchMap;
-    int nextId = 2000;
+    resident::EntryIds ids(launchMap, {});
     const int options = resident::MENU_SHOW_ICONS | resident::MENU_SHOW_TEXT;
     double start = Now();
-    registry.Prepare(options, 0);
-    registry.SetIdSource(&launchMap, &nextId);
-    auto submenu = std::make_unique<resident::OwnerDrawMenu>(options, 0);
+    registry.Prepare(menus_test::Context(), options, 0);
+    registry.SetIdSource(&ids);
+    auto submenu = std::make_unique<resident::OwnerDrawMenu>(menus_test::Context(), options, 0);
     submenu->Attach(CreateMenu());
     HMENU menu = submenu->handle();
     registry.Register(submenu, folder, 1);

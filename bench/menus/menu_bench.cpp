@@ -12,6 +12,7 @@
 #include "resident/app.h"
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
+#include "resident/tray/tray_popup.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
 
@@ -60,13 +61,20 @@ void FillLargeMenu(menufile::MenuList& list, int& items)
     }
 }
 
+const resident::MenuContext& Context()
+{
+    static const resident::MenuContext context = resident::ResidentMenuContext(nullptr);
+    return context;
+}
+
 void BuildAndDestroy(const menufile::MenuList& list, int options)
 {
     resident::LaunchMap launchMap;
     resident::CreatedMenus created;
-    auto root = std::make_unique<resident::OwnerDrawMenu>(options, 0);
+    auto root = std::make_unique<resident::OwnerDrawMenu>(Context(), options, 0);
     root->Attach(CreatePopupMenu());
-    resident::MenuBuilder(launchMap, created, nullptr).Build(list, *root);
+    resident::EntryIds ids(launchMap, {});
+    resident::MenuBuilder(ids, created, nullptr).Build(list, *root);
     created.clear();
     root.reset();
 }

@@ -17,7 +17,7 @@
 #include "tests/support/test_support.h"
 #include "resident/app.h"
 #include "resident/menus/launch_map.h"
-#include "resident/menus/tray_popup.h"
+#include "resident/tray/tray_popup.h"
 #include "win32/com_ptr.h"
 
 namespace {

@@ -79,13 +79,10 @@ int FolderRegistry::Fill(FolderMenuState& state, OwnerDrawMenu& menu, const std:
     int count = GetMenuItemCount(menu.handle());
     if (count != 0)
         return count < 0 ? 0 : count;
-    LaunchMap& launchMap = launchMap_ ? *launchMap_ : ownLaunchMap_;
-    int& nextId = nextId_ ? *nextId_ : ownNextId_;
     CreatedMenus noPopups;  // folder entries make no POPUP submenus
-    MenuBuilder builder(launchMap, noPopups, nullptr, nextId);
+    MenuBuilder builder(ids_ ? *ids_ : displayIds_, noPopups, nullptr);
     state.menuBeingFilled = &menu;
     work(builder);
-    nextId = builder.nextId();
     count = GetMenuItemCount(menu.handle());
     return count < 0 ? 0 : count;
 }
@@ -185,7 +182,7 @@ void FolderRegistry::AppendSubfolder(FolderMenuState& state, const FolderEntry& 
     if (FAILED(entry.parent->BindToObject(entry.relative.get(), nullptr, IID_IShellFolder, subfolder.put_void())) ||
         !subfolder)
         return;
-    auto submenu = std::make_unique<OwnerDrawMenu>(options_, width_);
+    auto submenu = std::make_unique<OwnerDrawMenu>(state.menuBeingFilled->context(), options_, width_);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     menufile::MenuEntry popup;

@@ -13,31 +13,31 @@ FolderRegistry::~FolderRegistry()
     Clear();
 }
 
-void FolderRegistry::Prepare(int menuOptions, int menuWidth)
+void FolderRegistry::Prepare(const MenuContext& context, int menuOptions, int menuWidth)
 {
     // Whatever an earlier popup left behind goes now, not with this one.
     Clear();
+    context_ = &context;
     options_ = menuOptions;
     width_ = menuWidth;
 }
 
 bool FolderRegistry::Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int maximumDepth)
 {
-    if (!submenu || !submenu->handle() || topLevel_.count(submenu->handle()))
+    if (!context_ || !submenu || !submenu->handle() || topLevel_.count(submenu->handle()))
         return false;
     auto state = std::make_unique<FolderMenuState>();
     state->maximumDepth = maximumDepth < 0 ? 0 : maximumDepth > 255 ? 255 : maximumDepth;
-    if (!ResolveFolder(path, Shell(), state->folder))
+    if (!ResolveFolder(path, Shell(), *context_, state->folder))
         return false;
     HMENU handle = submenu->handle();
     topLevel_.emplace(handle, TopLevelMenu{std::move(submenu), std::move(state)});
     return true;
 }
 
-void FolderRegistry::SetIdSource(LaunchMap* launchMap, int* nextId)
+void FolderRegistry::SetIdSource(EntryIds* ids)
 {
-    launchMap_ = launchMap;
-    nextId_ = nextId;
+    ids_ = ids;
 }
 
 void FolderRegistry::Clear()
@@ -47,9 +47,8 @@ void FolderRegistry::Clear()
     topLevel_.clear();
     entriesByKey_.clear();
     shell_.reset();
-    launchMap_ = nullptr;
-    nextId_ = nullptr;
-    ownLaunchMap_.Clear();
+    ids_ = nullptr;
+    context_ = nullptr;
 }
 
 LPCITEMIDLIST FolderRegistry::FindFolderEntry(unsigned long key) const
@@ -80,18 +79,6 @@ FolderEntry& FolderRegistry::Keep(FolderMenuState& state, std::unique_ptr<Folder
     entriesByKey_[entry->key] = entry.get();
     state.entries.push_back(std::move(entry));
     return *state.entries.back();
-}
-
-FolderRegistry& TheFolderRegistry()
-{
-    static FolderRegistry registry;
-    return registry;
-}
-
-void InstallFolderMenus()
-{
-    SetFolderMenuSource(&TheFolderRegistry());
-    SetFolderEntryLookup(&TheFolderRegistry());
 }
 
 std::string MenuTextOfName(const std::string& name)

@@ -7,9 +7,10 @@
 #include <unordered_map>
 #include "menufile/menu_model.h"
 #include "resident/folders/folder_entry.h"
-#include "resident/launch/launcher.h"
+#include "resident/folders/folder_entry_lookup.h"
+#include "resident/menus/entry_ids.h"
 #include "resident/menus/folder_menu_source.h"
-#include "resident/menus/launch_map.h"
+#include "resident/menus/menu_context.h"
 
 namespace resident {
 
@@ -21,9 +22,9 @@ public:
     FolderRegistry();
     ~FolderRegistry() override;
 
-    void Prepare(int menuOptions, int menuWidth) override;
+    void Prepare(const MenuContext& context, int menuOptions, int menuWidth) override;
     bool Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int maximumDepth) override;
-    void SetIdSource(LaunchMap* launchMap, int* nextId) override;
+    void SetIdSource(EntryIds* ids) override;
     int MenuOpened(HMENU menu) override;
     void Clear() override;
 
@@ -60,24 +61,18 @@ private:
     void AppendEntryItem(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder);
     void AppendSubfolder(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder);
 
+    const MenuContext* context_ = nullptr;
     int options_ = 0;
     int width_ = 0;
-    LaunchMap* launchMap_ = nullptr;
-    int* nextId_ = nullptr;
-    // Used when no popup handed its own over.
-    LaunchMap ownLaunchMap_;
-    int ownNextId_ = 0;
+    EntryIds* ids_ = nullptr;
+    // Used when no popup handed its own over: entries then launch nothing.
+    EntryIds displayIds_ = EntryIds::DisplayOnly();
     std::unique_ptr<ShellItemLookup> shell_;
     std::unordered_map<HMENU, TopLevelMenu> topLevel_;
     std::unordered_map<HMENU, NestedMenu> nested_;
     std::unordered_map<unsigned long, FolderEntry*> entriesByKey_;
     unsigned long nextKey_ = 1;
 };
-
-// The resident's folder registry: the folder menu source of the popup
-// builder and the folder entry lookup of Launch.
-FolderRegistry& TheFolderRegistry();
-void InstallFolderMenus();
 
 // A file system name as a menu text: "&" would mark a mnemonic there.
 std::string MenuTextOfName(const std::string& name);

@@ -1,8 +1,7 @@
 #include "resident/folders/folder_resolver.h"
 
 #include <shellapi.h>
-#include "resident/app.h"
-#include "resident/launch/shortcut.h"
+#include "resident/folders/shortcut.h"
 #include "resident/menus/shell_item.h"
 
 namespace resident {
@@ -17,9 +16,10 @@ bool HasFolderAttribute(const char* pathOrList, UINT flags)
     return info.dwAttributes != 0xFFFFFFFF && (info.dwAttributes & SFGAO_FOLDER) != 0;
 }
 
-bool ResolveShortcutIdList(const std::string& path, ShellItemLookup& shell, ResolvedFolder& folder)
+bool ResolveShortcutIdList(const std::string& path, ShellItemLookup& shell, const MenuContext& context,
+                           ResolvedFolder& folder)
 {
-    win32::UniqueItemIdList list = ReadShortcutIdList(TheApp().mainWindow, path);
+    win32::UniqueItemIdList list = ReadShortcutIdList(context, path);
     if (!list)
         return false;
     int csidl = shell.SpecialFolderOf(list.get());
@@ -33,13 +33,14 @@ bool ResolveShortcutIdList(const std::string& path, ShellItemLookup& shell, Reso
     return true;
 }
 
-bool ResolveShortcut(const std::string& path, ShellItemLookup& shell, ResolvedFolder& folder)
+bool ResolveShortcut(const std::string& path, ShellItemLookup& shell, const MenuContext& context,
+                     ResolvedFolder& folder)
 {
     win32::ShortcutData data;
-    if (!ReadShortcut(TheApp().mainWindow, path, data))
+    if (!ReadShortcut(context, path, data))
         return false;
     if (data.targetPath.empty())
-        return ResolveShortcutIdList(path, shell, folder);
+        return ResolveShortcutIdList(path, shell, context, folder);
     if (!HasFolderAttribute(data.targetPath.c_str(), 0))
         return false;
     folder.path = data.targetPath;
@@ -48,14 +49,15 @@ bool ResolveShortcut(const std::string& path, ShellItemLookup& shell, ResolvedFo
 
 }  // namespace
 
-bool ResolveFolder(const std::string& path, ShellItemLookup& shell, ResolvedFolder& folder)
+bool ResolveFolder(const std::string& path, ShellItemLookup& shell, const MenuContext& context,
+                   ResolvedFolder& folder)
 {
     folder = ResolvedFolder{};
     ShellItem item;
     if (!shell.LookUp(path, item))
         return false;
     if (item.attributes & SFGAO_LINK)
-        return ResolveShortcut(path, shell, folder);
+        return ResolveShortcut(path, shell, context, folder);
     if (item.csidl >= 0) {
         folder.csidl = item.csidl;
         return true;

@@ -1,9 +1,10 @@
 #include "resident/launch/launcher.h"
 
 #include <shellapi.h>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include "menufile/special_folder.h"
+#include "menufile/special_folder_shell.h"
 #include "resident/app.h"
 #include "resident/launch/launch_failure_report.h"
 #include "shiftjis/shift_jis.h"
@@ -100,24 +101,15 @@ void LaunchFolderEntry(const std::string& target, const FolderEntryLookup* folde
 // False when the number names no special folder; the target is then a path.
 bool LaunchSpecialFolder(const std::string& target)
 {
-    if (!IsDigits(target, 2, 9, false))
-        return false;
-    win32::UniqueItemIdList list;
-    int csidl = atoi(target.c_str() + 2);
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, list.put())) || !list)
+    int csidl = menufile::SpecialFolderNumber(target);
+    win32::UniqueItemIdList list = menufile::SpecialFolderIdList(csidl);
+    if (csidl < 0 || !list)
         return false;
     LaunchItemIdList(list.get(), PathOfItemIdList(list.get()));
     return true;
 }
 
 }  // namespace
-
-std::string FolderEntryTarget(unsigned long key)
-{
-    char target[16];
-    snprintf(target, sizeof target, "&0x%lx", key);
-    return target;
-}
 
 void SetFolderEntryLookup(const FolderEntryLookup* lookup)
 {

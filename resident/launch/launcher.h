@@ -3,23 +3,10 @@
 // is "&0x" and the key of a folder menu entry, "&#" and a special folder's
 // CSIDL, or a file system path; failures are reported to the user.
 #include <windows.h>
-#include <shlobj.h>
 #include <string>
+#include "resident/folders/folder_entry_lookup.h"
 
 namespace resident {
-
-// The entries of the folder menus of the popup being shown. A key is only
-// ever looked up here, so a launch string that names an entry which does not
-// exist (any more) is refused, not followed.
-class FolderEntryLookup {
-public:
-    virtual ~FolderEntryLookup() = default;
-    // The entry's absolute item id list, or null when no entry has the key.
-    virtual LPCITEMIDLIST FindFolderEntry(unsigned long key) const = 0;
-};
-
-// The launch target that names a folder menu entry.
-std::string FolderEntryTarget(unsigned long key);
 
 // The lookup that Launch(target, parameters) uses; null means no folder menus.
 void SetFolderEntryLookup(const FolderEntryLookup* lookup);

@@ -9,15 +9,17 @@
 
 namespace resident {
 
+class EntryIds;
 class OwnerDrawMenu;
-class LaunchMap;
+struct MenuContext;
 
 class FolderMenuSource {
 public:
     virtual ~FolderMenuSource() = default;
 
-    // Before a popup is built: every folder submenu of it uses these.
-    virtual void Prepare(int menuOptions, int menuWidth) = 0;
+    // Before a popup is built: every folder submenu of it uses these. The
+    // context stays valid until Clear().
+    virtual void Prepare(const MenuContext& context, int menuOptions, int menuWidth) = 0;
 
     // Resolves path as a folder. When it resolves, takes the (still empty)
     // submenu and returns true; otherwise leaves it with the caller, who
@@ -26,9 +28,8 @@ public:
                           int maximumDepth) = 0;
 
     // After the static entries are built: folder entries take their ids
-    // from *nextId onwards and put their launch strings into launchMap.
-    // Both stay valid until Clear().
-    virtual void SetIdSource(LaunchMap* launchMap, int* nextId) = 0;
+    // from there on. It stays valid until Clear().
+    virtual void SetIdSource(EntryIds* ids) = 0;
 
     // A popup is opening (WM_INITMENUPOPUP): fills it if it is a registered
     // folder menu that is still empty. Returns its number of items.
@@ -38,9 +39,5 @@ public:
     // every folder submenu and the entries behind the launch strings.
     virtual void Clear() = 0;
 };
-
-// The resident's folder registry, set once at start-up; null until then.
-FolderMenuSource* TheFolderMenuSource();
-void SetFolderMenuSource(FolderMenuSource* source);
 
 }  // namespace resident

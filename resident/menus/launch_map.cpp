@@ -13,29 +13,39 @@ void LaunchMap::Put(int id, const std::string& target, const std::string& parame
     strings_.push_back('\0');
     strings_ += parameters;
     strings_.push_back('\0');
-    bool inOrder = entries_.empty() || key > entries_.back().id;
-    if (!inOrder || !ascending_) {
-        if (auto* existing = const_cast<Entry*>(Lookup(key))) {
-            *existing = entry;
-            return;
-        }
-    }
-    ascending_ = ascending_ && inOrder;
+    sorted_ = sorted_ && (entries_.empty() || key > entries_.back().id);
     entries_.push_back(entry);
+}
+
+void LaunchMap::Sort() const
+{
+    if (sorted_)
+        return;
+    std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) { return a.id < b.id; });
+    std::vector<Entry> unique;
+    unique.reserve(entries_.size());
+    for (const Entry& e : entries_) {
+        if (!unique.empty() && unique.back().id == e.id)
+            unique.back() = e;
+        else
+            unique.push_back(e);
+    }
+    entries_.swap(unique);
+    sorted_ = true;
 }
 
 const LaunchMap::Entry* LaunchMap::Lookup(uint16_t id) const
 {
-    if (ascending_) {
-        auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
-                                      [](const Entry& e, uint16_t key) { return e.id < key; });
-        return found != entries_.end() && found->id == id ? &*found : nullptr;
-    }
-    for (const Entry& e : entries_) {
-        if (e.id == id)
-            return &e;
-    }
-    return nullptr;
+    Sort();
+    auto found = std::lower_bound(entries_.begin(), entries_.end(), id,
+                                  [](const Entry& e, uint16_t key) { return e.id < key; });
+    return found != entries_.end() && found->id == id ? &*found : nullptr;
+}
+
+size_t LaunchMap::size() const
+{
+    Sort();
+    return entries_.size();
 }
 
 std::string LaunchMap::Find(int id) const
@@ -48,7 +58,7 @@ void LaunchMap::Clear()
 {
     entries_.clear();
     strings_.clear();
-    ascending_ = true;
+    sorted_ = true;
 }
 
 }  // namespace resident

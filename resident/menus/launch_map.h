@@ -16,7 +16,7 @@ public:
     // The launch string of the id, or an empty string when the id has none.
     std::string Find(int id) const;
     void Clear();
-    size_t size() const { return entries_.size(); }
+    size_t size() const;
 
 private:
     // The strings live in one block: a popup of a thousand entries costs a
@@ -27,10 +27,13 @@ private:
         uint32_t length;
     };
     const Entry* Lookup(uint16_t id) const;
+    // Orders the entries by id, the last put of an id winning; done on the
+    // first look after ids came out of order, so no Put searches.
+    void Sort() const;
 
-    std::vector<Entry> entries_;
+    mutable std::vector<Entry> entries_;
     std::string strings_;
-    bool ascending_ = true;  // ids were put in increasing order: binary search
+    mutable bool sorted_ = true;
 };
 
 // The two halves of a launch string.

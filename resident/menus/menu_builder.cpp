@@ -1,17 +1,11 @@
 #include "resident/menus/menu_builder.h"
 
 #include "menufile/title_colours.h"
-#include "resident/app.h"
 #include "resident/menus/folder_menu_source.h"
-#include "resident/menus/launch_map.h"
-#include "resident/menus/menu_pictures.h"
-#include "resources/resident/resource_ids.h"
 
 namespace resident {
 
-namespace {
-
-MenuItemData Record(int kind, std::string text, int image)
+MenuItemData EntryRecord(int kind, std::string text, int image)
 {
     MenuItemData data;
     data.kind = kind;
@@ -22,13 +16,11 @@ MenuItemData Record(int kind, std::string text, int image)
 
 PictureMaker PicturesOf(OwnerDrawMenu& menu)
 {
-    return PictureMaker(menu.icons(), menu.largeIcons());
+    return PictureMaker(menu.icons(), menu.largeIcons(), menu.context().instance);
 }
 
-}  // namespace
-
-MenuBuilder::MenuBuilder(LaunchMap& launchMap, CreatedMenus& created, FolderMenuSource* folders, int firstId)
-    : launchMap_(launchMap), created_(created), folders_(folders), nextId_(firstId)
+MenuBuilder::MenuBuilder(EntryIds& ids, CreatedMenus& created, FolderMenuSource* folders)
+    : ids_(ids), created_(created), folders_(folders)
 {
 }
 
@@ -71,7 +63,7 @@ OwnerDrawMenu* MenuBuilder::AppendEntry(OwnerDrawMenu& menu, const menufile::Men
 
 std::unique_ptr<OwnerDrawMenu> MenuBuilder::NewSubmenu(const OwnerDrawMenu& like)
 {
-    auto submenu = std::make_unique<OwnerDrawMenu>(like.options(), like.width());
+    auto submenu = std::make_unique<OwnerDrawMenu>(like.context(), like.options(), like.width());
     submenu->Attach(CreateMenu());
     return submenu;
 }
@@ -88,7 +80,7 @@ void MenuBuilder::AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& en
 {
     int picture = PicturesOf(menu).ForPopup(entry, shell_);
     menu.Append(MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
-                Record(KIND_SUBMENU, entry.text1, picture));
+                EntryRecord(KIND_SUBMENU, entry.text1, picture));
 }
 
 void MenuBuilder::AppendFolder(OwnerDrawMenu& menu, const menufile::MenuEntry& entry)
@@ -100,53 +92,35 @@ void MenuBuilder::AppendFolder(OwnerDrawMenu& menu, const menufile::MenuEntry& e
     // Not a folder: the entry stays an empty submenu until the popup closes.
     if (submenu)
         created_.push_back(std::move(submenu));
-    EntryLookup lookup(entry, shell_);
+    EntryLookup lookup(entry, shell_, menu.context());
     int picture = PicturesOf(menu).ForCommand(entry, lookup);
     menu.Append((entry.flags & 0x7EEF) | MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(handle),
-                Record(KIND_SUBMENU, lookup.DisplayText(), picture));
+                EntryRecord(KIND_SUBMENU, lookup.DisplayText(), picture));
 }
 
 void MenuBuilder::AppendSeparator(OwnerDrawMenu& menu, const menufile::MenuEntry& entry)
 {
-    menu.Append((entry.flags & 0x76FF) | MF_OWNERDRAW | MF_SEPARATOR, 0, Record(KIND_SEPARATOR, entry.text1, -1));
+    menu.Append((entry.flags & 0x76FF) | MF_OWNERDRAW | MF_SEPARATOR, ids_.StaticId(), EntryRecord(KIND_SEPARATOR, entry.text1, -1));
 }
 
 void MenuBuilder::AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& entry)
 {
     menufile::TitleColours colours = menufile::ParseTitleColours(entry.parameters);
-    auto data = Record(KIND_TITLE, entry.text1, PicturesOf(menu).ForTitle(entry));
+    auto data = EntryRecord(KIND_TITLE, entry.text1, PicturesOf(menu).ForTitle(entry));
     data.textColor = menufile::ColourValue(colours.text);
     data.backgroundColor = menufile::ColourValue(colours.background);
-    menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, 0, std::move(data));
+    menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, ids_.StaticId(), std::move(data));
 }
 
 void MenuBuilder::AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex)
 {
-    int id = nextId_++;
-    EntryLookup lookup(entry, shell_);
+    UINT id = ids_.Take(entry.text1, entry.parameters);
+    EntryLookup lookup(entry, shell_, menu.context());
     int picture = PicturesOf(menu).ForCommand(entry, lookup, knownImageIndex);
-    menu.Append((entry.flags & 0x7EFF) | MF_OWNERDRAW, static_cast<UINT_PTR>(id & 0xFFFF),
-                Record(KIND_COMMAND, lookup.DisplayText(), picture));
-    launchMap_.Put(id, entry.text1, entry.parameters);
-}
-
-void AppendSettingsSubmenu(OwnerDrawMenu& root)
-{
-    win32::UniqueMenu resource(LoadMenuA(TheApp().instance, MAKEINTRESOURCEA(IDM_RESIDENT)));
-    HMENU settings = GetSubMenu(resource.get(), 1);
-    if (!settings)
-        return;
-    std::string caption = TheApp().productCaption;
-    if (caption.empty()) {
-        char text[100] = "";
-        LoadStringA(TheApp().instance, IDS_PRODUCT_CAPTION, text, sizeof text);
-        caption = text;
-    }
-    AppendMenuA(root.handle(), MF_SEPARATOR, 0, nullptr);
-    int picture = PicturesOf(root).ForProgram();
-    root.Append(MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(settings),
-                Record(KIND_SUBMENU, caption, picture));
-    root.Adopt(std::move(resource));
+    // Without an id the entry is shown but can never be chosen.
+    UINT enabling = id == 0 ? MF_GRAYED : 0;
+    menu.Append((entry.flags & 0x7EFF) | MF_OWNERDRAW | enabling, id,
+                EntryRecord(KIND_COMMAND, lookup.DisplayText(), picture));
 }
 
 }  // namespace resident

@@ -1,20 +1,17 @@
 #pragma once
-// Turns a tray icon's MenuList into a tree of owner-drawn popup menus:
-// command ids from the counter in file order, depth first, each with its
-// launch string in the launch map.
+// Turns a MenuList into a tree of owner-drawn popup menus: command ids in
+// file order, depth first, from the popup's EntryIds.
 #include <memory>
 #include <vector>
 #include "menufile/menu_model.h"
+#include "resident/menus/entry_ids.h"
 #include "resident/menus/owner_draw_menu.h"
+#include "resident/menus/menu_pictures.h"
 #include "resident/menus/shell_item.h"
 
 namespace resident {
 
 class FolderMenuSource;
-class LaunchMap;
-
-constexpr int kFirstCommandId = 2000;
-constexpr int kLastLaunchedId = 4000;
 
 // The submenus made for one popup, destroyed in list order when it closes.
 using CreatedMenus = std::vector<std::unique_ptr<OwnerDrawMenu>>;
@@ -22,21 +19,19 @@ using CreatedMenus = std::vector<std::unique_ptr<OwnerDrawMenu>>;
 class MenuBuilder {
 public:
     // folders may be null: SHOWFOLDER submenus then stay empty.
-    MenuBuilder(LaunchMap& launchMap, CreatedMenus& created, FolderMenuSource* folders, int firstId = kFirstCommandId);
+    MenuBuilder(EntryIds& ids, CreatedMenus& created, FolderMenuSource* folders);
 
     // Appends the entries of list to menu, popups with their whole subtree.
     // Returns the number of entries of list processed. Nesting of any depth
     // is walked without recursion.
     int Build(const menufile::MenuList& list, OwnerDrawMenu& menu);
 
-    // One command item: takes the next id and puts its launch string in the
-    // launch map. knownImageIndex as for PictureMaker::ForCommand.
+    // One command item with the next id; disabled when no id is left.
+    // knownImageIndex as for PictureMaker::ForCommand.
     void AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex = -1);
     // A popup entry whose submenu is given.
     void AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu);
 
-    int nextId() const { return nextId_; }
-    int* nextIdSlot() { return &nextId_; }
     ShellItemLookup& shell() { return shell_; }
 
 private:
@@ -49,16 +44,15 @@ private:
     void AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& entry);
     std::unique_ptr<OwnerDrawMenu> NewSubmenu(const OwnerDrawMenu& like);
 
-    LaunchMap& launchMap_;
+    EntryIds& ids_;
     CreatedMenus& created_;
     FolderMenuSource* folders_;
-    int nextId_;
     ShellItemLookup shell_;
 };
 
-// The settings submenu on the right menu of the last tray icon: a plain
-// separator, then the product caption with submenu 1 of the resident's menu
-// resource.
-void AppendSettingsSubmenu(OwnerDrawMenu& root);
+// The record of an entry of an owner-drawn menu.
+MenuItemData EntryRecord(int kind, std::string text, int image);
+// The picture maker of a menu, for the program of its context.
+PictureMaker PicturesOf(OwnerDrawMenu& menu);
 
 }  // namespace resident

@@ -2,18 +2,16 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
-#include "resident/app.h"
 #include "resident/menus/menu_icon_store.h"
-#include "resources/resident/resource_ids.h"
 
 namespace resident {
 
-win32::UniqueIcon ExtractMenuIcon(const std::string& iconPath, int number, bool large)
+win32::UniqueIcon ExtractMenuIcon(HINSTANCE instance, const std::string& iconPath, int number, bool large)
 {
     if (iconPath.empty() || iconPath[0] == '&')
         return {};
     if (large) {
-        HICON icon = ExtractIconA(TheApp().instance, iconPath.c_str(), static_cast<UINT>(number));
+        HICON icon = ExtractIconA(instance, iconPath.c_str(), static_cast<UINT>(number));
         // 1 means "a file, but not one with icons": not a handle.
         return win32::UniqueIcon(icon == reinterpret_cast<HICON>(1) ? nullptr : icon);
     }
@@ -53,9 +51,7 @@ std::string EntryLookup::DisplayText()
     const ShellItem* item = Item();
     if (item && !item->displayName.empty())
         return item->displayName;
-    char text[260] = "";
-    LoadStringA(TheApp().instance, IDS_FILE_NOT_FOUND, text, sizeof text);
-    return text;
+    return context_.fileNotFound;
 }
 
 int EntryLookup::ImageIndex()
@@ -71,14 +67,14 @@ int PictureMaker::Icon(win32::UniqueIcon icon)
 
 int PictureMaker::Shell32Icon(int number)
 {
-    return Icon(ExtractMenuIcon(Shell32Path(), number, large_));
+    return Icon(ExtractMenuIcon(instance_, Shell32Path(), number, large_));
 }
 
 int PictureMaker::ForTitle(const menufile::MenuEntry& entry)
 {
     if (!store_)
         return -1;
-    int picture = Icon(ExtractMenuIcon(entry.iconPath, entry.iconNumber, large_));
+    int picture = Icon(ExtractMenuIcon(instance_, entry.iconPath, entry.iconNumber, large_));
     if (picture < 0)
         picture = Shell32Icon(36);
     if (picture < 0)
@@ -95,7 +91,7 @@ int PictureMaker::ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& sh
     if (entry.iconNumber < 0 && path.size() > 2 && path.compare(0, 2, "&#") == 0) {
         picture = store_->AddIndex(atoi(path.c_str() + 2));
     } else if (!path.empty() && entry.iconNumber >= 0) {
-        picture = Icon(ExtractMenuIcon(path, entry.iconNumber, large_));
+        picture = Icon(ExtractMenuIcon(instance_, path, entry.iconNumber, large_));
     } else if (!path.empty()) {
         // A file given with a negative number: the shell's own icon of it.
         ShellItem item;
@@ -113,7 +109,7 @@ int PictureMaker::ForCommand(const menufile::MenuEntry& entry, EntryLookup& look
 {
     if (!store_)
         return -1;
-    int picture = Icon(ExtractMenuIcon(entry.iconPath, entry.iconNumber, large_));
+    int picture = Icon(ExtractMenuIcon(instance_, entry.iconPath, entry.iconNumber, large_));
     if (picture < 0)
         picture = store_->AddIndex(knownIndex >= 0 ? knownIndex : lookup.ImageIndex());
     if (picture < 0)
@@ -128,7 +124,7 @@ int PictureMaker::ForProgram()
     char path[MAX_PATH] = "";
     if (!GetModuleFileNameA(nullptr, path, MAX_PATH))
         return -1;
-    return Icon(ExtractMenuIcon(path, 0, large_));
+    return Icon(ExtractMenuIcon(instance_, path, 0, large_));
 }
 
 win32::UniqueIcon PictureMaker::ApplicationIcon()

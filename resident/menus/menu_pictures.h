@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include "menufile/menu_model.h"
+#include "resident/menus/menu_context.h"
 #include "resident/menus/shell_item.h"
 #include "win32/unique_handle.h"
 
@@ -11,9 +12,9 @@ namespace resident {
 
 class MenuIconStore;
 
-// The icon of an icon file at the menu's size; none for an empty path or
-// one that starts with "&".
-win32::UniqueIcon ExtractMenuIcon(const std::string& iconPath, int number, bool large);
+// The icon of an icon file at the menu's size, extracted for the program's
+// instance; none for an empty path or one that starts with "&".
+win32::UniqueIcon ExtractMenuIcon(HINSTANCE instance, const std::string& iconPath, int number, bool large);
 // The path of SHELL32.dll in the system folder.
 std::string Shell32Path();
 
@@ -21,8 +22,12 @@ std::string Shell32Path();
 // once, for the text and the picture together.
 class EntryLookup {
 public:
-    EntryLookup(const menufile::MenuEntry& entry, ShellItemLookup& shell) : entry_(entry), shell_(shell) {}
-    // The description, the shell's name of the path, or string 152.
+    EntryLookup(const menufile::MenuEntry& entry, ShellItemLookup& shell, const MenuContext& context)
+        : entry_(entry), shell_(shell), context_(context)
+    {
+    }
+    // The description, the shell's name of the path, or the context's text
+    // for a file that is not found.
     std::string DisplayText();
     // The path's index in the system image list, or -1.
     int ImageIndex();
@@ -32,6 +37,7 @@ private:
 
     const menufile::MenuEntry& entry_;
     ShellItemLookup& shell_;
+    const MenuContext& context_;
     std::unique_ptr<ShellItem> item_;
     bool lookedUp_ = false;
 };
@@ -40,14 +46,17 @@ private:
 // store entry or -1.
 class PictureMaker {
 public:
-    PictureMaker(MenuIconStore* store, bool large) : store_(store), large_(large) {}
+    PictureMaker(MenuIconStore* store, bool large, HINSTANCE instance)
+        : store_(store), large_(large), instance_(instance)
+    {
+    }
     bool wanted() const { return store_ != nullptr; }
     int ForTitle(const menufile::MenuEntry& entry);
     int ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell);
     // knownIndex: a system image list index already known for the entry
     // (folder entries), or -1 to ask the shell about the path.
     int ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, int knownIndex = -1);
-    // Icon 0 of the resident's own program file.
+    // Icon 0 of the running program's file.
     int ForProgram();
 
 private:
@@ -57,6 +66,7 @@ private:
 
     MenuIconStore* store_;
     bool large_;
+    HINSTANCE instance_;
 };
 
 }  // namespace resident

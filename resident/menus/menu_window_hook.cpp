@@ -3,7 +3,6 @@
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/menu_registry.h"
 #include "resident/menus/menu_text.h"
-#include "resident/tray/tray_icon.h"
 
 #include <vector>
 
@@ -24,14 +23,18 @@ bool IsUserActivity(UINT message)
 
 }  // namespace
 
-MenuWindowHook::MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders)
-    : MenuWindowHook(window, autoHideMs, folders, TheMenuRegistry())
+MenuWindowHook::MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders, UINT trayMessage)
+    : MenuWindowHook(window, autoHideMs, folders, trayMessage, TheMenuRegistry())
 {
 }
 
-MenuWindowHook::MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders,
+MenuWindowHook::MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders, UINT trayMessage,
                                MenuRegistry& registry)
-    : registry_(registry), folders_(folders), autoHideMs_(autoHideMs), lastActivity_(GetTickCount())
+    : registry_(registry),
+      folders_(folders),
+      autoHideMs_(autoHideMs),
+      trayMessage_(trayMessage),
+      lastActivity_(GetTickCount())
 {
     activeHook = this;
     Install(window);
@@ -69,13 +72,11 @@ LRESULT MenuWindowHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_MENUCHAR:
         return MenuCharResult(reinterpret_cast<HMENU>(lParam), LOWORD(wParam), registry_);
-    case TRAY_CALLBACK_MESSAGE:
-        // A click on a tray icon while the user works in the menu closes
-        // it; the click itself is then handled as usual.
-        if (autoHideMs_ != 0 && state_ == UserTouched)
-            SendMessageA(window(), WM_CANCELMODE, 0, 0);
-        break;
     }
+    // A click on a tray icon while the user works in the menu closes it;
+    // the click itself is then handled as usual.
+    if (message == trayMessage_ && trayMessage_ != 0 && autoHideMs_ != 0 && state_ == UserTouched)
+        SendMessageA(window(), WM_CANCELMODE, 0, 0);
     return Default(message, wParam, lParam);
 }
 

@@ -17,8 +17,11 @@ public:
     enum State { NoPopupYet = 0, PopupOpened = 1, UserTouched = 3 };
 
     // Installs itself on window; autoHideMs 0 never closes the menu.
-    MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders);
-    MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders, MenuRegistry& registry);
+    // trayMessage: the program's tray click, which closes a menu the user
+    // works in; 0 for none.
+    MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders, UINT trayMessage = 0);
+    MenuWindowHook(HWND window, DWORD autoHideMs, FolderMenuSource* folders, UINT trayMessage,
+                   MenuRegistry& registry);
     ~MenuWindowHook() override;
 
     State state() const { return state_; }
@@ -40,6 +43,7 @@ private:
     MenuRegistry& registry_;
     FolderMenuSource* folders_;
     DWORD autoHideMs_;
+    UINT trayMessage_;
     MenuHandle* currentMenu_ = nullptr;
     UINT_PTR timer_ = 0;
     DWORD lastActivity_;

@@ -1,7 +1,6 @@
 #include "resident/menus/owner_draw_menu.h"
 
 #include <algorithm>
-#include "resident/app.h"
 
 namespace resident {
 
@@ -32,12 +31,11 @@ MenuMetrics MetricsFor(int menuOptions, int menuWidth)
     return m;
 }
 
-OwnerDrawMenu::OwnerDrawMenu(int menuOptions, int menuWidth)
-    : options_(menuOptions), width_(menuWidth), metrics_(MetricsFor(menuOptions, menuWidth))
+OwnerDrawMenu::OwnerDrawMenu(const MenuContext& context, int menuOptions, int menuWidth)
+    : context_(context), options_(menuOptions), width_(menuWidth), metrics_(MetricsFor(menuOptions, menuWidth))
 {
     if (menuOptions & MENU_SHOW_ICONS)
-        icons_ = std::make_unique<MenuIconStore>(largeIcons() ? TheApp().largeImageList
-                                                              : TheApp().smallImageList);
+        icons_ = std::make_unique<MenuIconStore>(largeIcons() ? context.largeImageList : context.smallImageList);
 }
 
 OwnerDrawMenu::~OwnerDrawMenu()

@@ -7,6 +7,7 @@
 #include <string>
 #include <deque>
 #include <vector>
+#include "resident/menus/menu_context.h"
 #include "resident/menus/menu_icon_store.h"
 #include "resident/menus/menu_item_data.h"
 #include "resident/menus/menu_registry.h"
@@ -38,7 +39,8 @@ MenuMetrics MetricsFor(int menuOptions, int menuWidth);
 
 class OwnerDrawMenu : public MenuHandle {
 public:
-    OwnerDrawMenu(int menuOptions, int menuWidth);
+    // The context must outlive the menu; its image lists draw the pictures.
+    OwnerDrawMenu(const MenuContext& context, int menuOptions, int menuWidth);
     // Frees the pictures, fonts and entry records, then destroys the menu
     // alone: submenus are taken out first, each is destroyed by its own
     // object, so no nesting depth makes this recurse.
@@ -55,6 +57,7 @@ public:
     // whose submenu is shown in it.
     void Adopt(win32::UniqueMenu menu) { adopted_.push_back(std::move(menu)); }
 
+    const MenuContext& context() const { return context_; }
     int options() const { return options_; }
     int width() const { return width_; }
     bool largeIcons() const { return (options_ & MENU_LARGE_ICONS) != 0; }
@@ -74,6 +77,7 @@ private:
     void DrawLabel(HDC dc, const std::string& text, RECT rect, COLORREF colour, bool bold);
     void RemoveSubmenus();
 
+    const MenuContext& context_;
     int options_;
     int width_;
     MenuMetrics metrics_;

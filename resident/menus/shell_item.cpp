@@ -1,29 +1,11 @@
 #include "resident/menus/shell_item.h"
 
 #include <shellapi.h>
-#include <cstdlib>
 
+#include "menufile/special_folder.h"
 #include "win32/wide_text.h"
 
 namespace resident {
-
-namespace {
-
-constexpr int kLastNamedFolder = 48;
-constexpr int kLastComparedFolder = 34;
-
-}  // namespace
-
-int SpecialFolderNumber(const std::string& path)
-{
-    if (path.size() < 3 || path.compare(0, 2, "&#") != 0)
-        return -1;
-    char* end = nullptr;
-    long number = std::strtol(path.c_str() + 2, &end, 10);
-    if (end == path.c_str() + 2 || *end != '\0' || number < 0 || number > kLastNamedFolder)
-        return -1;
-    return static_cast<int>(number);
-}
 
 IShellFolder* ShellItemLookup::Desktop()
 {
@@ -34,20 +16,7 @@ IShellFolder* ShellItemLookup::Desktop()
 
 int ShellItemLookup::SpecialFolderOf(LPCITEMIDLIST idList)
 {
-    IShellFolder* desktop = Desktop();
-    if (!desktop || !idList)
-        return -1;
-    if (specialFolders_.empty()) {
-        specialFolders_.resize(kLastComparedFolder + 1);
-        for (int csidl = 0; csidl <= kLastComparedFolder; ++csidl)
-            SHGetSpecialFolderLocation(nullptr, csidl, specialFolders_[csidl].put());
-    }
-    for (int csidl = 0; csidl <= kLastComparedFolder; ++csidl) {
-        LPCITEMIDLIST special = specialFolders_[csidl].get();
-        if (special && HRESULT_CODE(desktop->CompareIDs(0, special, idList)) == 0)
-            return csidl;
-    }
-    return -1;
+    return specialFolders_.Find(Desktop(), idList);
 }
 
 bool ShellItemLookup::ParsePath(const std::string& path, win32::UniqueItemIdList& idList)
@@ -65,8 +34,9 @@ bool ShellItemLookup::LookUp(const std::string& path, ShellItem& item)
 {
     item = ShellItem{};
     if (path.compare(0, 2, "&#") == 0) {
-        item.csidl = SpecialFolderNumber(path);
-        if (item.csidl < 0 || FAILED(SHGetSpecialFolderLocation(nullptr, item.csidl, item.idList.put())))
+        item.csidl = menufile::SpecialFolderNumber(path);
+        item.idList = menufile::SpecialFolderIdList(item.csidl);
+        if (item.csidl < 0 || !item.idList)
             return false;
     } else {
         if (!ParsePath(path, item.idList))

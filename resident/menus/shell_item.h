@@ -6,7 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
-#include <vector>
+#include "menufile/special_folder_shell.h"
 #include "win32/com_ptr.h"
 #include "win32/unique_handle.h"
 
@@ -20,10 +20,6 @@ struct ShellItem {
     DWORD attributes = 0;
     int iconIndex = -1;  // -1 when the shell gave no information
 };
-
-// The CSIDL of a path in the special-folder notation ("&#" and a number
-// from 0 to 48), or -1.
-int SpecialFolderNumber(const std::string& path);
 
 // One lookup session; it keeps the desktop folder and the lists of the
 // special folders that items are compared with.
@@ -40,7 +36,7 @@ private:
     void FillInfo(const std::string& path, ShellItem& item);
 
     win32::ComPtr<IShellFolder> desktop_;
-    std::vector<win32::UniqueItemIdList> specialFolders_;
+    menufile::SpecialFolderMatcher specialFolders_;
 };
 
 }  // namespace resident

@@ -4,8 +4,7 @@
 #include <algorithm>
 
 #include "resident/app.h"
-#include "resident/menus/folder_menu_source.h"
-#include "resident/menus/tray_popup.h"
+#include "resident/tray/tray_popup.h"
 #include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
 #include "win32/unique_handle.h"

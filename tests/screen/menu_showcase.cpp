@@ -11,6 +11,7 @@
 #include "resident/menus/launch_map.h"
 #include "resident/menus/menu_builder.h"
 #include "resident/menus/menu_window_hook.h"
+#include "resident/tray/tray_popup.h"
 #include "win32/com_ptr.h"
 
 namespace {
@@ -76,9 +77,10 @@ int main(int argc, char** argv)
     keyTarget = owner;
     resident::LaunchMap launchMap;
     resident::CreatedMenus created;
-    resident::OwnerDrawMenu root(options, width);
+    resident::OwnerDrawMenu root(menus_test::Context(), options, width);
     root.Attach(CreatePopupMenu());
-    resident::MenuBuilder(launchMap, created, nullptr).Build(*file.root(), root);
+    resident::EntryIds ids(launchMap, {});
+    resident::MenuBuilder(ids, created, nullptr).Build(*file.root(), root);
     if (settings)
         resident::AppendSettingsSubmenu(root);
 

@@ -1,10 +1,23 @@
-// Comparing trees (the other tests' oracle), and a tree nested 100,000 deep
-// read, written and destroyed without recursion.
+// Copying and comparing trees (the comparison is the other tests' oracle),
+// and a tree nested 100,000 deep read, written, copied and destroyed without
+// recursion.
 #include <gtest/gtest.h>
 #include "tests/host/menufile/menufile_test_support.h"
 
 namespace menufile_test {
 namespace {
+
+TEST(Model, CopiesAreDeepAndIndependent)
+{
+    auto tree = List(Entry(ITEM_STATIC, "t", {}, "p", "i", 2), Popup("sub", "s.ico", 1, Entry(0, "a", "b")));
+    tree->entries[0].scratch = "work";
+    std::unique_ptr<MenuList> copy = CopyTree(*tree);
+    EXPECT_TRUE(SameTree(*copy, *tree));
+    EXPECT_EQ(copy->entries[0].scratch, "");
+    EXPECT_EQ(copy->entries[1].submenu->parent, copy.get());
+    copy->entries[1].submenu->entries[0].text1 = "changed";
+    EXPECT_EQ(tree->entries[1].submenu->entries[0].text1, "a");
+}
 
 TEST(Model, SameTreeSeesEveryField)
 {
@@ -44,7 +57,7 @@ std::string DeepFile(bool closed)
     return text;
 }
 
-TEST(Model, A100000DeepFileIsReadWrittenAndDestroyed)
+TEST(Model, A100000DeepFileIsReadWrittenCopiedAndDestroyed)
 {
     auto file = std::make_unique<RecordingMenuFile>();
     ASSERT_TRUE(file->LoadBytes(DeepFile(true)));
@@ -59,6 +72,7 @@ TEST(Model, A100000DeepFileIsReadWrittenAndDestroyed)
     RecordingMenuFile again;
     ASSERT_TRUE(again.LoadBytes(text));
     EXPECT_TRUE(SameTree(*again.root(), *file->root()));
+    EXPECT_TRUE(SameTree(*CopyTree(*file->root()), *file->root()));
     file.reset();
 
     RecordingMenuFile open;

@@ -73,20 +73,6 @@ TEST(FilePathText, AssignmentExpands)
     EXPECT_EQ(path.str(), "E:\\Pool");
 }
 
-TEST(SplitPath, FourParts)
-{
-    PathParts parts = SplitPath("D:\\x\\y.z\\name.tar.gz");
-    EXPECT_EQ(parts.drive, "D:");
-    EXPECT_EQ(parts.folder, "\\x\\y.z\\");
-    EXPECT_EQ(parts.name, "name.tar");
-    EXPECT_EQ(parts.extension, ".gz");
-    parts = SplitPath(std::string("\\\\server\\share\\") + kSo);
-    EXPECT_EQ(parts.drive, "");
-    EXPECT_EQ(parts.folder, "\\\\server\\share\\");
-    EXPECT_EQ(parts.name, kSo);
-    EXPECT_EQ(parts.extension, "");
-}
-
 TEST(CleanFileName, DeletesForbiddenCharactersOfTheNameOnly)
 {
     // ポ ends in 0x7C ("|") and ソ in 0x5C ("\"): both are kept whole, and a
@@ -101,6 +87,8 @@ TEST(CleanFileName, DeletesForbiddenCharactersOfTheNameOnly)
         {"D:\\x\\???.lnk", "D:\\x\\temp999.lnk", false},
         {"D:\\x\\a<b>c|d*e:f\"g.lnk", "D:\\x\\abcdefg.lnk", false},
         {"D:\\x\\fine name.lnk", "D:\\x\\fine name.lnk", true},
+        {"D:\\x\\v1.2?.lnk", "D:\\x\\v1.2.lnk", false},  // the extension starts at the last dot
+        {"D:a?.lnk", "D:a.lnk", false},
         {so + kPo + "?" + kSo + ".lnk", so + kPo + kSo + ".lnk", false},
         {so + kPo + ".lnk", so + kPo + ".lnk", true},
         {"D:\\x\\" + longName + "?.lnk", "D:\\x\\" + longName + ".lnk", false},
@@ -116,12 +104,8 @@ TEST(CleanFileName, DeletesForbiddenCharactersOfTheNameOnly)
     EXPECT_EQ(path, "D:\\x\\a?.lnk");
 }
 
-TEST(IconLocation, JoinAndSplit)
+TEST(IconLocation, Split)
 {
-    EXPECT_EQ(JoinIconLocation("D:\\a.dll", 3), "D:\\a.dll|3");
-    EXPECT_EQ(JoinIconLocation("D:\\a.dll", 0), "D:\\a.dll");
-    EXPECT_EQ(JoinIconLocation("D:\\a.dll", 4294967295u), "D:\\a.dll|4294967295");
-
     // ポ ends in 0x7C ("|"), which is not the separator.
     const std::string po = std::string("D:\\") + kPo;
     const struct {
@@ -130,7 +114,7 @@ TEST(IconLocation, JoinAndSplit)
     } cases[] = {
         {"D:\\a.dll|3", "D:\\a.dll", 3}, {"|5", "", 5},         {"D:\\a.dll", "D:\\a.dll", 0},
         {"a|b|-7x", "a|b", -7},          {"D:\\a.dll|", "D:\\a.dll", 0}, {po + ".ico", po + ".ico", 0},
-        {po, po, 0},                     {JoinIconLocation(po, 12), po, 12},
+        {po, po, 0},                     {po + "|12", po, 12},
     };
     for (const auto& c : cases) {
         IconLocation location = SplitIconLocation(c.text);

@@ -1,6 +1,7 @@
 #include "tests/wine/folders/folder_fixture.h"
 
 #include "resident/menus/launch_map.h"
+#include "resident/tray/tray_popup.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/menus/menu_fixture.h"
 
@@ -21,14 +22,14 @@ void FolderMenuTest::NewPopup(int options)
     registry.Clear();
     unresolved_.clear();
     launchMap.Clear();
-    nextId = 2000;
-    registry.Prepare(options | resident::MENU_SHOW_TEXT, 0);
-    registry.SetIdSource(&launchMap, &nextId);
+    ids = resident::EntryIds(launchMap, resident::SettingsCommands());
+    registry.Prepare(menus_test::Context(), options | resident::MENU_SHOW_TEXT, 0);
+    registry.SetIdSource(&ids);
 }
 
 HMENU FolderMenuTest::RegisterFolder(const std::string& path, int maximumDepth)
 {
-    auto submenu = std::make_unique<resident::OwnerDrawMenu>(resident::MENU_SHOW_TEXT, 0);
+    auto submenu = std::make_unique<resident::OwnerDrawMenu>(menus_test::Context(), resident::MENU_SHOW_TEXT, 0);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     if (registry.Register(submenu, path, maximumDepth))

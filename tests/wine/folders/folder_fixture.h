@@ -7,6 +7,8 @@
 #include <vector>
 #include <gtest/gtest.h>
 #include "resident/folders/folder_registry.h"
+#include "resident/menus/entry_ids.h"
+#include "resident/menus/launch_map.h"
 #include "resident/menus/owner_draw_menu.h"
 #include "win32/com_ptr.h"
 
@@ -34,7 +36,7 @@ protected:
 
     resident::FolderRegistry registry;
     resident::LaunchMap launchMap;
-    int nextId = 2000;
+    resident::EntryIds ids{launchMap, {}};  // the resident's, from NewPopup
 
 private:
     win32::ComScope com_;

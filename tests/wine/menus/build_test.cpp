@@ -1,11 +1,13 @@
 // Building popups from menu models: ids, flags, records, launch strings,
 // titles, folders and the settings submenu.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "menu_fixture.h"
 #include "resident/menus/folder_menu_source.h"
 #include "resident/menus/launch_map.h"
 #include "menufile/menu_file.h"
 #include "resident/menus/menu_builder.h"
+#include "resident/tray/tray_popup.h"
 #include "resources/resident/resource_ids.h"
 
 using namespace resident;
@@ -23,22 +25,19 @@ protected:
     }
     void NewRoot(int options)
     {
-        root = std::make_unique<OwnerDrawMenu>(options, 0);
+        root = std::make_unique<OwnerDrawMenu>(Context(), options, 0);
         root->Attach(CreatePopupMenu());
     }
     int Build(const MenuList& list, FolderMenuSource* folders = nullptr)
     {
-        MenuBuilder builder(launchMap, created, folders);
-        int processed = builder.Build(list, *root);
-        nextId = builder.nextId();
-        return processed;
+        return MenuBuilder(ids, created, folders).Build(list, *root);
     }
     HMENU menu() const { return root->handle(); }
 
     LaunchMap launchMap;
+    EntryIds ids{launchMap, SettingsCommands()};
     CreatedMenus created;
     std::unique_ptr<OwnerDrawMenu> root;
-    int nextId = 0;
 };
 
 class SilentMenuFile : public menufile::MenuFile {
@@ -70,7 +69,6 @@ TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
                                "END\r\n"));
     ASSERT_NE(file.root(), nullptr);
     EXPECT_EQ(Build(*file.root()), 5);
-    EXPECT_EQ(nextId, 2004) << "titles and separators take no id";
     ASSERT_EQ(GetMenuItemCount(menu()), 5);
     ItemInfo alpha = ItemAt(menu(), 0), line = ItemAt(menu(), 1), title = ItemAt(menu(), 2);
     ItemInfo more = ItemAt(menu(), 3);
@@ -143,7 +141,7 @@ namespace {
 // Stands in for the folder registry: takes the submenus of one path.
 class RecordingFolders : public FolderMenuSource {
 public:
-    void Prepare(int, int) override {}
+    void Prepare(const MenuContext&, int, int) override {}
     bool Register(std::unique_ptr<OwnerDrawMenu>& submenu, const std::string& path, int depth) override
     {
         registered.push_back(path + "@" + std::to_string(depth));
@@ -152,7 +150,7 @@ public:
         taken.push_back(std::move(submenu));
         return true;
     }
-    void SetIdSource(LaunchMap*, int*) override {}
+    void SetIdSource(EntryIds*) override {}
     int MenuOpened(HMENU) override { return 0; }
     void Clear() override { taken.clear(); }
 
@@ -208,6 +206,43 @@ TEST_F(Building, DeepNestingIsBuiltAndDestroyedWithoutRecursion)
     root.reset();
     EXPECT_FALSE(IsMenu(rootMenu));
     EXPECT_FALSE(IsMenu(settings));
+}
+
+TEST_F(Building, AHugePopupGivesEachEntryItsOwnIdNeverAResidentCommand)
+{
+    // More entries than a menu has ids: the 16-bit ids used to wrap onto
+    // the settings commands and onto each other.
+    constexpr int groups = 70, perGroup = 940;
+    MenuList list;
+    for (int g = 0; g < groups; ++g) {
+        std::vector<menufile::MenuEntry> entries;
+        for (int i = 0; i < perGroup; ++i)
+            entries.push_back(Command("C:\\e" + std::to_string(g * perGroup + i) + ".exe", "e"));
+        list.entries.push_back(Popup("g", std::move(entries)));
+    }
+    Build(list);
+    std::vector<bool> seen(0x10000);
+    int enabled = 0, disabled = 0, wrong = 0;
+    for (int g = 0; g < groups; ++g) {
+        HMENU group = created[g]->handle();
+        for (int i = 0; i < perGroup; ++i) {
+            UINT id = GetMenuItemID(group, i);
+            if (GetMenuState(group, i, MF_BYPOSITION) & MF_GRAYED) {
+                disabled += id == 0;
+                continue;
+            }
+            ++enabled;
+            const std::vector<UINT>& commands = SettingsCommands();
+            bool own = std::find(commands.begin(), commands.end(), id) == commands.end() && id != 0 && !seen[id];
+            std::string target = "C:\\e" + std::to_string(g * perGroup + i) + ".exe";
+            wrong += !own || LaunchTarget(launchMap.Find(static_cast<int>(id))) != target;
+            seen[id] = true;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(enabled, 0xFFFF - 5) << "every id but the five settings commands";
+    EXPECT_EQ(disabled, groups * perGroup - enabled) << "the rest are shown disabled, without an id";
+    EXPECT_EQ(ItemAt(created[0]->handle(), 0).id, 2000u) << "ids start at 2000 in file order";
 }
 
 TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)

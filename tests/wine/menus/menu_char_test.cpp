@@ -33,7 +33,7 @@ protected:
     LRESULT Type(int c) { return MenuCharResult(menu.handle(), c, registry); }
 
     MenuRegistry registry;
-    OwnerDrawMenu menu{MENU_SHOW_TEXT, 0};
+    OwnerDrawMenu menu{menus_test::Context(), MENU_SHOW_TEXT, 0};
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <map>
 #include "resident/app.h"
+#include "resident/tray/tray_popup.h"
 
 namespace menus_test {
 
@@ -13,6 +14,13 @@ void PrepareApp()
     app.instance = GetModuleHandleA(nullptr);
     LoadStringA(app.instance, 103, app.productCaption, sizeof app.productCaption);
     resident::AttachSystemImageLists(app);
+}
+
+const resident::MenuContext& Context()
+{
+    PrepareApp();
+    static const resident::MenuContext context = resident::ResidentMenuContext(nullptr);
+    return context;
 }
 
 void PressKey(HWND owner, WORD key, bool asCharacter)

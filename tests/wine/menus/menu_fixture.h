@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 #include "menufile/menu_model.h"
+#include "resident/menus/menu_context.h"
 #include "resident/menus/menu_item_data.h"
 
 namespace menus_test {
 
 // Fills the process state once: instance, caption, system image lists.
 void PrepareApp();
+// The resident's menu context after PrepareApp, made once.
+const resident::MenuContext& Context();
 
 // A key for an open menu, posted to the thread's queue where the menu's
 // loop reads it: a virtual key, or a character (WM_CHAR) when asCharacter.

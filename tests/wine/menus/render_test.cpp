@@ -63,9 +63,8 @@ int MWidth()
 // separator and a title, measured and drawn through the menu's own handlers.
 class Rendering {
 public:
-    Rendering(int options, int width) : menu_(options, width)
+    Rendering(int options, int width) : menu_(Context(), options, width)
     {
-        PrepareApp();
         menu_.Attach(CreatePopupMenu());
         menufile::MenuList list;
         list.entries.push_back(Command("C:\\a.exe", "Notepad text"));
@@ -73,7 +72,8 @@ public:
         list.entries.push_back(Separator());
         list.entries.push_back(Separator("ツール"));
         list.entries.push_back(Title("Bold title", "/0/65280/0/0"));
-        MenuBuilder(launchMap_, created_, nullptr).Build(list, menu_);
+        EntryIds ids(launchMap_, {});
+        MenuBuilder(ids, created_, nullptr).Build(list, menu_);
     }
 
     MEASUREITEMSTRUCT Measure(int position)

@@ -49,7 +49,9 @@ for side in left right; do
     sleep 0.1
   done
   [ -e "$work/signals/$side.menu" ] || { problem "the $side menu did not open"; break; }
-  photograph "$desktop" "$work/menu_144dpi_$side.png" "$(cat "$work/signals/$side.menu")" 8 "$side menu"
+  # The title's navy background and the entries' black texts.
+  photograph "$desktop" "$work/menu_144dpi_$side.png" "$(cat "$work/signals/$side.menu")" 8 "$side menu" \
+    "#000080:5000" "#000000:500"
   touch "$work/signals/$side.shot"
 done
 wait $driver_pid || fail=1

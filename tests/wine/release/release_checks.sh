@@ -11,10 +11,13 @@ pack() {
     { cat "$3.log"; echo "FAIL: package.sh failed"; exit 1; }
 }
 
-# photograph <desktop> <png> "<left> <top> <right> <bottom>" <least colours> <what>:
-# the virtual desktop's picture, and whether that part of it is drawn.
+# photograph <desktop> <png> "<left> <top> <right> <bottom>" <least colours> <what> [#rrggbb:pixels ...]:
+# the virtual desktop's picture, and whether that part of it is drawn: with
+# that many colours, and each colour named after them on at least that many
+# pixels (a title's background, the texts), which a picture of anything else
+# with as many colours would not have.
 photograph() {
-  local window part=${2%.png}_only.png left top right bottom colours
+  local window part=${2%.png}_only.png left top right bottom colours wanted count
   window=$(xdotool search --name "$1" | head -1 || true)
   import -window "${window:-root}" "$2"
   read -r left top right bottom <<<"$3"
@@ -22,4 +25,8 @@ photograph() {
   colours=$(convert "$part" -format '%k' info:)
   echo "screenshot: $2 ($5 $left,$top-$right,$bottom, $colours colours)"
   [ "$colours" -ge "$4" ] || problem "the $5 is not drawn"
+  for wanted in "${@:6}"; do
+    count=$(convert "$part" -format %c histogram:info: | grep -i " ${wanted%:*} " | sed 's/:.*//' | tr -d ' ')
+    [ "${count:-0}" -ge "${wanted#*:}" ] || problem "the $5 shows ${wanted%:*} on ${count:-0} pixels, not ${wanted#*:}"
+  done
 }

@@ -269,3 +269,100 @@ TEST_F(Installation, EscapeBeforeTheFirstStepRunsNoStep)
     EXPECT_FALSE(FileExists(app_ / "work"));
     EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
 }
+
+namespace {
+
+const char kUsersMenu[] = "POPUP mine\r\nMENUITEM C:\\mine.exe, mine\r\nEND\r\n";
+
+// The assistant's file error: its text, after which OK ends the program.
+std::string FileErrorAndOk(const ChildProcess& assistant)
+{
+    HWND box = ErrorBox(assistant);
+    if (!box)
+        return "(no box)";
+    std::string text = ControlText(GetDlgItem(box, 0xFFFF));
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
+}
+
+class UsersMenu : public Installation {
+protected:
+    void SetUp() override
+    {
+        CopyAssistant();
+        ASSERT_TRUE(CreateDirectoryA((app_ / "work").c_str(), nullptr));
+        ASSERT_TRUE(testing_support::WriteFileBytes(menu(), kUsersMenu));
+    }
+    std::string menu() const { return app_ / "work\\Section1_l.txt"; }
+    // The setup failed on the user's menu file: the file is as it was, the
+    // version not stamped and the resident not started.
+    void ExpectNothingLost(ChildProcess& assistant)
+    {
+        EXPECT_EQ(assistant.Wait(10000), 3u);
+        EXPECT_EQ(testing_support::ReadFileBytes(menu()), kUsersMenu);
+        EXPECT_FALSE(FileExists(app_ / "work\\Section1_l.txt.bak"));
+        EXPECT_EQ(IniVersion(settings()), 0);
+        EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
+    }
+};
+
+}  // namespace
+
+TEST_F(UsersMenu, RunningTheSetupAgainKeepsItAsTheBackup)
+{
+    // A first run that ended before the version was stamped runs again.
+    for (int run = 0; run < 2; ++run) {
+        WriteSettings("");
+        ChildProcess assistant = StartAssistant();
+        ASSERT_EQ(assistant.Wait(30000), 0u) << run;
+        EXPECT_EQ(IniVersion(settings()), 10);
+    }
+    EXPECT_EQ(testing_support::ReadFileBytes(menu() + ".bak"), kUsersMenu);
+    EXPECT_FALSE(FileExists(menu() + ".bak2"));
+    EXPECT_NE(testing_support::ReadFileBytes(menu()).find("POPUP Section1_l.txt"), std::string::npos);
+}
+
+TEST_F(UsersMenu, AFileThatCannotBeSavedAsideIsNotOverwritten)
+{
+    HANDLE held = CreateFileA(menu().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ChildProcess assistant = StartAssistant();
+    std::string text = FileErrorAndOk(assistant);
+    EXPECT_EQ(text, menu() + " にアクセス中に共有違反が発生しました。");
+    EXPECT_EQ(assistant.Wait(10000), 3u);
+    CloseHandle(held);
+    ExpectNothingLost(assistant);
+}
+
+TEST_F(UsersMenu, AFullDiskLeavesTheOldFile)
+{
+    SetEnvironmentVariableA("OMBRIX_SIMULATED_DISK_BYTES", "300");
+    ChildProcess assistant = StartAssistant();
+    SetEnvironmentVariableA("OMBRIX_SIMULATED_DISK_BYTES", nullptr);
+    EXPECT_EQ(FileErrorAndOk(assistant), menu() + " にアクセス中にディスクがいっぱいになりました。");
+    ExpectNothingLost(assistant);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((app_ / "work\\~*").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a temporary file was left: " << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE)
+        FindClose(search);
+}
+
+TEST_F(Installation, ASettingsFileThatCannotBeWrittenEndsWithStatus3)
+{
+    CopyAssistant();
+    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + (app_ / "work\\") + "\r\nServePath=" + (app_ / "service\\") +
+                  "\r\n");
+    // Others may read the file but not write it.
+    HANDLE held = CreateFileA(settings().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    ChildProcess assistant = StartAssistant();
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }, 30000));
+    EXPECT_EQ(StepLine(dialog, 0), "コンバージョン");
+    EXPECT_EQ(FileErrorAndOk(assistant), settings() + " にアクセス中に共有違反が発生しました。");
+    EXPECT_EQ(assistant.Wait(10000), 3u);
+    CloseHandle(held);
+    EXPECT_EQ(IniVersion(settings()), 9);
+    EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
+}

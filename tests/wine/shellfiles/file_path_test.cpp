@@ -4,7 +4,6 @@
 #include "tests/support/test_support.h"
 
 using shellfiles::FilePath;
-using testing_support::FileExists;
 using testing_support::TempFolder;
 using testing_support::WriteFileBytes;
 
@@ -55,27 +54,4 @@ TEST(CreateFolder, NewExistingAndBlockedByAFile)
     // No parent folders are made.
     EXPECT_FALSE(FilePath(temp / "a\\b\\c").CreateFolder(false));
     EXPECT_FALSE(IsDirectory(temp / "a"));
-}
-
-TEST(RemoveAndRename, MissingFileIsNoFailureForRemove)
-{
-    TempFolder temp;
-    EXPECT_TRUE(FilePath(temp / "none.txt").RemoveFile(false));
-    ASSERT_TRUE(WriteFileBytes(temp / "a.txt", "a"));
-    EXPECT_TRUE(FilePath(temp / "a.txt").RenameFile(temp / "a.txt.bak", false));
-    EXPECT_FALSE(FileExists(temp / "a.txt"));
-    EXPECT_TRUE(FileExists(temp / "a.txt.bak"));
-    EXPECT_FALSE(FilePath(temp / "a.txt").RenameFile(temp / "b.txt", false));
-    EXPECT_TRUE(FilePath(temp / "a.txt.bak").RemoveFile(false));
-    EXPECT_FALSE(FileExists(temp / "a.txt.bak"));
-}
-
-TEST(IsMissing, OnlyAMissingFileCounts)
-{
-    TempFolder temp;
-    ASSERT_TRUE(WriteFileBytes(temp / "here.txt", "x"));
-    EXPECT_FALSE(FilePath(temp / "here.txt").IsMissing(false));
-    EXPECT_TRUE(FilePath(temp / "gone.txt").IsMissing(false));
-    // A missing folder is another error (path not found).
-    EXPECT_FALSE(FilePath(temp / "nofolder\\gone.txt").IsMissing(false));
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
+#include <thread>
 #include "shellfiles/shortcut.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
@@ -91,4 +92,23 @@ TEST_F(Shortcuts, FileNameIsCleanedInPlace)
     EXPECT_EQ(file, temp_ / "What Nowポ.lnk");
     EXPECT_TRUE(FileExists(file));
     EXPECT_EQ(ReadLink(file).targetPath, temp_ / "first.txt");
+}
+
+TEST_F(Shortcuts, OneThatCannotBeSavedIsReportedAndTheProgramGoesOn)
+{
+    // A folder in the place of the shortcut file.
+    std::string file = temp_ / "blocked.lnk";
+    ASSERT_TRUE(CreateDirectoryA(file.c_str(), nullptr));
+    win32::UniqueItemIdList target = IdList("first.txt");
+    bool created = true;
+    std::thread worker([&] {
+        win32::ComScope com;
+        created = shellfiles::CreateShortcut(file, target.get());
+    });
+    HWND box = testing_support::WaitForOwnWindow("#32770", "Q-Fendix", 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(testing_support::MessageBoxText(box), "IPersistFile::Save failed.\n" + file);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    worker.join();
+    EXPECT_FALSE(created);
 }

@@ -1,0 +1,204 @@
+#include "editor/manage_tree_bar.h"
+
+#include <shellapi.h>
+#include "editor/command_text.h"
+#include "editor/section_icon.h"
+#include "resources/editor/resource_ids.h"
+
+namespace editor {
+
+namespace {
+
+// Icon 35 of the system's SHELL32.dll: the options item.
+constexpr int kOptionsShellIcon = 35;
+
+HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::string& text, int image, LPARAM data)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.iImage = insert.item.iSelectedImage = image;
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+win32::UniqueIcon ShellIcon(int number)
+{
+    char folder[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, sizeof folder);
+    std::string path = std::string(folder, length < sizeof folder ? length : 0) + "\\SHELL32.dll";
+    HICON icon = nullptr;
+    ExtractIconExA(path.c_str(), number, nullptr, &icon, 1);
+    return win32::UniqueIcon(icon);
+}
+
+int AddIcon(HIMAGELIST images, HICON icon)
+{
+    return icon ? ImageList_AddIcon(images, icon) : -1;
+}
+
+}  // namespace
+
+ManageTreeBar::ManageTreeBar(HINSTANCE instance, EditorSettings& settings, ChildWindows& windows,
+                             std::function<void()> openOptions,
+                             std::function<std::unique_ptr<ChildWindow>(Section&)> makeSectionWindow)
+    : instance_(instance),
+      settings_(settings),
+      windows_(windows),
+      openOptions_(std::move(openOptions)),
+      makeSectionWindow_(std::move(makeSectionWindow))
+{
+}
+
+ManageTreeBar::~ManageTreeBar()
+{
+    if (images_)
+        ImageList_Destroy(images_);
+}
+
+bool ManageTreeBar::CreateTree(win32::DockedBar& bar)
+{
+    tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_EDITLABELS |
+                                TVS_SHOWSELALWAYS | TVS_TRACKSELECT,
+                            0, 0, 0, 0, bar.handle(), reinterpret_cast<HMENU>(kTreeId), instance_, nullptr);
+    if (!tree_ || !MakeImages() || !Attach(bar.handle()))
+        return false;
+    bar.SetContent(tree_);
+    Refill();
+    return true;
+}
+
+bool ManageTreeBar::MakeImages()
+{
+    int size = GetSystemMetrics(SM_CXSMICON);
+    images_ = ImageList_Create(size, size, ILC_MASK | ILC_COLOR8, 64, 32);
+    if (!images_)
+        return false;
+    ImageList_SetBkColor(images_, GetSysColor(COLOR_WINDOW));
+    win32::UniqueIcon own(static_cast<HICON>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, size, size, 0)));
+    AddIcon(images_, own.get());
+    AddIcon(images_, ShellIcon(kOptionsShellIcon).get());
+    TreeView_SetImageList(tree_, images_, TVSIL_NORMAL);
+    return true;
+}
+
+void ManageTreeBar::Refill()
+{
+    LPARAM selected = DataOf(TreeView_GetSelection(tree_));
+    TreeView_DeleteAllItems(tree_);
+    root_ = Insert(tree_, TVI_ROOT, LoadText(instance_, IDS_TREE_ROOT), 0, kRootData);
+    options_ = Insert(tree_, root_, LoadText(instance_, IDS_OPTIONS_TITLE), 1, kOptionsData);
+    const SettingsModel& model = settings_.model();
+    for (size_t i = 0; i < model.size(); ++i)
+        AddSectionItem(model.section(i));
+    TreeView_Expand(tree_, root_, TVE_EXPAND);
+    HTREEITEM again = selected == kRootData ? root_ : selected == kOptionsData ? options_ : ItemOf(selected);
+    Select(again ? again : root_);
+}
+
+HTREEITEM ManageTreeBar::AddSectionItem(const Section& section)
+{
+    return Insert(tree_, root_, section.values().description, ImageOf(section), static_cast<LPARAM>(section.id()));
+}
+
+int ManageTreeBar::ImageOf(const Section& section)
+{
+    auto cached = imageOf_.find(section.id());
+    if (cached != imageOf_.end())
+        return cached->second;
+    int image = AddIcon(images_, SectionIcon(instance_, section.values(), true).get());
+    imageOf_[section.id()] = image;
+    return image;
+}
+
+LPARAM ManageTreeBar::DataOf(HTREEITEM item) const
+{
+    if (!item)
+        return kRootData;
+    TVITEMA data = {};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+    return data.lParam;
+}
+
+HTREEITEM ManageTreeBar::ItemOf(uint64_t id) const
+{
+    for (HTREEITEM item = TreeView_GetChild(tree_, root_); item; item = TreeView_GetNextSibling(tree_, item)) {
+        if (DataOf(item) == static_cast<LPARAM>(id))
+            return item;
+    }
+    return nullptr;
+}
+
+size_t ManageTreeBar::SelectedPosition() const
+{
+    LPARAM data = DataOf(TreeView_GetSelection(tree_));
+    return data > 0 ? settings_.model().PositionOf(static_cast<uint64_t>(data)) : SettingsModel::npos;
+}
+
+void ManageTreeBar::Select(HTREEITEM item)
+{
+    TreeView_SelectItem(tree_, item);
+}
+
+// A changed icon replaces the section's image in place.
+void ManageTreeBar::OnSectionChanged(const Section* section)
+{
+    auto cached = section ? imageOf_.find(section->id()) : imageOf_.end();
+    if (cached == imageOf_.end())
+        return;
+    win32::UniqueIcon icon = SectionIcon(instance_, section->values(), true);
+    if (icon)
+        ImageList_ReplaceIcon(images_, cached->second, icon.get());
+    InvalidateRect(tree_, nullptr, TRUE);
+}
+
+LRESULT ManageTreeBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT result = 0;
+    if (message == WM_NOTIFY && OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+        return result;
+    if (message == UM_SECTION_CHANGED) {
+        OnSectionChanged(reinterpret_cast<const Section*>(lParam));
+        return 0;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+bool ManageTreeBar::OnNotify(const NMHDR& header, LRESULT& result)
+{
+    if (header.hwndFrom != tree_)
+        return false;
+    const auto& info = reinterpret_cast<const NMTVDISPINFOA&>(header);
+    switch (header.code) {
+    case TVN_SELCHANGEDA:
+        OnSelectionChanged();
+        return true;
+    case NM_DBLCLK:
+        Open();
+        result = 1;
+        return true;
+    case NM_RCLICK:
+        ShowContextMenu();
+        result = 1;
+        return true;
+    case TVN_BEGINLABELEDITA:
+        result = OnBeginLabelEdit(info) ? FALSE : TRUE;
+        return true;
+    case TVN_ENDLABELEDITA:
+        result = OnEndLabelEdit(info) ? TRUE : FALSE;
+        return true;
+    case TVN_KEYDOWN:
+        if (reinterpret_cast<const NMTVKEYDOWN&>(header).wVKey == VK_DELETE && SelectedPosition() != SettingsModel::npos)
+            Delete();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace editor

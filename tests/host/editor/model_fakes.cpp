@@ -1,0 +1,130 @@
+#include "model_fakes.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include "settings/paths.h"
+
+namespace editor_test {
+
+namespace {
+std::string Name(const std::string& section, const std::string& key)
+{
+    std::string name = section + "." + key;
+    for (char& c : name)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+}  // namespace
+
+int MemoryProfile::ReadInt(const std::string& section, const char* key, int defaultValue) const
+{
+    return Has(section, key) ? atoi(Get(section, key).c_str()) : defaultValue;
+}
+
+std::string MemoryProfile::ReadText(const std::string& section, const char* key) const
+{
+    return Get(section, key);
+}
+
+bool MemoryProfile::WriteText(const std::string& section, const char* key, const std::string& value)
+{
+    pending_.emplace_back(section + "." + key, value);
+    return true;
+}
+
+bool MemoryProfile::Commit()
+{
+    if (failCommit) {
+        pending_.clear();
+        return false;
+    }
+    for (const auto& [name, value] : pending_) {
+        values_[Name(name, "")] = value;
+        written.push_back(name + "=" + value);
+    }
+    pending_.clear();
+    return true;
+}
+
+void MemoryProfile::Set(const std::string& section, const std::string& key, const std::string& value)
+{
+    values_[Name(section + "." + key, "")] = value;
+}
+
+bool MemoryProfile::Has(const std::string& section, const std::string& key) const
+{
+    return values_.count(Name(section + "." + key, "")) != 0;
+}
+
+std::string MemoryProfile::Get(const std::string& section, const std::string& key) const
+{
+    auto found = values_.find(Name(section + "." + key, ""));
+    return found == values_.end() ? std::string() : found->second;
+}
+
+void Reports::StatementError(const std::string& path, int id, const menufile::ReportArgs&)
+{
+    shown.push_back(path + ":" + std::to_string(id));
+}
+
+void Reports::FileError(const std::string& path, menufile::FileFailure, int)
+{
+    shown.push_back(path + ":0");
+}
+
+bool Services::FileExists(const std::string& path) const
+{
+    return std::filesystem::exists(path);
+}
+
+editor::FileAnswer Services::AskMissingOrBroken(const std::string& path)
+{
+    asked.push_back(path);
+    if (answers.empty())
+        return editor::FileAnswer::Cancel;
+    editor::FileAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool Services::PickFile(std::string& path)
+{
+    if (picks.empty() || picks.front().empty())
+        return false;
+    path = picks.front();
+    picks.pop_front();
+    return true;
+}
+
+std::unique_ptr<menufile::MenuList> Services::CopyMenu(const menufile::MenuList& source)
+{
+    return menufile::CopyTree(source);
+}
+
+bool MenuWriterStub::Write(const std::string& path, const menufile::MenuList& root)
+{
+    if (failing.count(path))
+        return false;
+    files[path] = root.entries.size();
+    return true;
+}
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "editor_model_XXXXXX").string();
+    path = std::string(mkdtemp(&pattern[0])) + "/";
+}
+
+TempDir::~TempDir()
+{
+    std::filesystem::remove_all(path);
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& bytes) const
+{
+    std::ofstream(path + name, std::ios::binary) << bytes;
+    return path + name;
+}
+
+}  // namespace editor_test

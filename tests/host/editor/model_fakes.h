@@ -1,0 +1,74 @@
+#pragma once
+// Stand-ins for the editor model's surroundings: a settings file in memory
+// (names without regard to case, as the private-profile operations match
+// them), a clock, the user's answers and a menu writer that can fail.
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+#include "editor/model_services.h"
+#include "editor/save_all.h"
+#include "editor/settings_model.h"
+
+namespace editor_test {
+
+class MemoryProfile : public editor::ProfileTransaction {
+public:
+    int ReadInt(const std::string& section, const char* key, int defaultValue) const override;
+    std::string ReadText(const std::string& section, const char* key) const override;
+    bool WriteText(const std::string& section, const char* key, const std::string& value) override;
+    bool Commit() override;
+
+    void Set(const std::string& section, const std::string& key, const std::string& value);
+    bool Has(const std::string& section, const std::string& key) const;
+    std::string Get(const std::string& section, const std::string& key) const;
+
+    std::vector<std::string> written;  // "Section.Key=value" of each committed write
+    bool failCommit = false;
+
+private:
+    std::map<std::string, std::string> values_;
+    std::vector<std::pair<std::string, std::string>> pending_;
+};
+
+struct Reports : editor::MenuReports {
+    void StatementError(const std::string& path, int id, const menufile::ReportArgs&) override;
+    void FileError(const std::string& path, menufile::FileFailure, int) override;
+    std::vector<std::string> shown;  // "path:id", id 0 for a file error
+};
+
+class Services : public editor::ModelServices {
+public:
+    uint32_t Now() const override { return now; }
+    bool FileExists(const std::string& path) const override;
+    editor::MenuReports& Reports() override { return reports; }
+    editor::FileAnswer AskMissingOrBroken(const std::string& path) override;
+    bool PickFile(std::string& path) override;
+    std::unique_ptr<menufile::MenuList> CopyMenu(const menufile::MenuList& source) override;
+
+    uint32_t now = 0x5F000000;
+    editor_test::Reports reports;
+    std::deque<editor::FileAnswer> answers;
+    std::deque<std::string> picks;  // files the open dialog picks; empty: cancelled
+    std::vector<std::string> asked;
+};
+
+// Keeps what it was asked to write; paths in failing are refused.
+class MenuWriterStub : public editor::MenuFileWriter {
+public:
+    bool Write(const std::string& path, const menufile::MenuList& root) override;
+    std::map<std::string, size_t> files;  // path -> entries of the menu written
+    std::set<std::string> failing;
+};
+
+// A folder of its own under the system's temporary folder, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    std::string path;  // ends in "/"
+    std::string Write(const std::string& name, const std::string& bytes) const;
+};
+
+}  // namespace editor_test

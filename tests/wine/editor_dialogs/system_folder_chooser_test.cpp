@@ -1,0 +1,97 @@
+// The system-folder chooser: the named special folders that exist, in
+// order, and OK only with a folder selected.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <algorithm>
+#include <shlobj.h>
+#include "editor/dialogs/system_folder_chooser.h"
+#include "modal_script.h"
+#include "resources/editor/resource_ids.h"
+#include "screenshot.h"
+
+namespace {
+
+using dialogs_test::ItemText;
+
+// Read from the shell directly: which values have a name is the chooser's
+// table, written out here once more on purpose.
+std::vector<int> NamedFoldersThatExist()
+{
+    std::vector<int> folders;
+    for (int csidl = 0; csidl <= 48; ++csidl) {
+        bool unnamed = (csidl >= 12 && csidl <= 15) || csidl == 41 || csidl == 42 || csidl == 44;
+        LPITEMIDLIST list = nullptr;
+        if (!unnamed && SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &list)))
+            folders.push_back(csidl);
+        CoTaskMemFree(list);
+    }
+    return folders;
+}
+
+std::vector<int> Rows(HWND list)
+{
+    std::vector<int> rows;
+    LVITEMA item = {LVIF_PARAM};
+    for (item.iItem = 0; item.iItem < ListView_GetItemCount(list); ++item.iItem) {
+        ListView_GetItem(list, &item);
+        rows.push_back(static_cast<int>(item.lParam));
+    }
+    return rows;
+}
+
+std::string Cell(HWND list, int row, int column)
+{
+    char text[MAX_PATH] = "";
+    ListView_GetItemText(list, row, column, text, MAX_PATH);
+    return text;
+}
+
+TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelection)
+{
+    std::vector<int> expected = NamedFoldersThatExist();
+    ASSERT_GT(expected.size(), 20u);
+    editor::SystemFolderChooser chooser(GetModuleHandleA(nullptr));
+    std::vector<int> rows;
+    bool okAtStart = true, okAfterUnselect = true;
+    std::string name, number, path, printersPath = "?";
+    HWND list = nullptr;
+    int windows = -1;  // the row of the Windows folder
+    dialogs_test::ModalScript script;
+    script.Then([&] { return (list = chooser.Item(IDC_FOLDER_LIST)) != nullptr; })
+        .Then([&] {
+            rows = Rows(list);
+            windows = static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_WINDOWS) - rows.begin());
+            okAtStart = IsWindowEnabled(chooser.Item(IDOK));
+            PostMessageA(chooser.handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        })
+        .Then([&] {
+            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
+            name = ItemText(chooser.handle(), IDC_FOLDER_TEXT);
+            number = Cell(list, windows, 1);
+            path = Cell(list, windows, 2);
+            printersPath = Cell(list, static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_PRINTERS) - rows.begin()), 2);
+            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
+            okAfterUnselect = IsWindowEnabled(chooser.Item(IDOK));
+            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
+            ListView_EnsureVisible(list, windows, FALSE);
+            return dialogs_test::SaveScreenshot(chooser.handle(), "system_folder_chooser.bmp");
+        })
+        .Then([&] { dialogs_test::Click(chooser.Item(IDOK)); return true; });
+    script.Start();
+    EXPECT_EQ(chooser.Run(nullptr), IDOK);
+    EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+    EXPECT_EQ(rows, expected);
+    EXPECT_FALSE(okAtStart);
+    EXPECT_FALSE(okAfterUnselect);
+    EXPECT_EQ(chooser.folder(), CSIDL_WINDOWS);
+    EXPECT_EQ(number, "36");
+    char folder[MAX_PATH] = "";
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    EXPECT_EQ(path, folder);
+    EXPECT_EQ(printersPath, "");
+    EXPECT_EQ(name, "Windowsディレクトリ");
+}
+
+}  // namespace
