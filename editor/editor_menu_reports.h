@@ -4,7 +4,9 @@
 // the offer to mend the file in Notepad.
 #include <windows.h>
 #include <functional>
+#include <string>
 #include "editor/edit_menu_file.h"
+#include "win32/report_owner.h"
 
 namespace editor {
 
@@ -14,12 +16,16 @@ public:
 
     void StatementError(const std::string& path, int id, const menufile::ReportArgs& args) override;
     void FileError(const std::string& path, menufile::FileFailure failure, int runtimeError) override;
-    // The file error for a system error code.
+    // The file error for a system error code: the text of its cause with
+    // the path.
     void ShowFileError(const std::string& path, DWORD error);
 
 private:
+    win32::ReportOwner Owner() const;
+
     HINSTANCE instance_;
     std::function<HWND()> owner_;
+    std::string caption_;
 };
 
 }  // namespace editor

@@ -3,19 +3,23 @@
 #include "editor/command_text.h"
 #include "menufile/statement_error_report.h"
 #include "resources/editor/resource_ids.h"
-#include "win32/system_error_text.h"
+#include "win32/file_error_report.h"
 
 namespace editor {
 
 EditorMenuReports::EditorMenuReports(HINSTANCE instance, std::function<HWND()> owner)
-    : instance_(instance), owner_(std::move(owner))
+    : instance_(instance), owner_(std::move(owner)), caption_(LoadText(instance, IDS_APP_TITLE))
 {
+}
+
+win32::ReportOwner EditorMenuReports::Owner() const
+{
+    return {owner_(), instance_, caption_.c_str()};
 }
 
 void EditorMenuReports::StatementError(const std::string& path, int id, const menufile::ReportArgs& args)
 {
-    std::string caption = LoadText(instance_, IDS_APP_TITLE);
-    menufile::ReportStatementError({owner_(), instance_, caption.c_str()}, id, args, path);
+    menufile::ReportStatementError(Owner(), id, args, path);
 }
 
 void EditorMenuReports::FileError(const std::string& path, menufile::FileFailure failure, int)
@@ -29,11 +33,7 @@ void EditorMenuReports::FileError(const std::string& path, menufile::FileFailure
 
 void EditorMenuReports::ShowFileError(const std::string& path, DWORD error)
 {
-    char cause[512];
-    win32::SystemErrorText(cause, sizeof cause, error);
-    std::string text = std::string(cause) + "\n" + path;
-    std::string caption = LoadText(instance_, IDS_APP_TITLE);
-    MessageBoxA(owner_(), text.c_str(), caption.c_str(), MB_ICONEXCLAMATION);
+    win32::ShowFileError(Owner(), error, path, MB_ICONEXCLAMATION);
 }
 
 }  // namespace editor

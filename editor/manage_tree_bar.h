@@ -43,6 +43,8 @@ private:
     // Item data of the two items that are no section.
     static constexpr LPARAM kRootData = -1;
     static constexpr LPARAM kOptionsData = 0;
+    // Posted to the bar to tell that a new name is taken.
+    static constexpr UINT kNameTakenMessage = WM_APP + 0x100;
 
     bool MakeImages();
     HTREEITEM AddSectionItem(const Section& section);
@@ -62,6 +64,7 @@ private:
     void Move(bool up);
     bool OnBeginLabelEdit(const NMTVDISPINFOA& info) const;
     bool OnEndLabelEdit(const NMTVDISPINFOA& info);
+    void ShowNameTaken();
     void OnSectionChanged(const Section* section);
     bool OnNotify(const NMHDR& header, LRESULT& result);
 
@@ -75,6 +78,7 @@ private:
     HTREEITEM root_ = nullptr;
     HTREEITEM options_ = nullptr;
     std::map<uint64_t, int> imageOf_;  // section id -> image index
+    std::string takenName_;
 };
 
 }  // namespace editor

@@ -4,6 +4,7 @@
 #include "editor/command_text.h"
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
+#include "win32/file_icon.h"
 
 namespace editor {
 
@@ -29,9 +30,7 @@ win32::UniqueIcon ShellIcon(int number)
     char folder[MAX_PATH];
     UINT length = GetSystemDirectoryA(folder, sizeof folder);
     std::string path = std::string(folder, length < sizeof folder ? length : 0) + "\\SHELL32.dll";
-    HICON icon = nullptr;
-    ExtractIconExA(path.c_str(), number, nullptr, &icon, 1);
-    return win32::UniqueIcon(icon);
+    return win32::ExtractFileIcon(path, number, win32::IconSize::Small);
 }
 
 int AddIcon(HIMAGELIST images, HICON icon)
@@ -54,6 +53,9 @@ ManageTreeBar::ManageTreeBar(HINSTANCE instance, EditorSettings& settings, Child
 
 ManageTreeBar::~ManageTreeBar()
 {
+    Detach();
+    if (tree_ && IsWindow(tree_))
+        DestroyWindow(tree_);
     if (images_)
         ImageList_Destroy(images_);
 }
@@ -163,6 +165,10 @@ LRESULT ManageTreeBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (message == WM_NOTIFY && OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
         return result;
+    if (message == kNameTakenMessage) {
+        ShowNameTaken();
+        return 0;
+    }
     if (message == UM_SECTION_CHANGED) {
         OnSectionChanged(reinterpret_cast<const Section*>(lParam));
         return 0;

@@ -168,12 +168,14 @@ bool ManageTreeBar::OnEndLabelEdit(const NMTVDISPINFOA& info)
         return false;
     const std::string name = info.item.pszText;
     switch (settings_.operations().Rename(position, name)) {
-    case RenameResult::NameTaken: {
-        std::string text = Formatted(instance_, IDS_NAME_TAKEN, name);
-        std::string caption = LoadText(instance_, IDS_APP_TITLE);
-        MessageBoxA(GetAncestor(handle(), GA_ROOT), text.c_str(), caption.c_str(), MB_ICONINFORMATION);
+    case RenameResult::NameTaken:
+        // Told once the edit has ended: a box shown while it ends takes the
+        // focus from the edit, which would end it (and ask) a second time.
+        // The tree may end one edit twice; the user is told once.
+        if (takenName_.empty())
+            PostMessageA(handle(), kNameTakenMessage, 0, 0);
+        takenName_ = name;
         return false;
-    }
     case RenameResult::Renamed:
         if (ChildWindow* window = windows_.Find(WindowKind::Section, &settings_.model().section(position)))
             SetWindowTextA(window->handle(), name.c_str());
@@ -181,6 +183,14 @@ bool ManageTreeBar::OnEndLabelEdit(const NMTVDISPINFOA& info)
     default:
         return false;
     }
+}
+
+void ManageTreeBar::ShowNameTaken()
+{
+    std::string text = Formatted(instance_, IDS_NAME_TAKEN, takenName_);
+    takenName_.clear();
+    std::string caption = LoadText(instance_, IDS_APP_TITLE);
+    MessageBoxA(GetAncestor(handle(), GA_ROOT), text.c_str(), caption.c_str(), MB_ICONINFORMATION);
 }
 
 }  // namespace editor

@@ -1,8 +1,8 @@
 #include "editor/section_icon.h"
 
-#include <shellapi.h>
 #include "resources/editor/resource_ids.h"
 #include "settings/keys.h"
+#include "win32/file_icon.h"
 
 namespace editor {
 
@@ -17,11 +17,8 @@ win32::UniqueIcon ResourceIcon(HINSTANCE instance, int id, bool small)
 
 win32::UniqueIcon FileIcon(const SectionValues& values, bool small)
 {
-    HICON icon = nullptr;
-    if (!values.normalIconFile.empty())
-        ExtractIconExA(values.normalIconFile.c_str(), values.normalIconNumber, small ? nullptr : &icon,
-                       small ? &icon : nullptr, 1);
-    return win32::UniqueIcon(icon);
+    return win32::ExtractFileIcon(values.normalIconFile, values.normalIconNumber,
+                                  small ? win32::IconSize::Small : win32::IconSize::Large);
 }
 
 }  // namespace

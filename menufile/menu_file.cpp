@@ -87,6 +87,13 @@ void MenuFile::set_root(std::unique_ptr<MenuList> root)
 bool MenuFile::Load()
 {
     loaded_ = true;
+    readWhole_ = false;
+    readWhole_ = ReadFile();
+    return readWhole_;
+}
+
+bool MenuFile::ReadFile()
+{
     set_root(nullptr);
     if (path_.empty())
         return true;
@@ -111,9 +118,11 @@ bool MenuFile::Load()
 bool MenuFile::LoadBytes(const std::string& bytes)
 {
     loaded_ = true;
+    readWhole_ = false;
     set_root(nullptr);
     LineReader reader(bytes.data(), bytes.size(), rules_);
-    return Read(reader) && !reader.failed();
+    readWhole_ = Read(reader) && !reader.failed();
+    return readWhole_;
 }
 
 // Reports the end-of-file errors itself; a statement error has been

@@ -50,6 +50,9 @@ public:
     int width() const { return width_; }
     int options() const { return options_; }
     bool loaded() const { return loaded_; }
+    // Loaded, and the last load read the whole file without an error: false
+    // too while a load is still under way (its report may be on screen).
+    bool readWhole() const { return readWhole_; }
     // The outermost menu, or none when the file held no POPUP.
     MenuList* root() const { return root_.get(); }
     void set_root(std::unique_ptr<MenuList> root);
@@ -63,6 +66,7 @@ protected:
     virtual void ReportFileError(FileFailure failure, int runtimeError) = 0;
 
 private:
+    bool ReadFile();
     bool Read(LineReader& reader);
     bool Finish(int lineCount);
     bool Apply(int line, std::string_view keyword, std::vector<std::string>& fields);
@@ -79,6 +83,7 @@ private:
     std::unique_ptr<MenuList> root_;
     MenuList* current_ = nullptr;
     bool loaded_ = false;
+    bool readWhole_ = false;
 };
 
 }  // namespace menufile

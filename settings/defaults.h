@@ -7,6 +7,12 @@
 namespace settings {
 
 inline constexpr int kDefaultIconNumber = -1;
+// The most tray icons the resident shows ([Main] TrayNo above it counts as
+// this). A notification area holds a few dozen icons at most, while every
+// icon costs a dozen profile reads and a shell call at each start and
+// reload: 64 keeps those under a second, where a mistyped TrayNo=100000
+// stalled them for minutes.
+inline constexpr int kMaxTrayIcons = 64;
 inline constexpr int kEditorDefaultMenuOptions = 0x50000;  // icons, small, texts
 
 enum class Reader { Resident, Editor };

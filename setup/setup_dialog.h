@@ -12,7 +12,10 @@ namespace setup {
 
 class SetupDialog : public win32::Dialog {
 public:
-    SetupDialog(HINSTANCE instance, SetupSteps& steps);
+    static constexpr UINT kStepDelayMs = 1000;
+
+    // A test may give the user more time before each step.
+    SetupDialog(HINSTANCE instance, SetupSteps& steps, UINT stepDelayMs = kStepDelayMs);
     INT_PTR Run(HWND parent = nullptr);
 
 private:
@@ -32,6 +35,7 @@ private:
 
     HINSTANCE instance_;
     SetupSteps& steps_;
+    UINT stepDelayMs_;
     HICON icon_;  // shared resource icon, not destroyed
     TitleButton title_;
     win32::UniqueIcon marks_[3];

@@ -8,7 +8,6 @@ namespace setup {
 
 namespace {
 
-const UINT kStepDelayMs = 1000;
 const int kStepLines[3] = {IDC_SETUP_STEP1, IDC_SETUP_STEP2, IDC_SETUP_STEP3};
 const int kMarks[3] = {IDC_SETUP_MARK1, IDC_SETUP_MARK2, IDC_SETUP_MARK3};
 
@@ -22,8 +21,11 @@ RECT ClientRectOf(HWND dialog, HWND control)
 
 }  // namespace
 
-SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps)
-    : instance_(instance), steps_(steps), icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
+SetupDialog::SetupDialog(HINSTANCE instance, SetupSteps& steps, UINT stepDelayMs)
+    : instance_(instance),
+      steps_(steps),
+      stepDelayMs_(stepDelayMs),
+      icon_(LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM)))
 {
 }
 
@@ -38,7 +40,7 @@ bool SetupDialog::OnInit()
     SendMessageA(Item(IDC_SETUP_ICON), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
     SetStepTexts();
     PlaceDoneMarks();
-    SetTimer(handle(), 1, kStepDelayMs, nullptr);
+    SetTimer(handle(), 1, stepDelayMs_, nullptr);
     SendMessageA(Item(IDC_SETUP_PROGRESS), PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     CentreOnDesktop();
     return true;
@@ -103,19 +105,19 @@ void SetupDialog::OnTimer(UINT_PTR timerId)
         SetProgress(10);
         steps_.PrepareFolders([this](int percent) { SetProgress(percent); });
         MarkDone(0);
-        SetTimer(handle(), 2, kStepDelayMs, nullptr);
+        SetTimer(handle(), 2, stepDelayMs_, nullptr);
         break;
     case 2:
         SetProgress(40);
         steps_.WriteSamples();
         MarkDone(1);
-        SetTimer(handle(), 3, kStepDelayMs, nullptr);
+        SetTimer(handle(), 3, stepDelayMs_, nullptr);
         break;
     case 3:
         SetProgress(80);
         steps_.StampAndStartResident(handle());
         MarkDone(2);
-        SetTimer(handle(), 4, kStepDelayMs, nullptr);
+        SetTimer(handle(), 4, stepDelayMs_, nullptr);
         SetProgress(90);
         break;
     case 4:

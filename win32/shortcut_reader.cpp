@@ -25,7 +25,9 @@ ComPtr<IShellLinkA> LoadShortcut(HWND owner, const std::string& path)
     std::wstring widePath = WideFromAnsi(path);
     if (widePath.empty() || FAILED(file->Load(widePath.c_str(), STGM_READ)))
         return {};
-    if (FAILED(link->Resolve(owner, SLR_NO_UI | SLR_ANY_MATCH)))
+    // With SLR_NO_UI the high word is the time the shell may take.
+    DWORD flags = SLR_NO_UI | SLR_ANY_MATCH | SLR_NOSEARCH | SLR_NOTRACK | MAKELONG(0, kShortcutResolveMs);
+    if (FAILED(link->Resolve(owner, flags)))
         return {};
     return link;
 }

@@ -33,6 +33,13 @@ struct ShortcutIdListResult {
     UniqueItemIdList idList;  // the target's absolute item id list
 };
 
+// The longest the shell may take to resolve one shortcut. Shortcuts are read
+// while a tray popup is built, where a broken one (its target gone, a drive
+// or server that does not answer) would otherwise hold the click for the
+// shell's default of 3 s each: the shell neither searches for a moved
+// target nor tracks it, and gives up after this time.
+constexpr WORD kShortcutResolveMs = 250;
+
 // owner is the window of any question the link resolution would ask; none
 // is asked (no UI), but the shell wants a window for it.
 ShortcutReadResult ReadShortcut(HWND owner, const std::string& path);

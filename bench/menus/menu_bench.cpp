@@ -15,6 +15,7 @@
 #include "resident/tray/tray_popup.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
+#include "win32/file_icon.h"
 
 namespace {
 
@@ -159,12 +160,8 @@ int main()
     int options = resident::MENU_SHOW_ICONS | resident::MENU_SHOW_TEXT;
     double withIcons = Best(5, [&] { BuildAndDestroy(iconMenu, options); });
     double extractOnly = Best(5, [&] {
-        for (const std::string& path : files) {
-            HICON small = nullptr;
-            ExtractIconExA(path.c_str(), 0, nullptr, &small, 1);
-            if (small)
-                DestroyIcon(small);
-        }
+        for (const std::string& path : files)
+            win32::ExtractFileIcon(path, 0, win32::IconSize::Small);
     });
     std::printf("200 entries, small icons: build and destroy %.2f ms, bare extraction %.2f ms, ratio %.2f (limit 1.3)\n",
                 withIcons, extractOnly, withIcons / extractOnly);

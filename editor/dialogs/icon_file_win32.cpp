@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 #include "shiftjis/shift_jis.h"
+#include "win32/file_icon.h"
 
 namespace editor {
 
@@ -69,9 +70,7 @@ bool IconFileExists(const std::string& path)
 
 int IconCount(HINSTANCE instance, const std::string& path)
 {
-    // With index -1 the answer is a count, not a handle.
-    auto count = reinterpret_cast<UINT_PTR>(ExtractIconA(instance, path.c_str(), static_cast<UINT>(-1)));
-    return static_cast<int>(count);
+    return win32::CountFileIcons(path, instance);
 }
 
 int IconPositionOfResource(const std::string& path, int resourceId)
@@ -87,11 +86,8 @@ int IconPositionOfResource(const std::string& path, int resourceId)
 std::vector<win32::UniqueIcon> ExtractIcons(HINSTANCE instance, const std::string& path, int count)
 {
     std::vector<win32::UniqueIcon> icons;
-    for (int i = 0; i < count; ++i) {
-        HICON icon = ExtractIconA(instance, path.c_str(), static_cast<UINT>(i));
-        // 1 is the answer for a file of a kind that holds no icons.
-        icons.emplace_back(reinterpret_cast<UINT_PTR>(icon) > 1 ? icon : nullptr);
-    }
+    for (int i = 0; i < count; ++i)
+        icons.push_back(win32::ExtractFileIcon(path, i, win32::IconSize::Large, instance));
     return icons;
 }
 

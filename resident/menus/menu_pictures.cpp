@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 #include "resident/menus/menu_icon_store.h"
+#include "win32/file_icon.h"
 
 namespace resident {
 
@@ -10,16 +11,8 @@ win32::UniqueIcon ExtractMenuIcon(HINSTANCE instance, const std::string& iconPat
 {
     if (iconPath.empty() || iconPath[0] == '&')
         return {};
-    if (large) {
-        HICON icon = ExtractIconA(instance, iconPath.c_str(), static_cast<UINT>(number));
-        // 1 means "a file, but not one with icons": not a handle.
-        return win32::UniqueIcon(icon == reinterpret_cast<HICON>(1) ? nullptr : icon);
-    }
-    HICON small = nullptr;
-    if (ExtractIconExA(iconPath.c_str(), number, nullptr, &small, 1) == 0 ||
-        small == reinterpret_cast<HICON>(1))
-        small = nullptr;
-    return win32::UniqueIcon(small);
+    return win32::ExtractFileIcon(iconPath, number, large ? win32::IconSize::Large : win32::IconSize::Small,
+                                  instance);
 }
 
 std::string Shell32Path()

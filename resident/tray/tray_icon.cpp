@@ -5,6 +5,7 @@
 #include "resident/app.h"
 #include "resident/tray/tray_settings.h"
 #include "resources/resident/resource_ids.h"
+#include "win32/file_icon.h"
 #include "settings/keys.h"
 #include "shiftjis/shift_jis.h"
 
@@ -71,11 +72,8 @@ bool TrayIcon::IsLast() const
 win32::UniqueIcon TrayIcon::FileIcon(bool pressed) const
 {
     const std::string& file = pressed ? pressedIconFile_ : normalIconFile_;
-    if (file.empty())
-        return {};
-    HICON small = nullptr;
-    ExtractIconExA(file.c_str(), pressed ? pressedIconNumber_ : normalIconNumber_, nullptr, &small, 1);
-    return win32::UniqueIcon(small);
+    int number = pressed ? pressedIconNumber_ : normalIconNumber_;
+    return win32::ExtractFileIcon(file, number, win32::IconSize::Small);
 }
 
 bool TrayIcon::HasPressedLook() const

@@ -30,6 +30,10 @@ void TrayIcon::ShowMenu(Side side)
         PostMessageA(owner_.window(), WM_COMMAND, CMD_EXIT, 0);
         return;
     }
+    // The message box of a broken file takes further clicks in its loop:
+    // what was read before the error is never shown or launched from.
+    if (!file.readWhole())
+        return;
     launchMap_.Clear();
     if (file.root() && !file.root()->entries.empty()) {
         ShowPopup(side, *file.root(), file, at);

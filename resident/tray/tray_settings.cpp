@@ -1,6 +1,8 @@
 #include "resident/tray/tray_settings.h"
 
 #include <shellapi.h>
+#include <algorithm>
+#include "settings/defaults.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 
@@ -11,6 +13,7 @@ TraySettings::TraySettings(HWND window, const settings::IniFile& file, const std
 {
     // A negative count is as good as none.
     int count = file.ReadInt(settings::kMainSection, settings::kTrayNo, 0);
+    count = std::min(count, settings::kMaxTrayIcons);
     for (int id = 0; id < count; ++id) {
         settings::TraySection section = settings::ReadTraySection(file, id + 1, poolPath);
         icons_.push_back(std::make_unique<TrayIcon>(*this, id, section));

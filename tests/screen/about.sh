@@ -17,35 +17,46 @@ finish() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 trap finish EXIT
 
 window=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 600); do
   window=$(xdotool search --onlyvisible --name "$desktop" 2>/dev/null | head -1)
   [ -n "$window" ] && break
   sleep 0.1
 done
 [ -n "$window" ] || { echo "the virtual desktop did not show"; cat "$work/program.log"; exit 1; }
-# The desktop takes the keyboard, and a click on the panel (which does
-# nothing there) makes the box the active window.
-xdotool windowfocus "$window" 2>/dev/null
-sleep 0.5
-xdotool mousemove --window "$window" 220 150 click 1 mousemove --window "$window" 435 355
-
-# Let a few lines enter the panel, then take the two pictures of the box:
-# the desktop around it is cut away by its colour.
-sleep 4
 shoot() {
   import -window "$window" "$work/desktop.png"
   convert "$work/desktop.png" -bordercolor "$(convert "$work/desktop.png" -format '%[pixel:p{0,0}]' info:)" \
     -border 1 -trim +repage "$1"
 }
+# The panel is the box's white area; eroding the white drops the thin white
+# edges of frames and buttons.
+panel_of() {
+  convert "$1" -fill black +opaque white -morphology Erode Square:3 -trim -format '%w %h %X %Y' info: 2>/dev/null
+}
+# The desktop takes the keyboard, before the box comes (a box that came
+# first would stay inactive); the box comes when the program has started,
+# which takes its time on a busy machine.
+xdotool windowfocus "$window" 2>/dev/null
+for _ in $(seq 1 120); do
+  shoot "$work/about_1.png"
+  read -r pw ph _ <<<"$(panel_of "$work/about_1.png")"
+  [ "${pw:-0}" -ge 200 ] && [ "${ph:-0}" -ge 150 ] && break
+  sleep 0.5
+done
+# A click on the panel (which does nothing there) makes the box the active
+# window.
+xdotool mousemove --window "$window" 220 150 click 1 mousemove --window "$window" 435 355
+
+# Let a few lines enter the panel, then take the two pictures of the box:
+# the desktop around it is cut away by its colour.
+sleep 4
 shoot "$work/about_1.png"
 sleep 1
 shoot "$work/about_2.png"
 echo "screenshots: $work/about_1.png $work/about_2.png"
 
-# The panel is the box's white area; eroding the white drops the thin white
-# edges of frames and buttons. The pictures may differ only in the panel.
-panel=$(convert "$work/about_2.png" -fill black +opaque white -morphology Erode Square:3 -trim \
-  -format '%w %h %X %Y' info:)
+# The pictures may differ only in the panel.
+panel=$(panel_of "$work/about_2.png")
 read -r pw ph px py <<<"${panel//+/}"
 pw=$((pw + 6)) ph=$((ph + 6)) px=$((px - 3)) py=$((py - 3))
 convert "$work/about_1.png" "$work/about_2.png" -compose difference -composite \
@@ -71,7 +82,7 @@ echo "dark pixels in the panel: $dark"
 
 # Escape closes the box like Cancel, and the program ends with it.
 xdotool key Escape
-for _ in $(seq 1 50); do
+for _ in $(seq 1 300); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done

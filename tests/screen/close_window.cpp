@@ -13,5 +13,5 @@ int main(int argc, char** argv)
     if (!window)
         return 1;
     PostMessageA(window, WM_CLOSE, 0, 0);
-    return testing_support::WaitFor([&] { return !IsWindow(window); }, 10000) ? 0 : 1;
+    return testing_support::WaitFor([&] { return !IsWindow(window); }) ? 0 : 1;
 }

@@ -11,19 +11,27 @@ status=0
 menu="$out/sample.mnu"
 iconv -f UTF-8 -t CP932 "$sample" | sed 's/$/\r/' >"$menu"
 
+# The showcase says when its menu is drawn and keeps it open until the
+# picture is taken, however slowly it started.
 shoot() {
-  local name=$1 options=$2 width=$3 extra=${4:-}
-  wine "$bin/menu_showcase.exe" "$(winepath -w "$menu")" "$options" "$width" $extra 4 \
+  local name=$1 options=$2 width=$3 extra=${4:-} signals="$out/$1.signals"
+  rm -rf "$signals" && mkdir -p "$signals"
+  wine "$bin/menu_showcase.exe" "$(winepath -w "$menu")" "$options" "$width" $extra "$(winepath -w "$signals")" \
     >"$out/$name.log" 2>&1 &
   local pid=$!
-  sleep 2.5
+  for _ in $(seq 1 600); do
+    [ -e "$signals/ready" ] && break
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
   import -window root -crop 720x420+0+0 "$out/$name.png"
+  touch "$signals/done"
   wait $pid
   local rc=$?
   local colours
   colours=$(convert "$out/$name.png" -format %k info:)
   echo "$name: exit $rc, $(tail -1 "$out/$name.log"), $colours colours"
-  if [ "$rc" -ne 0 ] || [ "$colours" -lt 8 ]; then
+  if [ "$rc" -ne 0 ] || [ ! -e "$signals/ready" ] || [ "$colours" -lt 8 ]; then
     status=1
   fi
 }

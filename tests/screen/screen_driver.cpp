@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         auto windows = WindowsOfProcess(child.id(), argv[2]);
         window = windows.empty() ? nullptr : windows.front();
         return window != nullptr;
-    }, 20000);
+    });
     if (!found) {
         fprintf(stderr, "screen_driver: no window of class %s\n", argv[2]);
         return 99;
@@ -33,6 +33,6 @@ int main(int argc, char** argv)
     if (!WaitFor([&] { return FileExists(signals + "done"); }, 120000))
         fprintf(stderr, "screen_driver: the test did not finish\n");
     PostMessageA(window, WM_CLOSE, 0, 0);
-    DWORD code = child.Wait(30000);
+    DWORD code = child.Wait(kPatienceMs);
     return code == STILL_ACTIVE ? 99 : static_cast<int>(code);
 }

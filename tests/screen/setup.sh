@@ -21,38 +21,51 @@ finish() {
 }
 trap finish EXIT
 
-# Step 1 has written ServePath just before it sets its done mark.
-for _ in $(seq 1 150); do
+# The dialog marks each step done and closes 3 s after the first mark: the
+# pictures are taken back to back from the moment step 1 has written
+# ServePath (just before its mark) until one shows the mark's green (icon
+# 168).
+for _ in $(seq 1 300); do
   grep -q '^ServePath=' "$ini" 2>/dev/null && break
   sleep 0.1
 done
 grep -q '^ServePath=' "$ini" 2>/dev/null || { echo "the setup dialog did not run its first step"; exit 1; }
-sleep 0.4
-shot_desktop "$work/setup_dialog.png"
+marks=0
+for _ in $(seq 1 20); do
+  shot_desktop "$work/setup_dialog.png" || continue
+  marks=$(count_colour "$work/setup_dialog.png" 43a047)
+  [ "$marks" -ge 20 ] && break
+done
 echo "screenshot: $work/setup_dialog.png"
-# The green of the done mark (icon 168) shows in the dialog.
-marks=$(count_colour "$work/setup_dialog.png" 43a047)
 [ "$marks" -ge 20 ] || { echo "no done mark in the setup dialog ($marks pixels)"; exit 1; }
 
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
   grep -q '^IniVersion=10' "$ini" 2>/dev/null && break
   sleep 0.1
 done
 grep -q '^IniVersion=10' "$ini" || { echo "the setup did not finish"; exit 1; }
-sleep 4
-shot_desktop "$work/setup_tray.png"
+# The notification area at the right end of the taskbar, once the resident
+# has started: columns that differ from the taskbar's own colour form one
+# group per icon.
+tray_icons() {
+  convert "$1" -gravity SouthEast -crop 200x18+0+1 +repage "$work/tray_area.png"
+  convert "$work/tray_area.png" txt:- | sed 1d | awk '
+    { split($1, at, /[,:]/); count[$3]++; colour[NR] = $3; column[NR] = at[1] }
+    END {
+      for (c in count) if (count[c] > most) { most = count[c]; background = c }
+      for (i in colour) if (colour[i] != background) used[column[i]] = 1
+      previous = -5
+      for (x = 0; x < 200; x++) if (x in used) { if (x > previous + 1) groups++; previous = x }
+      print groups + 0
+    }'
+}
+icons=0
+for _ in $(seq 1 60); do
+  sleep 0.5
+  shot_desktop "$work/setup_tray.png" || continue
+  icons=$(tray_icons "$work/setup_tray.png")
+  [ "$icons" -ge 3 ] && break
+done
 echo "screenshot: $work/setup_tray.png"
-# The notification area at the right end of the taskbar: columns that differ
-# from the taskbar's own colour form one group per icon.
-convert "$work/setup_tray.png" -gravity SouthEast -crop 200x18+0+1 +repage "$work/tray_area.png"
-icons=$(convert "$work/tray_area.png" txt:- | sed 1d | awk '
-  { split($1, at, /[,:]/); count[$3]++; colour[NR] = $3; column[NR] = at[1] }
-  END {
-    for (c in count) if (count[c] > most) { most = count[c]; background = c }
-    for (i in colour) if (colour[i] != background) used[column[i]] = 1
-    previous = -5
-    for (x = 0; x < 200; x++) if (x in used) { if (x > previous + 1) groups++; previous = x }
-    print groups + 0
-  }')
 [ "$icons" -eq 3 ] || { echo "$icons tray icons instead of 3"; exit 1; }
 echo "three tray icons seen"

@@ -24,15 +24,14 @@ start_resident "OmbrixScreenTray$$"
 colours=("d83b3b calendar" "1f6159 pressed" "2f8f83 plain")
 shot="$work/tray.png"
 missing=""
-for attempt in $(seq 1 20); do
+for attempt in $(seq 1 120); do
   sleep 0.5
   shot_desktop "$shot" || continue
   convert "$shot" -gravity SouthEast -crop 200x40+0+0 +repage "$work/tray_area.png"
-  pixels=$(convert "$work/tray_area.png" txt:- | tr 'A-F' 'a-f')
   missing=""
   for entry in "${colours[@]}"; do
     set -- $entry
-    count=$(grep -c "#$1" <<<"$pixels" || true)
+    count=$(count_colour "$work/tray_area.png" "$1")
     [ "$count" -ge 8 ] || missing+=" $2"
   done
   [ -z "$missing" ] && break
@@ -46,18 +45,23 @@ fi
 # The calendar's tooltip: a window over the desktop just above the taskbar.
 # Tooltips are windows of their own: take them from the root window.
 above_taskbar() {
-  convert "$1" -crop 400x40+400+535 +repage txt:- | tr 'A-F' 'a-f' | grep -vc '#256f95\|^#' || true
+  convert "$1" -crop 400x40+400+535 +repage -fill white +opaque '#256f95' -fill black -opaque '#256f95' \
+    -format '%[fx:int(mean*w*h+0.5)]\n' info:
 }
-read -r x y < <(convert "$shot" txt:- | tr 'A-F' 'a-f' | grep '#d83b3b' | tail -1 | sed 's/^\([0-9]*\),\([0-9]*\):.*/\1 \2/')
+read -r x y < <(first_pixel "$shot" d83b3b)
+x=$((x + 8)) y=$((y + 8))
 import -window root -crop 800x600+0+0 +repage "$work/before_tip.png"
 before=$(above_taskbar "$work/before_tip.png")
-xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.2 mousemove --window "$window" "$x" $((y + 6))
+# The shell hides a tooltip after a few seconds: the pictures are taken back
+# to back, and the pointer comes again if none showed it.
 tip=0
-for attempt in $(seq 1 20); do
-  sleep 0.5
-  import -window root -crop 800x600+0+0 +repage "$work/tooltip.png"
-  tip=$(above_taskbar "$work/tooltip.png")
-  [ "$tip" -ge $((before + 500)) ] && break
+for hover in 1 2 3; do
+  xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.2 mousemove --window "$window" "$x" $((y + 6))
+  for attempt in $(seq 1 15); do
+    import -window root -crop 800x600+0+0 +repage "$work/tooltip.png"
+    tip=$(above_taskbar "$work/tooltip.png")
+    [ "$tip" -ge $((before + 500)) ] && break 2
+  done
 done
 echo "tooltip screenshot: $work/tooltip.png"
 [ "$tip" -ge $((before + 500)) ] || { echo "no tooltip over the calendar icon"; exit 1; }

@@ -6,8 +6,17 @@
 win_path() { echo "Z:${1//\//\\}"; }
 app_win=$(win_path "$work/app")
 
-# Pixels of one colour (hex, lower case) in a picture.
-count_colour() { convert "$1" txt:- | tr 'A-F' 'a-f' | grep -c "#$2" || true; }
+# Pixels of one colour (hex) in a picture. Counted by ImageMagick itself: a
+# pixel listing takes seconds on a busy machine, longer than a menu waits.
+count_colour() {
+  convert "$1" -fill black +opaque "#$2" -fill white -opaque "#$2" -format '%[fx:int(mean*w*h+0.5)]\n' info:
+}
+# first_pixel <png> <hex>: "x y", the top left corner of the area that
+# pixels of that colour take; nothing when there is none.
+first_pixel() {
+  [ "$(count_colour "$1" "$2")" -gt 0 ] || return 0
+  convert "$1" -fill black +opaque "#$2" -fill white -opaque "#$2" -trim -format '%X %Y\n' info: | tr -d '+'
+}
 
 # start_resident <desktop name>: sets desktop and driver_pid; on exit the
 # resident is told to end.
@@ -40,23 +49,35 @@ find_face() {
   for _ in $(seq 1 40); do
     sleep 0.5
     shot_desktop "$work/desktop.png" || continue
-    spot=$(convert "$work/desktop.png" txt:- | tr 'A-F' 'a-f' | grep -m1 "#$1" | cut -d: -f1 || true)
+    spot=$(first_pixel "$work/desktop.png" "$1")
     [ -n "$spot" ] && break
   done
   [ -n "$spot" ] || { echo "no tray icon of colour $1 seen"; exit 1; }
-  x=${spot%,*} y=${spot#*,}
+  read -r x y <<<"$spot"
 }
 
-# Menu windows of the desktop, topmost first, "left top right bottom" each
-# (needs lister, the path of menu_windows.exe).
-menus() { wine explorer "/desktop=$desktop,800x600" "$(win_path "$lister")" 2>/dev/null | tr -d '\r'; }
-# wait_menus <count> [tries]: the list once it has that many windows.
+# watch_menus: starts menu_windows.exe (the path in lister) in the desktop;
+# it keeps "$work/signals/menus.txt" up to date (see menus) and logs each
+# change with its tick count in menus.log, until the resident is stopped.
+watch_menus() {
+  wine explorer "/desktop=$desktop,800x600" "$(win_path "$lister")" "$(win_path "$work/signals")" \
+    >"$work/watcher.log" 2>&1 &
+  for _ in $(seq 1 600); do
+    [ -e "$work/signals/menus.txt" ] && return 0
+    sleep 0.1
+  done
+  echo "the menu window watcher did not start"
+  exit 1
+}
+# Menu windows of the desktop, topmost first, "left top right bottom" each.
+menus() { tr -d '\r' <"$work/signals/menus.txt" 2>/dev/null || true; }
+# wait_menus <count> [seconds]: the list once it has that many windows.
 wait_menus() {
   local want=$1 list=""
-  for _ in $(seq 1 "${2:-30}"); do
+  for _ in $(seq 1 $((${2:-30} * 10))); do
     list=$(menus)
     [ "$(printf '%s' "$list" | grep -c .)" -ge "$want" ] && break
-    sleep 0.3
+    sleep 0.1
   done
   printf '%s\n' "$list"
 }

@@ -19,6 +19,7 @@ printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=1" "MenuAutoHide=0" \
   "[Section1]" "Desc=folder" "MenuPath_L=$app_win\\left.mnu" "Opt_L=327680" "MenuWidth_L=0" > "$work/app/Ombrix.ini"
 
 start_resident "OmbrixScreenFolder$$"
+watch_menus
 # The default tray face's key colour gives the icon's place.
 find_face 2f8f83
 

@@ -39,9 +39,14 @@ struct RecordedStart {
 };
 std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath);
 
+// How long a test waits for what must come (a window, a started program's
+// line, a process's end): a Wine start takes seconds on a busy machine. The
+// waits end as soon as their condition holds; only a failure waits it out.
+constexpr DWORD kPatienceMs = 60000;
+
 // Waits up to timeoutMs for the condition, pumping this thread's messages.
 template <typename Condition>
-bool WaitFor(Condition condition, DWORD timeoutMs = 5000)
+bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
 {
     DWORD start = GetTickCount();
     while (!condition()) {
@@ -90,7 +95,7 @@ std::string WindowText(HWND window);
 
 // A top-level window of this process with that class and caption, waited
 // for up to timeoutMs; null when none came.
-HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = 5000);
+HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = kPatienceMs);
 
 // The message of a message box: the text of its static control.
 std::string MessageBoxText(HWND box);

@@ -43,7 +43,7 @@ TEST_F(AboutBox, PanelScrollsTheBoxTextWhileTheBoxIsOpen)
     EXPECT_EQ(credits.lines().size(), 6u);
     EXPECT_EQ(credits.delay(), 40u);
     EXPECT_TRUE(credits.running());
-    EXPECT_TRUE(testing_support::WaitFor([&] { return credits.offsetInLine() >= 3; }, 3000));
+    EXPECT_TRUE(testing_support::WaitFor([&] { return credits.offsetInLine() >= 3; }));
 
     SendMessageA(dialog_.handle(), WM_COMMAND, IDOK, 0);
     EXPECT_EQ(dialog_.handle(), nullptr);
@@ -79,11 +79,11 @@ TEST(AboutBoxHelp, F1OpensTheHelpFileBesideThePrograms)
         HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog.handle(), 0, {0, 0}};
         SendMessageA(dialog.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
         EXPECT_TRUE(testing_support::WaitFor(
-            [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() > before + 1; }, 5000));
+            [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() > before + 1; }));
     }
     // The box's end closes the help window before the control is unloaded.
     EXPECT_TRUE(testing_support::WaitFor(
-        [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() <= before; }, 5000));
+        [&] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size() <= before; }));
 }
 
 TEST(HtmlHelp, RegisteredFileWithoutTheFunctionFallsBackToTheSystemControl)

@@ -146,7 +146,7 @@ TEST_F(Panel, TimerScrollsAtTheChosenSpeedUntilThePanelGoes)
     EXPECT_EQ(credits_.delay(), 10u);
 
     ASSERT_TRUE(credits_.Start());
-    EXPECT_TRUE(testing_support::WaitFor([&] { return credits_.offsetInLine() >= 5; }, 3000));
+    EXPECT_TRUE(testing_support::WaitFor([&] { return credits_.offsetInLine() >= 5; }));
 
     DestroyWindow(window_);
     EXPECT_FALSE(credits_.running());

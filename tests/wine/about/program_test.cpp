@@ -30,8 +30,7 @@ protected:
                     if (WindowText(window) == "Q-Fendix" && IsWindowVisible(window))
                         box = window;
                 return box != nullptr;
-            },
-            10000);
+            });
         return box;
     }
 
@@ -50,7 +49,7 @@ TEST_P(AboutProgramStarts, ShowsTheVersionBoxAndEndsWithIt)
     EXPECT_NE(GetDlgItem(box, IDC_CREDITS), nullptr);
 
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_NE(program.Wait(10000), STILL_ACTIVE);
+    EXPECT_NE(program.Wait(kPatienceMs), STILL_ACTIVE);
     // No setup ran: no settings written, no resident started.
     EXPECT_FALSE(FileExists(temp_ / "Ombrix.ini"));
     EXPECT_FALSE(FileExists(temp_ / "Ombrix.log"));
@@ -60,7 +59,7 @@ TEST_P(AboutProgramStarts, ShowsTheVersionBoxAndEndsWithIt)
 void PressF1(HWND box)
 {
     SetForegroundWindow(box);
-    WaitFor([&] { return GetForegroundWindow() == box; }, 2000);
+    WaitFor([&] { return GetForegroundWindow() == box; });
     INPUT keys[2] = {};
     keys[0].type = keys[1].type = INPUT_KEYBOARD;
     keys[0].ki.wVk = keys[1].ki.wVk = VK_F1;
@@ -81,9 +80,9 @@ TEST_F(AboutProgram, F1ShowsTheHelpFileBesideTheProgramOnlyWhenItIsThere)
 
     ASSERT_TRUE(CopyFileTo(BinaryFolder() + "Ombrix.chm", temp_ / "Ombrix.chm"));
     PressF1(box);
-    EXPECT_TRUE(WaitFor([&] { return WindowsOfProcess(program.id()).size() > windows; }, 10000));
+    EXPECT_TRUE(WaitFor([&] { return WindowsOfProcess(program.id()).size() > windows; }));
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_NE(program.Wait(10000), STILL_ACTIVE);
+    EXPECT_NE(program.Wait(kPatienceMs), STILL_ACTIVE);
 }
 
 // The flag's rules are the command-line test's (tests/wine/setup): here one

@@ -179,3 +179,25 @@ TEST_F(FolderMenuTest, DrivesAreListedInTheShellsOrder)
 }
 
 }  // namespace
+
+// Shortcuts are read while the popup is built: broken ones (the target gone,
+// a server or drive that is not there) leave their submenus empty without
+// holding the click. The shell's own default wait is 3 s a shortcut; a
+// second each is more than the build may take.
+TEST_F(FolderMenuTest, BrokenShortcutsLeaveEmptySubmenusWithoutWaiting)
+{
+    TempFolder temp("folders");
+    std::vector<std::string> targets = {"\\\\nosuchserver\\share\\folder", "Q:\\no\\such\\folder"};
+    for (int i = 0; i < 4; ++i) {
+        targets.push_back(temp / ("gone" + std::to_string(i)));
+        MakeFolder(targets.back());
+    }
+    for (size_t i = 0; i < targets.size(); ++i)
+        WriteShortcut(temp / (std::to_string(i) + ".lnk"), targets[i]);
+    for (size_t i = 2; i < targets.size(); ++i)
+        ASSERT_TRUE(RemoveDirectoryA(targets[i].c_str()));
+    DWORD start = GetTickCount();
+    for (size_t i = 0; i < targets.size(); ++i)
+        EXPECT_EQ(RegisterFolder(temp / (std::to_string(i) + ".lnk")), nullptr) << targets[i];
+    EXPECT_LT(GetTickCount() - start, 1000u * targets.size());
+}

@@ -30,8 +30,7 @@ std::string ReportOf(const std::function<void()>& action)
         [&] {
             box = testing_support::WaitForOwnWindow("#32770", "Q-Fendix", 0);
             return box != nullptr || done;
-        },
-        15000);
+        });
     std::string text;
     if (box) {
         text = testing_support::MessageBoxText(box);

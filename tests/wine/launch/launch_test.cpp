@@ -30,7 +30,7 @@ RecordedStart WaitForStart(const std::string& programPath)
 {
     std::string log = programPath.substr(0, programPath.size() - 4) + ".log";
     std::vector<RecordedStart> starts;
-    testing_support::WaitFor([&] { return (starts = ReadRecorderLog(log)).size() > 0; }, 10000);
+    testing_support::WaitFor([&] { return (starts = ReadRecorderLog(log)).size() > 0; });
     EXPECT_EQ(starts.size(), 1u);
     return starts.empty() ? RecordedStart{} : starts[0];
 }
@@ -60,7 +60,7 @@ void CloseWindowAndItsProcess(HWND window)
     GetWindowThreadProcessId(window, &processId);
     win32::UniqueKernelHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
     PostMessageA(window, WM_CLOSE, 0, 0);
-    if (process && WaitForSingleObject(process.get(), 5000) != WAIT_OBJECT_0)
+    if (process && WaitForSingleObject(process.get(), testing_support::kPatienceMs) != WAIT_OBJECT_0)
         TerminateProcess(process.get(), 0);
 }
 
@@ -143,7 +143,7 @@ TEST_F(LaunchSpecialFolderTest, NumberOpensTheFolderThroughItsItemIdList)
 
     EXPECT_EQ(ReportOf([] { resident::Launch("&#5", ""); }), "");
     HWND window = nullptr;
-    testing_support::WaitFor([&] { return (window = FindWindowA("ExplorerWClass", info.szDisplayName)); }, 10000);
+    testing_support::WaitFor([&] { return (window = FindWindowA("ExplorerWClass", info.szDisplayName)); });
     ASSERT_NE(window, nullptr) << info.szDisplayName;
     CloseWindowAndItsProcess(window);
 }

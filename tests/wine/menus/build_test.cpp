@@ -261,3 +261,21 @@ TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)
     map.Clear();
     EXPECT_EQ(map.Find(2000), "");
 }
+
+TEST_F(Building, IconNumberMinusOneFallsBackToTheShellsPictureInBothSizes)
+{
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    MenuList list;
+    list.entries.push_back(Command("C:\\windows\\notepad.exe", "n"));
+    list.entries.back().iconPath = std::string(system) + "\\shell32.dll";
+    list.entries.back().iconNumber = -1;
+    for (int size : {int(MENU_LARGE_ICONS), 0}) {
+        NewRoot(MENU_SHOW_ICONS | MENU_SHOW_TEXT | size);
+        Build(list);
+        int picture = ItemAt(menu(), 0).data->image;
+        ASSERT_GE(picture, 0);
+        EXPECT_FALSE(root->icons()->IsIcon(picture)) << "the icon count is no icon";
+        EXPECT_GE(root->icons()->IndexOf(picture), 0);
+    }
+}

@@ -43,12 +43,13 @@ cp "$target/work/Section1_l.txt" "$target/work/Section1_l.txt.bak"
 (cd "$target" && md5sum Ombrix.ini work/*) >"$work/user_sums"
 
 wine "$target/uninstall.exe" /S >"$work/uninstall.log" 2>&1 || problem "the silent uninstall failed to start"
-# The uninstaller runs on from a copy of itself: wait for it to finish.
-for _ in $(seq 1 150); do
-  [ -e "$target/uninstall.exe" ] || break
+# The uninstaller runs on from a copy of itself: wait for it to finish (the
+# programs go first, the Startup shortcut last), as long as a busy machine
+# needs.
+for _ in $(seq 1 600); do
+  [ -e "$target/uninstall.exe" ] || [ -n "$(shortcut "/Programs/Startup/Q-Fendix.lnk")" ] || break
   sleep 0.2
 done
-sleep 1
 for f in "${installed[@]}"; do
   [ -e "$target/$f" ] && problem "$f is still there after the uninstall"
 done

@@ -81,7 +81,7 @@ int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char
     SetCursorPos(120, 60);
     PostMessageA(main, kTrayCallback, 0, button);
     HWND menu = nullptr;
-    if (!WaitFor([&] { return (menu = VisibleWindow(residentId, "#32768")) != nullptr; }, 10000))
+    if (!WaitFor([&] { return (menu = VisibleWindow(residentId, "#32768")) != nullptr; }))
         return Fail("the menu did not open");
     Sleep(500);
     RECT frame = {};
@@ -103,7 +103,7 @@ int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char
         status = Fail("no screenshot was taken");
     SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     PostMessageA(main, kTrayCallback, 0, button == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP);
-    if (!WaitFor([&] { return VisibleWindow(residentId, "#32768") == nullptr; }, 10000))
+    if (!WaitFor([&] { return VisibleWindow(residentId, "#32768") == nullptr; }))
         status = Fail("the menu did not close");
     return status;
 }
@@ -137,20 +137,20 @@ int main(int argc, char** argv)
             auto windows = WindowsOfProcess(resident.id(), "Q-Fendix");
             main = windows.empty() ? nullptr : windows.front();
             return main != nullptr;
-        }, 20000))
+        }))
         return Fail("the resident's window did not appear");
     // The icons exist once the posted reload has run.
     WaitFor([&] {
         DWORD_PTR result = 0;
         SendMessageTimeoutA(main, kTrayCallback, 0, WM_MOUSEMOVE, SMTO_ABORTIFHUNG, 5000, &result);
         return result == 1;
-    }, 10000);
+    });
 
     int status = OpenMenu(main, resident.id(), signals, "left", WM_LBUTTONDOWN, GetSystemMetrics(SM_CXICON));
     status |= OpenMenu(main, resident.id(), signals, "right", WM_RBUTTONDOWN, GetSystemMetrics(SM_CXSMICON));
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    if (resident.Wait(20000) != 0)
+    if (resident.Wait(kPatienceMs) != 0)
         status = Fail("the resident did not end with 0");
     return status;
 }

@@ -43,7 +43,7 @@ wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "
 driver_pid=$!
 
 for side in left right; do
-  for _ in $(seq 1 400); do
+  for _ in $(seq 1 1200); do
     [ -e "$work/signals/$side.menu" ] && break
     kill -0 $driver_pid 2>/dev/null || break
     sleep 0.1

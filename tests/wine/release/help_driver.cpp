@@ -55,7 +55,7 @@ int Fail(const char* what)
 int CheckHelpWindow(HWND help, HWND main)
 {
     int status = 0;
-    WaitFor([&] { return IsWindowVisible(help) != FALSE; }, 5000);
+    WaitFor([&] { return IsWindowVisible(help) != FALSE; });
     RECT frame = {};
     GetWindowRect(help, &frame);
     if (!IsWindowVisible(help))
@@ -65,7 +65,7 @@ int CheckHelpWindow(HWND help, HWND main)
     if (frame.right - frame.left < 300 || frame.bottom - frame.top < 200)
         status = Fail("the help window is too small");
     LRESULT entries = -1;
-    WaitFor([&] { return (entries = ContentsEntries(help)) == kContentsEntries; }, 5000);
+    WaitFor([&] { return (entries = ContentsEntries(help)) == kContentsEntries; });
     if (entries != kContentsEntries) {
         fprintf(stdout, "contents pane: %ld entries\n", static_cast<long>(entries));
         status = Fail("the contents pane does not show the help file's contents");
@@ -88,19 +88,19 @@ int main(int argc, char** argv)
 
     ChildProcess resident("\"" + folder + "Ombrix.exe\"", folder);
     HWND main = nullptr;
-    if (!WaitFor([&] { return (main = FirstWindow(resident.id(), "Q-Fendix")) != nullptr; }, 20000))
+    if (!WaitFor([&] { return (main = FirstWindow(resident.id(), "Q-Fendix")) != nullptr; }))
         return Fail("the resident's window did not appear");
     PostMessageA(main, WM_COMMAND, CMD_HELP, 0);
 
     HWND help = nullptr;
-    if (!WaitFor([&] { return (help = FirstWindow(resident.id(), "HH Parent")) != nullptr; }, 20000))
+    if (!WaitFor([&] { return (help = FirstWindow(resident.id(), "HH Parent")) != nullptr; }))
         return Fail("no HTML Help window appeared");
     int status = CheckHelpWindow(help, main);
     WriteFileBytes(signals + "ready", "");
     WaitFor([&] { return FileExists(signals + "done"); }, 60000);
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    DWORD code = resident.Wait(20000);
+    DWORD code = resident.Wait(kPatienceMs);
     if (code != 0)
         status = Fail("the resident did not end with 0");
     return status;

@@ -18,12 +18,14 @@ desktop="OmbrixHelp$$"
 wine explorer "/desktop=$desktop,1024x768" "$(win_path "$driver")" "$(win_path "$work/app")" \
   "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
 driver_pid=$!
-for _ in $(seq 1 300); do
+for _ in $(seq 1 1200); do
   [ -e "$work/signals/ready" ] && break
   kill -0 $driver_pid 2>/dev/null || break
   sleep 0.1
 done
-if [ -e "$work/signals/ready" ]; then
+if [ ! -e "$work/signals/ready" ]; then
+  problem "the help window was not ready to be photographed"
+else
   sleep 1
   # Its bars' and contents' black texts.
   photograph "$desktop" "$work/help_window.png" "$(sed -n 's/^help window //p' "$work/driver.log" | tr -d '\r')" \

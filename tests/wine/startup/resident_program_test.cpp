@@ -58,7 +58,7 @@ protected:
     {
         // The recorder creates its log before it writes the line: wait for the line.
         std::vector<RecordedStart> starts;
-        WaitFor([&] { return !(starts = ReadRecorderLog(folder_ + program + ".log")).empty(); }, 10000);
+        WaitFor([&] { return !(starts = ReadRecorderLog(folder_ + program + ".log")).empty(); });
         std::vector<std::string> lines;
         for (const RecordedStart& start : starts)
             lines.push_back(start.commandLine);
@@ -93,13 +93,13 @@ protected:
 TEST_F(ResidentProgram, WithoutSettingsOrWithAnOlderVersionStartsTheAssistantAndEnds)
 {
     ChildProcess resident = Start();
-    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
     EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 
     ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.log").c_str()));
     WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
     resident = Start();
-    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
     EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 }
 
@@ -118,7 +118,7 @@ TEST_F(ResidentProgram, AnAssistantThatCannotBeStartedIsReported)
     EXPECT_EQ(message.substr(message.size() - line.size()), line);
     EXPECT_NE(message.find(" (0x2)"), std::string::npos) << message;
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(resident.Wait(10000), 0u);
+    EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
 }
 
 TEST_F(ResidentProgram, RunsOnceTakesItsCommandsAndEndsWithZero)
@@ -130,7 +130,7 @@ TEST_F(ResidentProgram, RunsOnceTakesItsCommandsAndEndsWithZero)
     EXPECT_EQ(WindowText(window), "");
 
     ChildProcess second = Start();
-    EXPECT_EQ(second.Wait(10000), 0u);
+    EXPECT_EQ(second.Wait(kPatienceMs), 0u);
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
     EXPECT_FALSE(FileExists(folder_ + "Ombrixa.log"));
 
@@ -145,12 +145,12 @@ TEST_F(ResidentProgram, RunsOnceTakesItsCommandsAndEndsWithZero)
     EXPECT_TRUE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
     EXPECT_EQ(resident_.Wait(0), STILL_ACTIVE);
     PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(resident_.Wait(10000), 0u);
+    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 
     window = StartResident();
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_COMMAND, CMD_EXIT, 0);
-    EXPECT_EQ(resident_.Wait(10000), 0u);
+    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 }
 
 TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
@@ -184,7 +184,7 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
     EXPECT_EQ(resident_.Wait(1000), STILL_ACTIVE);
     EXPECT_TRUE(menuOpen());
     closeMenu();
-    EXPECT_EQ(resident_.Wait(10000), 0u);
+    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 }
 
 // Missing files take the same way out; their message is the menu file's own.
@@ -202,7 +202,7 @@ TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident_.id(), "#32770")) != nullptr; }));
     PostMessageA(box, WM_COMMAND, IDNO, 0);
-    EXPECT_EQ(resident_.Wait(10000), 0u);
+    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 }
 
 }  // namespace

@@ -30,15 +30,16 @@ void ExpectFatalBox(const char* error, const char* text)
         texts = "|";
         if (box)
             EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
-        return texts.find(std::string("|") + text + "|") != std::string::npos;
-    }, 10000);
-    ASSERT_TRUE(shown) << error << ": " << texts;
+        bool found = texts.find(std::string("|") + text + "|") != std::string::npos;
+        return found || probe.Wait(0) != STILL_ACTIVE;
+    });
+    ASSERT_TRUE(shown && box) << error << ": " << texts << ", the probe ended with " << probe.Wait(0);
     EXPECT_FALSE(WindowText(box).empty()) << "the system's default caption";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "system modal";
     EXPECT_EQ(probe.Wait(300), STILL_ACTIVE) << "the process waits for the box";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(probe.Wait(10000), 3u);
+    EXPECT_EQ(probe.Wait(kPatienceMs), 3u);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include "resident/tray/tray_popup.h"
 #include "resident/tray/tray_icon.h"
 #include "resources/resident/resource_ids.h"
 #include "tests/wine/tray/tray_test_support.h"
+#include "win32/file_icon.h"
 
 using namespace resident;
 
@@ -47,10 +49,9 @@ TEST_F(TrayIcons, IconFilesGiveTheirSmallIconElseTheDefaultsAreShown)
     std::string shell32 = std::string(system) + "\\shell32.dll";
     auto tray = Load(TraySections({"IconUp=" + shell32 + "\r\nIconNoUp=3\r\nIconDown=" + shell32 + "\r\nIconNoDown=4",
                                    "IconUp=C:\\no\\such.ico\r\nIconDown=C:\\no\\such.dll\r\nIconNoDown=4"}));
-    HICON expected = nullptr;
-    ASSERT_EQ(ExtractIconExA(shell32.c_str(), 3, nullptr, &expected, 1), 1u);
-    EXPECT_EQ(Face(tray->icon(0), false), IconPixels(expected));
-    DestroyIcon(expected);
+    win32::UniqueIcon expected = win32::ExtractFileIcon(shell32, 3, win32::IconSize::Small);
+    ASSERT_TRUE(expected);
+    EXPECT_EQ(Face(tray->icon(0), false), IconPixels(expected.get()));
     EXPECT_NE(Face(tray->icon(0), true), Face(tray->icon(0), false));
 
     EXPECT_EQ(Face(tray->icon(1), false), ResourceIconPixels(IDI_TRAY_NORMAL));
@@ -82,4 +83,50 @@ TEST(DayFaces, EveryDayHasItsOwnFace)
         for (int earlier = 1; earlier < day; ++earlier)
             EXPECT_NE(faces[static_cast<size_t>(earlier - 1)], faces.back()) << earlier << " " << day;
     }
+}
+
+// The message box of a broken menu file runs a message loop that takes tray
+// clicks: one during the box shows nothing, so nothing of the part read
+// before the error can be launched.
+TEST_F(TrayIcons, AClickWhileABrokenFilesBoxIsOpenDoesNothing)
+{
+    ASSERT_TRUE(testing_support::WriteFileBytes(temp_ / "broken.txt",
+                                                "POPUP m\r\nMENUITEM C:\\a.exe,a\r\nMENU ITEM x\r\nEND\r\n"));
+    auto tray = Load(TraySections({"MenuPath_R=broken.txt"}));
+    auto shownBoxes = [] {
+        std::vector<HWND> boxes;
+        for (HWND window : testing_support::WindowsOfProcess(GetCurrentProcessId(), "#32770"))
+            if (IsWindowVisible(window))
+                boxes.push_back(window);
+        return boxes;
+    };
+    size_t boxes = 0;
+    int clicks = 0;
+    bool popupShown = false;
+    UINT_PTR watch = menus_test::Every(100, [&] {
+        if (TrayPopupOpen()) {
+            popupShown = true;
+            EndMenu();
+            return;
+        }
+        auto shown = shownBoxes();
+        if (shown.empty())
+            return;
+        if (clicks++ == 0) {
+            tray->icon(0).OnEvent(WM_RBUTTONDOWN);
+            boxes = shownBoxes().size();
+        } else {
+            PostMessageA(shown.front(), WM_COMMAND, IDNO, 0);
+        }
+    });
+    tray->icon(0).OnEvent(WM_RBUTTONDOWN);
+    EXPECT_EQ(boxes, 1u) << "no second box";
+    EXPECT_FALSE(popupShown);
+    MSG exit;
+    EXPECT_TRUE(PeekMessageA(&exit, window_.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
+    EXPECT_EQ(exit.wParam, static_cast<WPARAM>(CMD_EXIT));
+    // Clicks after the box show nothing either, until the resident has ended.
+    tray->icon(0).OnEvent(WM_RBUTTONDOWN);
+    menus_test::Cancel(watch);
+    EXPECT_FALSE(popupShown);
 }

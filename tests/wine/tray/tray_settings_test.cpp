@@ -32,11 +32,15 @@ TEST_F(TraySettingsReading, TrayNoSectionsInOrderThenTheAutoHideTime)
     EXPECT_FALSE(tray->dayTimer().running());
 }
 
-TEST_F(TraySettingsReading, NoOrANegativeCountGivesNoIcons)
+TEST_F(TraySettingsReading, TheCountIsKeptBetweenNoneAndTheMost)
 {
     EXPECT_EQ(Load("[Main]\r\nTrayNo=-2\r\n[Section1]\r\nDesc=a\r\n")->count(), 0);
     EXPECT_EQ(Load("[Main]\r\n")->count(), 0);
     EXPECT_EQ(Load("")->menuAutoHide(), 0);
+    // A typo does not stall the start for minutes: 64 icons, the last one last.
+    auto tray = Load("[Main]\r\nTrayNo=100000\r\n");
+    ASSERT_EQ(tray->count(), 64);
+    EXPECT_TRUE(tray->icon(63).IsLast());
 }
 
 TEST_F(TraySettingsReading, TheDayTimerRunsWhileACalendarIconExists)
@@ -88,4 +92,8 @@ TEST_F(TraySettingsReading, TheMainWindowHandsEventsToTheCurrentIcons)
     DestroyWindow(window);
     EXPECT_FALSE(ShellKnowsIcon(window, 0));
     EXPECT_FALSE(ShellKnowsIcon(window, 1));
+    // The window's end posted the quit of the program, which would end the
+    // next test's modal loops at once.
+    MSG quit;
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }

@@ -55,6 +55,8 @@ std::string TraySections(const std::vector<std::string>& sections)
 void TrayTest::SetUp()
 {
     resident::TheApp().instance = GetModuleHandleA(nullptr);
+    // Message boxes have the fixture's window as their owner.
+    resident::TheApp().mainWindow = window_.get();
 }
 
 std::unique_ptr<resident::TraySettings> TrayTest::Load(const std::string& iniText)

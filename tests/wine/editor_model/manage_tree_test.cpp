@@ -1,0 +1,217 @@
+// The management tree in the editor's real frame: its items, the enabling
+// of the section commands, windows that belong to a section whatever its
+// name, and the questions of Delete and Rename.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <memory>
+#include "box_answers.h"
+#include "editor/editor_settings.h"
+#include "editor/main_frame.h"
+#include "editor/manage_tree_bar.h"
+#include "editor/section_menus_window.h"
+#include "resources/editor/resource_ids.h"
+#include "settings/ini_file.h"
+#include "settings/keys.h"
+#include "tests/support/test_support.h"
+
+using namespace editor;
+using editor_test::Answer;
+using editor_test::BoxAnswers;
+using testing_support::TempFolder;
+
+namespace {
+
+class ManageTree : public ::testing::Test {
+protected:
+    // One frame for the whole group: its window class is registered once.
+    static void SetUpTestSuite()
+    {
+        paths = new EditorPaths(PathsForProgram(folder->path() + "Ombrixm.exe"));
+        frame = new MainFrame(GetModuleHandleA(nullptr), *paths, *loop);
+        ASSERT_TRUE(frame->Create());
+        ShowWindow(frame->handle(), SW_SHOW);
+    }
+    static void TearDownTestSuite()
+    {
+        DestroyWindow(frame->handle());
+        delete frame;
+        delete paths;
+    }
+
+    void SetUp() override
+    {
+        settings::IniFile file(paths->settingsPath);
+        file.WriteText("Main", "TrayNo", "3");
+        const char* names[] = {"Alpha", "Same", "SAME"};
+        for (int n = 1; n <= 3; ++n)
+            file.WriteText(settings::SectionName(n).c_str(), "Desc", names[n - 1]);
+        CreateDirectoryA((folder->path() + "work").c_str(), nullptr);
+        model = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths->settingsPath,
+                                                 folder->path() + "work\\", [] { return frame->handle(); });
+        ASSERT_TRUE(model->Load());
+        bar = std::make_unique<ManageTreeBar>(GetModuleHandleA(nullptr), *model, frame->windows(), nullptr,
+                                              [](Section& s) { return std::make_unique<SectionMenusWindow>(GetModuleHandleA(nullptr), s); });
+        ASSERT_TRUE(bar->CreateTree(frame->treeBar()));
+        frame->SetTreeBarTarget(bar.get());
+        frame->SetSaving(model.get());
+    }
+    void TearDown() override
+    {
+        for (ChildWindow* window : frame->windows().All())
+            window->Destroy();
+        frame->SetTreeBarTarget(nullptr);
+        frame->SetSaving(nullptr);
+        bar.reset();
+        model.reset();
+        DeleteFileA(paths->settingsPath.c_str());
+    }
+
+    HWND tree() const { return bar->tree(); }
+    HTREEITEM Root() const { return TreeView_GetRoot(tree()); }
+    // The n-th child of the root: 0 the options, 1 the first section.
+    HTREEITEM Child(int n) const
+    {
+        HTREEITEM item = TreeView_GetChild(tree(), Root());
+        while (item && n-- > 0)
+            item = TreeView_GetNextSibling(tree(), item);
+        return item;
+    }
+    std::string Text(HTREEITEM item) const
+    {
+        char text[260] = "";
+        TVITEMA data = {};
+        data.mask = TVIF_TEXT;
+        data.hItem = item;
+        data.pszText = text;
+        data.cchTextMax = sizeof text;
+        SendMessageA(tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        return text;
+    }
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (HTREEITEM item = Child(0); item; item = TreeView_GetNextSibling(tree(), item))
+            texts.push_back(Text(item));
+        return texts;
+    }
+    // Which of New, Open, Up, Down, Duplicate, Rename, Delete are enabled.
+    std::string Enabled(HTREEITEM item)
+    {
+        TreeView_SelectItem(tree(), item);
+        std::string flags;
+        for (int id : {ID_SECTION_NEW, ID_SECTION_OPEN, ID_SECTION_UP, ID_SECTION_DOWN, ID_SECTION_DUPLICATE,
+                       ID_SECTION_RENAME, ID_SECTION_DELETE})
+            flags += frame->StateOf(id).enabled ? "1" : "0";
+        return flags;
+    }
+    ChildWindow* Open(int n)
+    {
+        TreeView_SelectItem(tree(), Child(n));
+        frame->Run(ID_SECTION_OPEN);
+        return frame->windows().FromHandle(frame->ActiveChild());
+    }
+
+    static inline TempFolder* folder = new TempFolder("editor tree");
+    static inline win32::MessageLoop* loop = new win32::MessageLoop;
+    static inline EditorPaths* paths = nullptr;
+    static inline MainFrame* frame = nullptr;
+    std::unique_ptr<EditorSettings> model;
+    std::unique_ptr<ManageTreeBar> bar;
+};
+
+}  // namespace
+
+TEST_F(ManageTree, ItemsInOrderAndCommandsEnabledByTheSelection)
+{
+    EXPECT_EQ(Text(Root()), "Q-Fendix");
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"オプション", "Alpha", "Same", "SAME"}));
+    EXPECT_EQ(Enabled(Root()), "1000000");
+    EXPECT_EQ(Enabled(Child(0)), "1100000");
+    EXPECT_EQ(Enabled(Child(1)), "1101111");
+    EXPECT_EQ(Enabled(Child(2)), "1111111");
+    EXPECT_EQ(Enabled(Child(3)), "1110111");
+}
+
+TEST_F(ManageTree, WindowsBelongToTheirSectionWhateverItsName)
+{
+    ChildWindow* same = Open(2);
+    ChildWindow* other = Open(3);
+    ASSERT_TRUE(same && other);
+    EXPECT_NE(same, other);
+    EXPECT_EQ(same->subject(), &model->model().section(1));
+    EXPECT_EQ(other->subject(), &model->model().section(2));
+    TreeView_SelectItem(tree(), Child(2));  // selecting activates the open window
+    EXPECT_EQ(frame->ActiveChild(), same->handle());
+    EXPECT_EQ(Open(2), same);
+}
+
+TEST_F(ManageTree, DeleteAsksFirstThenClosesTheWindowAndSelectsThePreviousItem)
+{
+    Open(1);
+    TreeView_SelectItem(tree(), Child(1));
+    {
+        BoxAnswers answers(std::vector<Answer>{{IDCANCEL, ""}});
+        frame->Run(ID_SECTION_DELETE);
+        EXPECT_EQ(answers.Finish(), std::vector<std::string>{"Alphaを削除しますか?"});
+    }
+    EXPECT_EQ(model->model().size(), 3u);
+    BoxAnswers answers(std::vector<Answer>{{IDOK, ""}});
+    frame->Run(ID_SECTION_DELETE);
+    answers.Finish();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"オプション", "Same", "SAME"}));
+    EXPECT_EQ(TreeView_GetSelection(tree()), Child(0));
+    EXPECT_TRUE(frame->windows().All().empty());
+    EXPECT_TRUE(model->IsModified());
+}
+
+TEST_F(ManageTree, RenameRefusesAnotherSectionsNameAndRetitlesTheWindow)
+{
+    ChildWindow* window = Open(1);
+    auto rename = [&](const char* text) {
+        SetFocus(tree());
+        HWND edit = TreeView_EditLabel(tree(), Child(1));
+        SetWindowTextA(edit, text);
+        TreeView_EndEditLabelNow(tree(), FALSE);
+    };
+    {
+        BoxAnswers answers(std::vector<Answer>{{IDOK, ""}});
+        rename("same");
+        testing_support::WaitFor([&] { return answers.Done(); }, 20000);
+        EXPECT_EQ(answers.Finish(), std::vector<std::string>{"sameと同じ名前が既にあります"});
+    }
+    EXPECT_EQ(Text(Child(1)), "Alpha");
+    rename("Beta");
+    EXPECT_EQ(Text(Child(1)), "Beta");
+    EXPECT_EQ(testing_support::WindowText(window->handle()), "Beta");
+    EXPECT_EQ(model->model().section(0).values().description, "Beta");
+}
+
+TEST_F(ManageTree, NewDuplicateAndMovesChangeTheListAndLeaveNoTemporaryFile)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    auto temporaryFiles = [&] {
+        int count = 0;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((std::string(temp) + "~qf*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            ++count;
+        if (search != INVALID_HANDLE_VALUE)
+            FindClose(search);
+        return count;
+    };
+    int before = temporaryFiles();
+    TreeView_SelectItem(tree(), Child(2));
+    frame->Run(ID_SECTION_DUPLICATE);
+    frame->Run(ID_SECTION_NEW);
+    EXPECT_EQ(temporaryFiles(), before);
+    std::vector<std::string> texts = Texts();
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_NE(texts[4], texts[5]);
+    EXPECT_EQ(TreeView_GetSelection(tree()), Child(5));
+    frame->Run(ID_SECTION_UP);
+    EXPECT_EQ(Text(Child(4)), texts[5]);
+    EXPECT_EQ(TreeView_GetSelection(tree()), Child(4));
+    EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
+}
