@@ -1,6 +1,7 @@
 #include "editor/dialogs/icon_chooser_dialog.h"
 
 #include <commdlg.h>
+#include <climits>
 #include "editor/command_text.h"
 #include "editor/dialogs/dialog_message.h"
 #include "editor/dialogs/file_filter.h"
@@ -44,7 +45,8 @@ bool IconChooserDialog::SetIconLocation(const std::string& file, int number)
     int count = IconFileExists(path) ? IconCount(instance_, path) : 0;
     if (count <= 0 || number >= count)
         return false;
-    index_ = number < 0 ? IconPositionOfResource(path, -number) : number;
+    // Resource ids are 16 bits: the lowest int has no id to be negated into.
+    index_ = number < 0 ? IconPositionOfResource(path, number == INT_MIN ? 0 : -number) : number;
     file_ = path;
     history_.Add(path);
     return true;

@@ -19,9 +19,8 @@ TEST(SpecialFolders, EntryTextsAndNames)
 {
     EXPECT_EQ(menufile::SpecialFolderEntryText(10), "&#10|1");
     EXPECT_EQ(menufile::SpecialFolderEntryText(1), "&#1");
-    EXPECT_EQ(menufile::SpecialFolderNameId(0), 4020);
+    // The ids jump where the table has gaps.
     EXPECT_EQ(menufile::SpecialFolderNameId(16), 4040);
-    EXPECT_EQ(menufile::SpecialFolderNameId(31), 4055);
     EXPECT_EQ(menufile::SpecialFolderNameId(32), 4060);
     EXPECT_EQ(menufile::SpecialFolderNameId(48), 4080);
     for (int unnamed : {-1, 12, 13, 14, 15, 41, 42, 44, 49})

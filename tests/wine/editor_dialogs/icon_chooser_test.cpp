@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shellapi.h>
+#include <climits>
 #include "editor/dialogs/icon_chooser_dialog.h"
 #include "editor/dialogs/icon_file.h"
 #include "modal_script.h"
@@ -84,6 +85,8 @@ TEST(IconFiles, ResourceIdsAreResolvedToTheirPositions)
 
     EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -3));
     EXPECT_EQ(dialog.iconIndex(), 0);
+    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), INT_MIN));
+    EXPECT_EQ(dialog.iconIndex(), -1);
     EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -5));
     EXPECT_EQ(dialog.iconIndex(), -1);
     ASSERT_TRUE(dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
@@ -165,6 +168,38 @@ TEST(IconChooser, FilesWithoutIconsAreReportedAndLeaveTheHistory)
     EXPECT_FALSE(dialog.history().Contains(text));
     EXPECT_EQ(testing_support::ReadFileBytes(folder / "Ombrix.ini"),
               "[IconLocation]\r\nFile1=" + SystemFile("SHELL32.dll") + "\r\n");
+}
+
+// The menu of the history button: the files, newest first, then "...";
+// its entries load their file.
+TEST(IconChooser, HistoryMenuOffersTheFilesThenBrowsing)
+{
+    TempFolder folder;
+    std::string file = folder / "A&B.ico";
+    ASSERT_TRUE(testing_support::CopyFileTo(OMBRIX_TEST_ICON, file));
+    editor::IconChooserDialog dialog(Instance(), folder / "Ombrix.ini");
+    ASSERT_TRUE(dialog.SetIconLocation(file, 0));
+    std::vector<std::string> entries;
+    ModalScript script;
+    script.Then([&] { return dialog.handle() != nullptr; })
+        .Then([&] { dialogs_test::Click(dialog.Item(IDC_ICON_HISTORY)); return true; })
+        .Then([&] {
+            HWND popup = FindWindowA("#32768", nullptr);
+            auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+            char text[MAX_PATH];
+            for (int i = 0; menu && GetMenuStringA(menu, i, text, MAX_PATH, MF_BYPOSITION) > 0; ++i)
+                entries.push_back(text);
+            EndMenu();
+            return menu != nullptr;
+        })
+        .Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, ID_ICON_RECENT_FILE + 1, 0); return true; })
+        .Then([&] { return ListCount(dialog.handle()) > 1; })
+        .Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); return true; });
+    script.Start();
+    EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
+    EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+    EXPECT_EQ(entries, (std::vector<std::string>{folder / "A&&B.ico", SystemFile("SHELL32.dll"), "..."}));
+    EXPECT_EQ(dialog.iconFile(), SystemFile("SHELL32.dll"));
 }
 
 }  // namespace

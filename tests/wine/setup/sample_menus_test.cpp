@@ -222,15 +222,6 @@ TEST_F(SampleMenus, TheOtherThreeFiles)
     ExpectFolderItem(settings->root()->entries[1], "&#4");
 }
 
-TEST_F(SampleMenus, RunsAgainKeepTheUsersOwnFile)
-{
-    ASSERT_TRUE(testing_support::WriteFileBytes(pool_ / "Section3_r.txt", "the user's menu"));
-    for (int run = 0; run < 3; ++run)
-        WriteAndRead(3, true);
-    EXPECT_EQ(ReadFileBytes(pool_ / "Section3_r.txt.bak"), "the user's menu");
-    EXPECT_FALSE(FileExists(pool_ / "Section3_r.txt.bak2"));
-}
-
 TEST_F(SampleMenus, PoolPathReferencesAreExpanded)
 {
     SetEnvironmentVariableA("OMBRIX_SAMPLE_POOL", pool_.path().c_str());
