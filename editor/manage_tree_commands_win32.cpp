@@ -26,7 +26,7 @@ bool ManageTreeBar::QueryCommand(int id, win32::CommandState& state)
     const SectionOperations& operations = settings_.operations();
     switch (id) {
     case ID_SECTION_NEW:
-        state.enabled = true;
+        state.enabled = operations.CanAdd();
         return true;
     case ID_SECTION_OPEN:
         state.enabled = DataOf(TreeView_GetSelection(tree_)) != kRootData;
@@ -38,6 +38,8 @@ bool ManageTreeBar::QueryCommand(int id, win32::CommandState& state)
         state.enabled = onSection && operations.CanMoveDown(position);
         return true;
     case ID_SECTION_DUPLICATE:
+        state.enabled = onSection && operations.CanAdd();
+        return true;
     case ID_SECTION_RENAME:
     case ID_SECTION_DELETE:
         state.enabled = onSection;

@@ -12,10 +12,6 @@ namespace editor {
 
 namespace {
 
-// More sections than any notification area shows: a damaged TrayNo must
-// not make the editor read for hours.
-constexpr int kMaxSections = 1000;
-
 bool LoadSection(SettingsModel& model, const ProfileStore& store, ModelServices& services, int number)
 {
     size_t position = static_cast<size_t>(number - 1);
@@ -41,9 +37,11 @@ bool LoadSection(SettingsModel& model, const ProfileStore& store, ModelServices&
 
 bool LoadSettings(SettingsModel& model, const ProfileStore& store, ModelServices& services)
 {
-    int trayNo = store.ReadInt(settings::kMainSection, settings::kTrayNo, 0);
+    // The sections the resident shows: a damaged TrayNo counts as what it
+    // shows, and is written again only when the user changes the sections.
+    int trayNo = std::clamp(store.ReadInt(settings::kMainSection, settings::kTrayNo, 0), 0, settings::kMaxTrayIcons);
     model.SetFileMain(trayNo, store.ReadInt(settings::kMainSection, settings::kMenuAutoHide, 0));
-    for (int number = 1; number <= std::min(trayNo, kMaxSections); ++number) {
+    for (int number = 1; number <= trayNo; ++number) {
         if (!LoadSection(model, store, services, number))
             return false;
     }

@@ -1,9 +1,10 @@
 #pragma once
-// A section's window as it stands until the menus can be edited in it: the
-// section's two menus read-only in a plain tree on the left, nothing yet on
-// the right.
+// A section's window: the tabs and the menu tree on the left, nothing yet
+// on the right.
 #include <windows.h>
+#include <memory>
 #include "editor/section.h"
+#include "editor/section/menu_pane.h"
 #include "editor/section_window.h"
 #include "win32/unique_handle.h"
 
@@ -11,24 +12,25 @@ namespace editor {
 
 class SectionMenusWindow : public SectionWindow {
 public:
-    static constexpr UINT kTreeId = 1;
-
     SectionMenusWindow(HINSTANCE instance, const Section& section)
         : SectionWindow(&section), instance_(instance), section_(section)
     {
     }
-    HWND tree() const noexcept { return tree_; }
+    MenuPane& pane() noexcept { return *pane_; }
+    // What the right pane was last asked to show (UM_SHOW_FORM).
+    WPARAM shownForm() const noexcept { return shownForm_; }
 
 protected:
     bool OnCreate() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void FillMenu(HTREEITEM parent, const menufile::MenuList& list);
     void SetIcons();
 
     HINSTANCE instance_;
     const Section& section_;
-    HWND tree_ = nullptr;
+    std::unique_ptr<MenuPane> pane_;
+    WPARAM shownForm_ = 0;
     win32::UniqueIcon largeIcon_, smallIcon_;
 };
 

@@ -6,6 +6,7 @@
 #include "editor/change_history.h"
 #include "editor/model_services.h"
 #include "editor/settings_model.h"
+#include "settings/defaults.h"
 
 namespace editor {
 
@@ -22,6 +23,8 @@ public:
     // delete left in the file under its number) with a name no section has
     // and two new empty menus; appended. Returns its place.
     size_t New();
+    // Room for one more section: the resident shows no more than its cap.
+    bool CanAdd() const { return model_.size() < static_cast<size_t>(settings::kMaxTrayIcons); }
     // As New, with the keys and copies of the menus of the section at source.
     size_t Duplicate(size_t source);
     // Unchanged for an empty or unchanged name; NameTaken when another

@@ -1,6 +1,6 @@
 ; Installer of Q-Fendix, built by scripts/package.sh with makensis.
 ;   makensis -DVERSION=1.10 -DSTAGE=<folder with the release files> -DOUTFILE=<setup.exe>
-;            [-DWITH_SETUP] [-DWITH_EDITOR] Ombrix.nsi
+;            Ombrix.nsi
 ; Installs for the current user into a folder of the user's choice, offers a
 ; Start-menu folder and a shortcut in the Startup folder. The uninstaller
 ; removes only what the installer put there: the settings file, the work and
@@ -53,12 +53,8 @@ Section "Q-Fendix" SecProgram
   !insertmacro EndResident
   SetOutPath "$INSTDIR"
   File "${STAGE}\Ombrix.exe"
-!ifdef WITH_SETUP
   File "${STAGE}\Ombrixa.exe"
-!endif
-!ifdef WITH_EDITOR
   File "${STAGE}\Ombrixm.exe"
-!endif
   File "${STAGE}\Ombrix.chm"
   File "${STAGE}\README-ja.txt"
   File "${STAGE}\README-en.txt"

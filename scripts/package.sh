@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and the help file and packs the release:
 #   dist/Ombrix-<version>.zip with a folder Ombrix-<version>/ holding the
-#   programs that were built, Ombrix.chm, README-ja.txt (Shift-JIS),
+#   three programs, Ombrix.chm, README-ja.txt (Shift-JIS),
 #   README-en.txt and LICENSE.txt, all texts with CR LF line ends;
 #   and, when makensis is there, the installer dist/Ombrix-<version>-setup.exe
 #   with the same files (installer/Ombrix.nsi).
@@ -32,7 +32,7 @@ if [ $build -eq 1 ]; then
 fi
 
 bin="$build_dir/bin"
-for required in Ombrix.exe Ombrix.chm; do
+for required in Ombrix.exe Ombrixa.exe Ombrixm.exe Ombrix.chm; do
   [ -f "$bin/$required" ] || { echo "package: $bin/$required is missing; build first" >&2; exit 1; }
 done
 
@@ -41,7 +41,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/$name"
 
-# The programs in the order a user meets them; only those that were built.
+# The programs in the order a user meets them.
 declare -A role_ja=([Ombrix.exe]="常駐プログラム（これを起動します）"
                     [Ombrixa.exe]="セットアップアシスタントとバージョン情報"
                     [Ombrixm.exe]="メニューエディタ")
@@ -50,37 +50,20 @@ declare -A role_en=([Ombrix.exe]="the tray resident (start this one)"
                     [Ombrixm.exe]="menu editor")
 programs_ja="" programs_en=""
 for program in Ombrix.exe Ombrixa.exe Ombrixm.exe; do
-  [ -f "$bin/$program" ] || continue
   i686-w64-mingw32-strip -o "$stage/$name/$program" "$bin/$program"
   programs_ja+=$(printf '  %-14s %s' "$program" "${role_ja[$program]}")$'\n'
   programs_en+=$(printf '  %-14s %s' "$program" "${role_en[$program]}")$'\n'
 done
 cp "$bin/Ombrix.chm" "$stage/$name/"
 
-if [ -f "$bin/Ombrixm.exe" ]; then
-  editor_ja="メニューとトレイアイコンは Ombrixm.exe（メニューエディタ）で編集できます。"
-  editor_en="Menus and tray icons can be edited with Ombrixm.exe (the menu editor)."
-else
-  editor_ja="このリリースにはメニューエディタ（Ombrixm.exe）は含まれていません。メニューと
-設定はメモ帳などで Ombrix.ini とメニューファイルを直接編集してください。設定
-サブメニューの「メニューの設定」はエディタがないため使えません。"
-  editor_en="The menu editor (Ombrixm.exe) is not part of this release. Edit the menu
-files and Ombrix.ini with a text editor such as Notepad instead; the command
-\"メニューの設定\" (edit menus) of the settings submenu needs the editor and
-reports that it cannot start it."
-fi
-
 # Texts for Windows: CR LF, the Japanese one in Shift-JIS.
-fill() {  # template programs editor
-  awk -v programs="$2" -v editor="$3" '
-    $0 == "@PROGRAMS@" { printf "%s", programs; next }
-    $0 == "@EDITOR@" { print editor; next }
-    { print }' "$1"
+fill() {  # template programs
+  awk -v programs="$2" '$0 == "@PROGRAMS@" { printf "%s", programs; next } { print }' "$1"
 }
 crlf() { sed 's/$/\r/'; }
-fill "$top/resources/package/README-ja.txt" "$programs_ja" "$editor_ja" | crlf |
+fill "$top/resources/package/README-ja.txt" "$programs_ja" | crlf |
   iconv -f UTF-8 -t CP932 >"$stage/$name/README-ja.txt"
-fill "$top/resources/package/README-en.txt" "$programs_en" "$editor_en" | crlf |
+fill "$top/resources/package/README-en.txt" "$programs_en" | crlf |
   iconv -f UTF-8 -t CP932 >"$stage/$name/README-en.txt"
 crlf <"$top/LICENSE" >"$stage/$name/LICENSE.txt"
 
@@ -96,9 +79,6 @@ echo "package: $archive"
 
 if command -v makensis >/dev/null; then
   installer="$out_dir/$name-setup.exe"
-  options=(-V2 -DVERSION="$version" -DSTAGE="$stage/$name" -DOUTFILE="$installer")
-  [ -f "$stage/$name/Ombrixa.exe" ] && options+=(-DWITH_SETUP)
-  [ -f "$stage/$name/Ombrixm.exe" ] && options+=(-DWITH_EDITOR)
-  makensis "${options[@]}" "$top/installer/Ombrix.nsi" >/dev/null
+  makensis -V2 -DVERSION="$version" -DSTAGE="$stage/$name" -DOUTFILE="$installer" "$top/installer/Ombrix.nsi" >/dev/null
   echo "installer: $installer"
 fi

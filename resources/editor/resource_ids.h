@@ -12,6 +12,8 @@
 #define IDI_SECTION_DEFAULT       133   // a section's icon when it names none
 #define IDI_DAY_BASE              1000  // 1001 to 1031: the day-of-month faces
 #define IDI_SYSTEM_FOLDERS        5893
+#define IDB_MENU_TREE             5330  // the menu tree's 15 images, 16 x 16
+#define IDB_SECTION_TABS          5341  // the section tabs' images
 #define IDR_MENU_HEADER           136   // the 448-byte header block of written menu files
 
 // Submenus of IDR_CONTEXT_MENUS
@@ -118,6 +120,10 @@
 #define IDS_TEMPLATES_TITLE       3172
 #define IDS_SECTION_PROMPT        3175
 #define IDS_CONFIRM_DELETE        5340
+#define IDS_CONFIRM_DELETE_GROUP  5341
+#define IDS_CONFIRM_DELETE_SEPARATOR 5342
+#define IDS_NEW_GROUP             5101
+#define IDS_NEW_ITEM              5115
 #define IDS_RESTART_RESIDENT      5373
 #define IDS_NAME_TAKEN            5380
 #define IDS_APP_TITLE             57344

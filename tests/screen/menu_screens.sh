@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of tray popups under the test display: each variant opens the
 # sample menu with other options, and the picture is taken while it is open.
-# Fails when a menu does not open, draws nothing, or shows a blank area.
+# Fails when a menu does not open or its titles are not drawn in their
+# colours (the sample's first title is navy, the second's text green).
 # usage: menu_screens.sh <bin folder> <output folder> <sample menu>
 set -uo pipefail
 bin=$1 out=$2 sample=$3
@@ -13,8 +14,14 @@ iconv -f UTF-8 -t CP932 "$sample" | sed 's/$/\r/' >"$menu"
 
 # The showcase says when its menu is drawn and keeps it open until the
 # picture is taken, however slowly it started.
+# Pixels of one colour (rrggbb) in a picture.
+pixels() {
+  convert "$1" -format %c histogram:info: | grep -i " #$2 " | sed 's/:.*//' | tr -d ' ' | grep . || echo 0
+}
+
+# shoot <name> <options> <width> <least green pixels> [settings]
 shoot() {
-  local name=$1 options=$2 width=$3 extra=${4:-} signals="$out/$1.signals"
+  local name=$1 options=$2 width=$3 green=$4 extra=${5:-} signals="$out/$1.signals"
   rm -rf "$signals" && mkdir -p "$signals"
   wine "$bin/menu_showcase.exe" "$(winepath -w "$menu")" "$options" "$width" $extra "$(winepath -w "$signals")" \
     >"$out/$name.log" 2>&1 &
@@ -28,17 +35,18 @@ shoot() {
   touch "$signals/done"
   wait $pid
   local rc=$?
-  local colours
-  colours=$(convert "$out/$name.png" -format %k info:)
-  echo "$name: exit $rc, $(tail -1 "$out/$name.log"), $colours colours"
-  if [ "$rc" -ne 0 ] || [ ! -e "$signals/ready" ] || [ "$colours" -lt 8 ]; then
+  local navy lime
+  navy=$(pixels "$out/$name.png" 000080)
+  lime=$(pixels "$out/$name.png" 00ff00)
+  echo "$name: exit $rc, $(tail -1 "$out/$name.log"), navy $navy, green $lime pixels"
+  if [ "$rc" -ne 0 ] || [ ! -e "$signals/ready" ] || [ "$navy" -lt 60 ] || [ "$lime" -lt "$green" ]; then
     status=1
   fi
 }
 
-shoot small_icons 0x50000 0 settings
-shoot large_icons 0x70000 0
-shoot text_only 0x40000 0
-shoot icons_only 0x10000 0
-shoot fixed_width 0x50000 8
+shoot small_icons 0x50000 0 30 settings
+shoot large_icons 0x70000 0 30
+shoot text_only 0x40000 0 30
+shoot icons_only 0x10000 0 0
+shoot fixed_width 0x50000 8 30
 exit $status

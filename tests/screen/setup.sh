@@ -25,7 +25,7 @@ trap finish EXIT
 # pictures are taken back to back from the moment step 1 has written
 # ServePath (just before its mark) until one shows the mark's green (icon
 # 168).
-for _ in $(seq 1 300); do
+for _ in $(seq 1 600); do
   grep -q '^ServePath=' "$ini" 2>/dev/null && break
   sleep 0.1
 done
@@ -39,7 +39,7 @@ done
 echo "screenshot: $work/setup_dialog.png"
 [ "$marks" -ge 20 ] || { echo "no done mark in the setup dialog ($marks pixels)"; exit 1; }
 
-for _ in $(seq 1 300); do
+for _ in $(seq 1 600); do
   grep -q '^IniVersion=10' "$ini" 2>/dev/null && break
   sleep 0.1
 done
@@ -60,7 +60,7 @@ tray_icons() {
     }'
 }
 icons=0
-for _ in $(seq 1 60); do
+for _ in $(seq 1 120); do
   sleep 0.5
   shot_desktop "$work/setup_tray.png" || continue
   icons=$(tray_icons "$work/setup_tray.png")

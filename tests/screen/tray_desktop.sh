@@ -27,7 +27,7 @@ start_resident() {
     "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
   driver_pid=$!
   trap 'touch "$work/signals/done"; wait "$driver_pid" 2>/dev/null || true' EXIT
-  for _ in $(seq 1 200); do
+  for _ in $(seq 1 600); do
     [ -e "$work/signals/ready" ] && return 0
     sleep 0.1
   done
@@ -46,7 +46,7 @@ shot_desktop() {
 # and y to its first pixel (screenshot "$work/desktop.png").
 find_face() {
   local spot=""
-  for _ in $(seq 1 40); do
+  for _ in $(seq 1 120); do
     sleep 0.5
     shot_desktop "$work/desktop.png" || continue
     spot=$(first_pixel "$work/desktop.png" "$1")

@@ -38,7 +38,7 @@ echo "screenshot: $work/folder_menu.png"
 click "$(((l + r) / 2))" "$((b - 10))"
 
 log="$work/data/run me.log"
-for _ in $(seq 1 50); do
+for _ in $(seq 1 300); do
   [ -s "$log" ] && break
   sleep 0.2
 done

@@ -69,7 +69,7 @@ click "$(((sl + sr) / 2))" "$((st + 3 + item + item / 2))"
 # come. A frame with no face at all, if one is caught, is the moment between
 # the two.
 gone=0 back=0
-for _ in $(seq 1 60); do
+for _ in $(seq 1 300); do
   sleep 0.2
   shot_desktop "$work/reloaded.png"
   convert "$work/reloaded.png" -gravity SouthEast -crop 200x40+0+0 +repage "$work/tray_area.png"

@@ -42,18 +42,6 @@ TEST_F(MenuLoading, MissingFileAndNewFileGivesAnEmptyMenuUnderACleanedNewName)
     EXPECT_FALSE(First().menu(kRight)->modified());
 }
 
-TEST_F(MenuLoading, StatementErrorAndNewFileKeepsTheEntriesReadAndThePath)
-{
-    dir.Write("left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe\r\nMENUITEM\r\nEND\r\n");
-    services.answers = {FileAnswer::NewFile};
-    ASSERT_TRUE(LoadSettings(model, file, services));
-    EXPECT_EQ(services.reports.shown, std::vector<std::string>{dir.path + "left.txt:158"});
-    EXPECT_EQ(First().values().menus[kLeft].path, dir.path + "left.txt");
-    EXPECT_EQ(First().menu(kLeft)->root()->entries.size(), 1u);
-    EXPECT_FALSE(First().menu(kLeft)->modified());
-    EXPECT_FALSE(model.AnythingModified());
-}
-
 TEST_F(MenuLoading, OtherFileAsksAgainUntilAFileReadsAndTakesItsName)
 {
     std::string bad = dir.Write("bad.txt", "nonsense\r\n");

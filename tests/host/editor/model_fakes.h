@@ -2,13 +2,15 @@
 // Stand-ins for the editor model's surroundings: a settings file in memory
 // (names without regard to case, as the private-profile operations match
 // them), a clock, the user's answers and a menu writer that can fail.
+#include <gtest/gtest.h>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
+#include "editor/change_history.h"
 #include "editor/model_services.h"
 #include "editor/save_all.h"
+#include "editor/section_operations.h"
 #include "editor/settings_model.h"
 
 namespace editor_test {
@@ -25,7 +27,6 @@ public:
     std::string Get(const std::string& section, const std::string& key) const;
 
     std::vector<std::string> written;  // "Section.Key=value" of each committed write
-    bool failCommit = false;
 
 private:
     std::map<std::string, std::string> values_;
@@ -54,12 +55,11 @@ public:
     std::vector<std::string> asked;
 };
 
-// Keeps what it was asked to write; paths in failing are refused.
+// Keeps what it was asked to write.
 class MenuWriterStub : public editor::MenuFileWriter {
 public:
     bool Write(const std::string& path, const menufile::MenuList& root) override;
     std::map<std::string, size_t> files;  // path -> entries of the menu written
-    std::set<std::string> failing;
 };
 
 // A folder of its own under the system's temporary folder, removed at the end.
@@ -69,6 +69,21 @@ public:
     ~TempDir();
     std::string path;  // ends in "/"
     std::string Write(const std::string& name, const std::string& bytes) const;
+};
+
+// A model over a settings file in memory whose menu files lie in dir (the
+// pool folder), with its history, operations and a writer.
+class ModelFixture : public ::testing::Test {
+protected:
+    bool Save() { return editor::SaveAll(model, writer, file, services); }
+
+    TempDir dir;
+    MemoryProfile file;
+    Services services;
+    editor::SettingsModel model;
+    editor::ChangeHistory history;
+    editor::SectionOperations operations{model, history, services};
+    MenuWriterStub writer;
 };
 
 }  // namespace editor_test

@@ -27,7 +27,7 @@ std::string Snapshot(const SettingsModel& model)
     return text;
 }
 
-class Operations : public ::testing::Test {
+class Operations : public ModelFixture {
 protected:
     void SetUp() override
     {
@@ -43,16 +43,8 @@ protected:
             file.Set(s, "MenuPath_R", s + "r.txt");
         }
         ASSERT_TRUE(LoadSettings(model, file, services));
-        ASSERT_TRUE(SaveAll(model, writer, file, services));  // the editor's defaults written once
+        ASSERT_TRUE(Save());  // the editor's defaults written once
     }
-
-    TempDir dir;
-    MemoryProfile file;
-    Services services;
-    SettingsModel model;
-    ChangeHistory history;
-    SectionOperations operations{model, history, services};
-    MenuWriterStub writer;
 };
 
 }  // namespace
@@ -91,6 +83,10 @@ TEST_F(Operations, TwoNewSectionsInOneSecondHaveTheirOwnNamesAndFiles)
     dir.Write("Tray_5F000002_L1593835520.txt", "keep");
     size_t c = operations.New();
     EXPECT_EQ(model.section(c).values().menus[kLeft].path, dir.path + "Tray_5F000002_L1593835520_2.txt");
+    // No more sections than the resident shows.
+    while (operations.CanAdd())
+        operations.New();
+    EXPECT_EQ(model.size(), 64u);
 }
 
 TEST_F(Operations, RenameRefusesAnotherSectionsNameInAnyCase)
@@ -125,11 +121,11 @@ TEST_F(Operations, MovesUndoneOrSavedLeaveNothingToWriteUndoAfterSaveWritesTheOl
     EXPECT_FALSE(model.AnythingModified());
 
     operations.Rename(0, "Renamed");
-    ASSERT_TRUE(SaveAll(model, writer, file, services));
+    ASSERT_TRUE(Save());
     EXPECT_FALSE(model.AnythingModified());
     history.Undo(model);
     EXPECT_TRUE(model.AnythingModified());
     file.written.clear();
-    ASSERT_TRUE(SaveAll(model, writer, file, services));
+    ASSERT_TRUE(Save());
     EXPECT_EQ(file.written, std::vector<std::string>{"Section1.Desc=One"});
 }

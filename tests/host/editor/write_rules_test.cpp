@@ -1,5 +1,5 @@
-// The editor's write rules against a settings file in memory: only changed
-// keys of changed sections, in order, relative menu paths, renumbering.
+// The editor's write rules against a settings file in memory: the editor's
+// defaults written in order and menu paths relative to the pool.
 #include <gtest/gtest.h>
 
 #include "editor/save_all.h"
@@ -15,7 +15,7 @@ namespace {
 
 const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, A\r\nMENUITEM b.exe, B\r\nEND\r\n";
 
-class WriteRules : public ::testing::Test {
+class WriteRules : public ModelFixture {
 protected:
     void SetUp() override
     {
@@ -33,31 +33,9 @@ protected:
         }
         ASSERT_TRUE(LoadSettings(model, file, services));
     }
-    bool Save() { return SaveAll(model, writer, file, services); }
-
-    TempDir dir;
-    MemoryProfile file;
-    Services services;
-    SettingsModel model;
-    ChangeHistory history;
-    SectionOperations operations{model, history, services};
-    MenuWriterStub writer;
 };
 
 }  // namespace
-
-TEST_F(WriteRules, UnchangedWritesNothingDescAloneWritesDescOnly)
-{
-    EXPECT_FALSE(model.AnythingModified());
-    EXPECT_TRUE(Save());
-    EXPECT_TRUE(file.written.empty());
-    EXPECT_TRUE(writer.files.empty());
-
-    EXPECT_EQ(operations.Rename(1, "Mail"), RenameResult::Renamed);
-    EXPECT_TRUE(Save());
-    EXPECT_EQ(file.written, std::vector<std::string>{"Section2.Desc=Mail"});
-    EXPECT_FALSE(model.AnythingModified());
-}
 
 TEST_F(WriteRules, MissingKeysTakeTheEditorDefaultsAndAreWrittenInOrder)
 {
@@ -99,53 +77,4 @@ TEST_F(WriteRules, MenuPathsUnderThePoolAreWrittenRelative)
     history.Do(model, std::make_unique<SectionValuesChange>(0, values));
     EXPECT_TRUE(Save());
     EXPECT_EQ(file.written, (std::vector<std::string>{"Section1.MenuPath_L=OTHER.TXT"}));
-}
-
-TEST_F(WriteRules, DeleteRenumbersAndNewStartsFromDefaultsWithItsOwnFiles)
-{
-    file.Set("Section1", "IconUp", "x.ico");
-    SectionValues first = model.section(0).values();
-    first.normalIconFile = "x.ico";
-    history.Do(model, std::make_unique<SectionValuesChange>(0, first));
-    ASSERT_TRUE(Save());
-    operations.Delete(0);
-    EXPECT_TRUE(Save());
-    EXPECT_EQ(file.Get("Main", "TrayNo"), "2");
-    EXPECT_EQ(file.Get("Section1", "Desc"), "Icon2");
-    EXPECT_EQ(file.Get("Section1", "IconUp"), "");  // rewritten in full under its new number
-    EXPECT_EQ(file.Get("Section2", "MenuPath_L"), "Icon3_l.txt");
-    EXPECT_EQ(file.Get("Section3", "Desc"), "Icon3");  // the highest old section stays
-
-    file.Set("Section3", "Flags", "3");
-    file.written.clear();
-    size_t added = operations.New();
-    EXPECT_EQ(model.section(added).values().menus[kLeft].options, 0x50000);
-    EXPECT_TRUE(Save());
-    EXPECT_EQ(file.Get("Section3", "Flags"), "0");
-    EXPECT_EQ(file.Get("Section3", "Desc"), "Tray_5F000000");
-    EXPECT_EQ(file.Get("Section3", "MenuPath_L"), "Tray_5F000000_L1593835520.txt");
-    EXPECT_EQ(writer.files.size(), 2u);
-    EXPECT_EQ(writer.files.count(dir.path + "Tray_5F000000_R1593835520.txt"), 1u);
-}
-
-TEST_F(WriteRules, AFailedMenuFileKeepsItsSectionModifiedAndNoKeyNamesIt)
-{
-    size_t added = operations.New();
-    std::string failed = model.section(added).values().menus[kRight].path;
-    writer.failing.insert(failed);
-    EXPECT_FALSE(Save());
-    EXPECT_EQ(file.Get("Section4", "MenuPath_R"), "");
-    EXPECT_NE(file.Get("Section4", "MenuPath_L"), "");
-    EXPECT_TRUE(model.section(added).menu(kRight)->modified());
-    EXPECT_FALSE(model.section(added).menu(kLeft)->modified());
-    EXPECT_TRUE(model.AnythingModified());
-
-    writer.failing.clear();
-    file.failCommit = true;
-    EXPECT_FALSE(Save());
-    EXPECT_TRUE(model.section(added).modified());
-    file.failCommit = false;
-    EXPECT_TRUE(Save());
-    EXPECT_EQ(file.Get("Section4", "MenuPath_R"), settings::RelativeMenuPath(dir.path, failed));
-    EXPECT_FALSE(model.AnythingModified());
 }

@@ -126,16 +126,6 @@ TEST_F(Saving, TheEditorKeepsTheFileAsItWasBeforeTheSession)
     EXPECT_NE(ReadFileBytes(backup()).find("MENUITEM two"), std::string::npos);
 }
 
-TEST_F(Saving, AFullDiskLeavesTheOldFile)
-{
-    MenuFileSaver saver = Saver(Backup::Generations);
-    SetEnvironmentVariableA(menufile::kSimulatedDiskBytes, "300");
-    DWORD error = Save(saver, "full");
-    SetEnvironmentVariableA(menufile::kSimulatedDiskBytes, nullptr);
-    EXPECT_EQ(error, static_cast<DWORD>(ERROR_DISK_FULL));
-    ExpectUntouched();
-}
-
 TEST_F(Saving, AFileThatCannotBeKeptOrReplacedStaysAsItWas)
 {
     // Held open without sharing by another program: it can neither be

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Packs the release from the build tree and checks the archive: exactly the
-# programs that were built plus the help file, the two readmes and the
-# licence; Windows line ends; the Japanese readme in Shift-JIS naming every
-# shipped program and saying which is not shipped; programs that still carry
-# their version information.
+# three programs plus the help file, the two readmes and the licence; Windows
+# line ends; the Japanese readme in Shift-JIS; both readmes naming every
+# program and describing the editor; programs that still carry their version
+# information.
 # Usage: check_package.sh SOURCE_DIR BUILD_DIR PROGRAM...
 set -uo pipefail
 source_dir=$1 build_dir=$2
@@ -43,11 +43,9 @@ for p in "${programs[@]}"; do
   LC_ALL=C grep -qaP 'Q\x00-\x00F\x00e\x00n\x00d\x00i\x00x\x00' "$dir/$p" ||
     problem "$p lost its version information"
 done
-if [[ " ${programs[*]} " != *" Ombrixm.exe "* ]]; then
-  grep -q 'Ombrixm.exe）は含まれていません' "$work/readme-ja" || problem "README-ja.txt does not say the editor is missing"
-  grep -q 'Ombrixm.exe) is not part of this release' "$dir/README-en.txt" ||
-    problem "README-en.txt does not say the editor is missing"
-fi
+grep -q '^■ メニューエディタ（Ombrixm.exe）' "$work/readme-ja" || problem "README-ja.txt does not describe the editor"
+grep -q '^The menu editor (Ombrixm.exe)' "$dir/README-en.txt" || problem "README-en.txt does not describe the editor"
+grep -q '@[A-Z]*@' "$work/readme-ja" "$dir/README-en.txt" && problem "a readme kept a placeholder"
 grep -q 'Copyright (c) 2026 The Ombrix developers' "$dir/LICENSE.txt" || problem "LICENSE.txt lacks the copyright line"
 grep -q '^MIT License' "$dir/LICENSE.txt" || problem "LICENSE.txt is not the MIT licence"
 cmp -s "$dir/Ombrix.chm" "$build_dir/bin/Ombrix.chm" || problem "Ombrix.chm differs from the built one"

@@ -19,11 +19,9 @@ struct Program {
 
 std::vector<Program> ShippedPrograms()
 {
-    std::vector<Program> programs = {{"Ombrix.exe", "Q-Fendix 常駐プログラム"}};
-#ifdef OMBRIX_HAS_SETUP
-    programs.push_back({"Ombrixa.exe", "Q-Fendix セットアップアシスタント"});
-#endif
-    return programs;
+    return {{"Ombrix.exe", "Q-Fendix 常駐プログラム"},
+            {"Ombrixa.exe", "Q-Fendix セットアップアシスタント"},
+            {"Ombrixm.exe", "Q-Fendix メニューエディタ"}};
 }
 
 // The program's version resource, empty when it has none.

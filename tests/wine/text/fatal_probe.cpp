@@ -10,9 +10,5 @@ int main(int argc, char** argv)
     const char* error = argc > 1 ? argv[1] : "";
     if (std::strcmp(error, "last") == 0)
         return CStr().Last();
-    if (std::strcmp(error, "n") == 0) {
-        int count = 0;
-        CStr().Format("%n", &count);
-    }
     return 0;
 }

@@ -1,0 +1,92 @@
+#include "editor/section/menu_change.h"
+
+#include <utility>
+#include "editor/settings_model.h"
+
+namespace editor {
+
+namespace {
+
+// The callers checked the paths against the menu when they made the change,
+// and the history applies changes only in order.
+menufile::MenuEntry Take(menufile::MenuList& root, const EntryPath& path)
+{
+    std::vector<menufile::MenuEntry>& entries = ParentList(root, path)->entries;
+    menufile::MenuEntry entry = std::move(entries[path.back()]);
+    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(path.back()));
+    return entry;
+}
+
+void Put(menufile::MenuList& root, const EntryPath& path, menufile::MenuEntry entry)
+{
+    std::vector<menufile::MenuEntry>& entries = ParentList(root, path)->entries;
+    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(path.back()), std::move(entry));
+}
+
+}  // namespace
+
+void MenuChange::Apply(SettingsModel& model)
+{
+    EditMenuFile& menu = Menu(model);
+    Forward(*menu.root());
+    menu.set_modified(true);
+}
+
+void MenuChange::Revert(SettingsModel& model)
+{
+    EditMenuFile& menu = Menu(model);
+    Backward(*menu.root());
+    menu.set_modified(true);
+}
+
+EditMenuFile& MenuChange::Menu(SettingsModel& model) const
+{
+    return *model.section(model.PositionOf(sectionId_)).menu(side_);
+}
+
+InsertEntryChange::InsertEntryChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry entry)
+    : MenuChange(sectionId, side), path_(std::move(path)), held_(std::move(entry))
+{
+}
+
+void InsertEntryChange::Forward(menufile::MenuList& root)
+{
+    Put(root, path_, std::move(held_));
+}
+
+void InsertEntryChange::Backward(menufile::MenuList& root)
+{
+    held_ = Take(root, path_);
+}
+
+RemoveEntryChange::RemoveEntryChange(uint64_t sectionId, Side side, EntryPath path)
+    : MenuChange(sectionId, side), path_(std::move(path))
+{
+}
+
+void RemoveEntryChange::Forward(menufile::MenuList& root)
+{
+    held_ = Take(root, path_);
+}
+
+void RemoveEntryChange::Backward(menufile::MenuList& root)
+{
+    Put(root, path_, std::move(held_));
+}
+
+MoveEntryChange::MoveEntryChange(uint64_t sectionId, Side side, EntryPath from, EntryPath to)
+    : MenuChange(sectionId, side), from_(std::move(from)), to_(std::move(to))
+{
+}
+
+void MoveEntryChange::Forward(menufile::MenuList& root)
+{
+    Put(root, to_, Take(root, from_));
+}
+
+void MoveEntryChange::Backward(menufile::MenuList& root)
+{
+    Put(root, from_, Take(root, to_));
+}
+
+}  // namespace editor

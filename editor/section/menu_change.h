@@ -1,0 +1,72 @@
+#pragma once
+// The reversible changes of one side's menu of a section. Each finds its
+// menu again by the section's id, so it still applies after sections moved,
+// and marks the menu modified both ways: an undo after Save all leaves the
+// file behind the model again.
+#include <cstdint>
+#include "editor/section.h"
+#include "editor/section/entry_path.h"
+#include "editor/settings_change.h"
+
+namespace editor {
+
+class MenuChange : public SettingsChange {
+public:
+    MenuChange(uint64_t sectionId, Side side) : sectionId_(sectionId), side_(side) {}
+    void Apply(SettingsModel& model) final;
+    void Revert(SettingsModel& model) final;
+
+protected:
+    virtual void Forward(menufile::MenuList& root) = 0;
+    virtual void Backward(menufile::MenuList& root) = 0;
+
+private:
+    EditMenuFile& Menu(SettingsModel& model) const;
+
+    uint64_t sectionId_;
+    Side side_;
+};
+
+// An entry (with its subtree) put in at path; the later ones move down.
+class InsertEntryChange : public MenuChange {
+public:
+    InsertEntryChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry entry);
+
+protected:
+    void Forward(menufile::MenuList& root) override;
+    void Backward(menufile::MenuList& root) override;
+
+private:
+    EntryPath path_;
+    menufile::MenuEntry held_;
+};
+
+// The entry at path taken out with everything under it.
+class RemoveEntryChange : public MenuChange {
+public:
+    RemoveEntryChange(uint64_t sectionId, Side side, EntryPath path);
+
+protected:
+    void Forward(menufile::MenuList& root) override;
+    void Backward(menufile::MenuList& root) override;
+
+private:
+    EntryPath path_;
+    menufile::MenuEntry held_;
+};
+
+// The entry at from taken out and put in at to; to is a path in the menu
+// as it is after the removal.
+class MoveEntryChange : public MenuChange {
+public:
+    MoveEntryChange(uint64_t sectionId, Side side, EntryPath from, EntryPath to);
+
+protected:
+    void Forward(menufile::MenuList& root) override;
+    void Backward(menufile::MenuList& root) override;
+
+private:
+    EntryPath from_, to_;
+};
+
+}  // namespace editor

@@ -1,0 +1,55 @@
+#pragma once
+// The left pane of a section window: the tabs (control 1002) "オプション",
+// "左メニュー" and "右メニュー" at the bottom and the menu tree above them.
+// Choosing a node tells the section window what to show on the right
+// (UM_SHOW_FORM with the node's kind, and 1 << 16 for a command item whose
+// path is a shortcut).
+#include <windows.h>
+#include "editor/section.h"
+#include "editor/section/menu_tree.h"
+#include "win32/unique_image_list.h"
+#include "win32/window.h"
+
+namespace editor {
+
+class MenuPane : public win32::Window {
+public:
+    static constexpr UINT kTabsId = 1002;
+    static constexpr int kTabCount = 3;
+
+    // formTarget receives UM_SHOW_FORM: the section window.
+    MenuPane(HINSTANCE instance, const Section& section, HWND formTarget)
+        : instance_(instance), section_(section), formTarget_(formTarget)
+    {
+    }
+    bool Create(HWND parent);
+
+    HWND tabs() const noexcept { return tabs_; }
+    MenuTree& tree() noexcept { return tree_; }
+    // kOptionsTab, kLeft or kRight, from the selected tab.
+    int side() const noexcept { return side_; }
+    // Selects a tab by its index (0 the options) and builds its tree.
+    void SelectTab(int index);
+    // The entry the right pane shows; empty for a root or an option node.
+    const EntryPath& current() const noexcept { return current_; }
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool CreateTabs();
+    void Layout(int width, int height);
+    void OnTabChanged();
+    void OnSelectionChanged();
+
+    HINSTANCE instance_;
+    const Section& section_;
+    HWND formTarget_;
+    HWND tabs_ = nullptr;
+    win32::UniqueImageList tabImages_;
+    MenuTree tree_;
+    int side_ = kOptionsTab;
+    EntryPath current_;
+};
+
+}  // namespace editor

@@ -1,0 +1,55 @@
+#pragma once
+// The menu tree of a section window (control 99): one node per entry of the
+// side's menu under a root named after the tab, or the three option nodes.
+// Every node keeps its kind and, for an entry, its path; the tree is built
+// again from the model after every change of its structure.
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+#include <vector>
+#include "editor/section.h"
+#include "editor/section/entry_path.h"
+#include "editor/section/node_kind.h"
+#include "win32/unique_image_list.h"
+
+namespace editor {
+
+// The options tab; 0 and 1 are the sides' tabs.
+inline constexpr int kOptionsTab = -1;
+
+struct TreeNode {
+    NodeKind kind;
+    EntryPath path;  // empty for the roots and the option nodes
+};
+
+class MenuTree {
+public:
+    static constexpr UINT kId = 99;
+    // Images 0 to 14 of the bitmap are the kinds' own; entry icons follow.
+    static constexpr int kFixedImages = 15;
+
+    bool Create(HWND parent, HINSTANCE instance);
+    HWND handle() const noexcept { return tree_; }
+    // Builds the tree for a tab (kOptionsTab, kLeft or kRight) from the model,
+    // everything expanded and the root selected.
+    void Rebuild(int tab, const std::string& rootText, const Section& section);
+    bool rebuilding() const noexcept { return rebuilding_; }
+    // The node's record, or nullptr for an item the tree does not know.
+    const TreeNode* NodeOf(HTREEITEM item) const;
+    HTREEITEM Selected() const { return TreeView_GetSelection(tree_); }
+    int ImageCount() const { return ImageList_GetImageCount(images_.get()); }
+
+private:
+    HTREEITEM Add(HTREEITEM parent, const std::string& text, int image, TreeNode node);
+    void AddEntries(HTREEITEM root, const menufile::MenuList& list);
+    int ImageOf(const menufile::MenuEntry& entry);
+    void ExpandAll(HTREEITEM root);
+
+    HINSTANCE instance_ = nullptr;
+    HWND tree_ = nullptr;
+    win32::UniqueImageList images_;
+    std::vector<TreeNode> nodes_;  // the item data of a node is its index here
+    bool rebuilding_ = false;
+};
+
+}  // namespace editor

@@ -1,0 +1,142 @@
+#include "editor/section/menu_tree.h"
+
+#include <utility>
+#include "editor/section/entry_text.h"
+#include "resources/editor/resource_ids.h"
+#include "win32/file_icon.h"
+
+namespace editor {
+
+namespace {
+
+const char* const kOptionTexts[] = {"左メニューの設定", "右メニューの設定", "タスクトレー"};
+const NodeKind kOptionKinds[] = {kLeftOptionsNode, kRightOptionsNode, kTrayOptionsNode};
+
+NodeKind RootKind(int tab)
+{
+    return tab == kOptionsTab ? kOptionsRootNode : tab == kLeft ? kLeftRootNode : kRightRootNode;
+}
+
+}  // namespace
+
+bool MenuTree::Create(HWND parent, HINSTANCE instance)
+{
+    instance_ = instance;
+    images_.reset(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDB_MENU_TREE), 16, 4, RGB(255, 0, 255),
+                                       IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    tree_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+                                TVS_SHOWSELALWAYS | TVS_EDITLABELS,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(kId), instance, nullptr);
+    if (!tree_ || !images_)
+        return false;
+    ImageList_SetBkColor(images_.get(), GetSysColor(COLOR_WINDOW));
+    TreeView_SetImageList(tree_, images_.get(), TVSIL_NORMAL);
+    return true;
+}
+
+void MenuTree::Rebuild(int tab, const std::string& rootText, const Section& section)
+{
+    rebuilding_ = true;
+    SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
+    TreeView_DeleteAllItems(tree_);
+    nodes_.clear();
+    ImageList_SetImageCount(images_.get(), kFixedImages);
+    HTREEITEM root = Add(TVI_ROOT, rootText, RootKind(tab), {RootKind(tab), {}});
+    if (tab == kOptionsTab) {
+        for (int n = 0; n < 3; ++n)
+            Add(root, kOptionTexts[n], kOptionKinds[n], {kOptionKinds[n], {}});
+    } else if (const EditMenuFile* menu = section.menu(static_cast<Side>(tab)); menu && menu->root()) {
+        AddEntries(root, *menu->root());
+    }
+    ExpandAll(root);
+    TreeView_SelectItem(tree_, root);
+    SendMessageA(tree_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree_, nullptr, TRUE);
+    rebuilding_ = false;
+}
+
+const TreeNode* MenuTree::NodeOf(HTREEITEM item) const
+{
+    TVITEMA data = {};
+    data.mask = TVIF_PARAM;
+    data.hItem = item;
+    if (!item || !SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data)))
+        return nullptr;
+    size_t index = static_cast<size_t>(data.lParam);
+    return index < nodes_.size() ? &nodes_[index] : nullptr;
+}
+
+HTREEITEM MenuTree::Add(HTREEITEM parent, const std::string& text, int image, TreeNode node)
+{
+    TVINSERTSTRUCTA insert = {};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.iImage = insert.item.iSelectedImage = image;
+    insert.item.lParam = static_cast<LPARAM>(nodes_.size());
+    nodes_.push_back(std::move(node));
+    return reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+// Depth first without recursion: a menu may nest very deep. Each list is
+// walked backwards onto the stack so that nodes are added in menu order.
+void MenuTree::AddEntries(HTREEITEM root, const menufile::MenuList& list)
+{
+    struct Pending {
+        HTREEITEM parent;
+        const menufile::MenuEntry* entry;
+        EntryPath path;
+    };
+    std::vector<Pending> pending;
+    for (size_t i = list.entries.size(); i-- > 0;)
+        pending.push_back({root, &list.entries[i], {i}});
+    while (!pending.empty()) {
+        Pending next = std::move(pending.back());
+        pending.pop_back();
+        const menufile::MenuEntry& entry = *next.entry;
+        HTREEITEM item = Add(next.parent, EntryDisplayText(instance_, entry), ImageOf(entry),
+                             {KindOf(entry), next.path});
+        if (!entry.IsPopup() || !entry.submenu)
+            continue;
+        for (size_t i = entry.submenu->entries.size(); i-- > 0;) {
+            EntryPath path = next.path;
+            path.push_back(i);
+            pending.push_back({item, &entry.submenu->entries[i], std::move(path)});
+        }
+    }
+}
+
+// The entry's own icon (its icon file, else its path) when it has one,
+// else the image of its kind.
+int MenuTree::ImageOf(const menufile::MenuEntry& entry)
+{
+    NodeKind kind = KindOf(entry);
+    if (kind == kSeparatorNode)
+        return kSeparatorNode;
+    const std::string& file = entry.iconPath.empty() && kind == kCommandNode ? entry.text1 : entry.iconPath;
+    win32::UniqueIcon icon =
+        file.empty() ? win32::UniqueIcon() : win32::ExtractFileIcon(file, entry.iconNumber, win32::IconSize::Small);
+    if (!icon)
+        return kind;
+    int index = ImageList_ReplaceIcon(images_.get(), -1, icon.get());
+    return index < 0 ? kind : index;
+}
+
+// Without recursion, as AddEntries.
+void MenuTree::ExpandAll(HTREEITEM root)
+{
+    std::vector<HTREEITEM> pending{root};
+    while (!pending.empty()) {
+        HTREEITEM item = pending.back();
+        pending.pop_back();
+        HTREEITEM child = TreeView_GetChild(tree_, item);
+        if (child)
+            TreeView_Expand(tree_, item, TVE_EXPAND);
+        for (; child; child = TreeView_GetNextSibling(tree_, child))
+            pending.push_back(child);
+    }
+}
+
+}  // namespace editor

@@ -1,0 +1,138 @@
+// The menu editing operations: the tree each one leaves, the model compared
+// whole after undo and redo, the moves' limits and the refused drags.
+#include <gtest/gtest.h>
+
+#include "editor/section/menu_operations.h"
+#include "model_fakes.h"
+
+using namespace editor;
+using namespace menufile;
+
+namespace {
+
+// "a" a command item, "#t" a title, "-" a separator, "g(...)" a group.
+std::string Outline(const MenuList& list)
+{
+    std::string text;
+    for (const MenuEntry& entry : list.entries) {
+        text += text.empty() ? "" : " ";
+        if (entry.IsSeparator())
+            text += "-";
+        else if (entry.IsTitle())
+            text += "#" + entry.text1;
+        else if (entry.IsPopup())
+            text += entry.text1 + "(" + Outline(*entry.submenu) + ")";
+        else
+            text += entry.text2;
+    }
+    return text;
+}
+
+class MenuEditing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (uint64_t id : {7, 9}) {
+            auto section = std::make_unique<Section>(id, SectionValues{});
+            for (Side side : {kLeft, kRight}) {
+                auto menu = std::make_unique<EditMenuFile>("", reports);
+                ASSERT_TRUE(menu->LoadBytes("POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\n"
+                                            "MENUITEM b.exe, b\r\nSTATIC t\r\nEND\r\nSEPARATOR\r\n"
+                                            "MENUITEM c.exe, c\r\nPOPUP e\r\nBEGIN\r\nEND\r\nEND\r\n"));
+                section->set_menu(side, std::move(menu));
+            }
+            model.Insert(model.size(), std::move(section));
+        }
+    }
+    EditMenuFile& Menu(size_t position = 0, Side side = kRight) { return *model.section(position).menu(side); }
+    std::string Tree() { return Outline(*Menu().root()); }
+
+    editor_test::Reports reports;
+    SettingsModel model;
+    ChangeHistory history;
+    MenuOperations edit{model, history, 7, kRight};
+    NewEntryTexts texts{"Ombrixm.exe", "new", "title", "group"};
+};
+
+}  // namespace
+
+TEST_F(MenuEditing, EachOperationLeavesTheExpectedTreeAndUndoesToTheWholeModelBefore)
+{
+    const std::string start = "a g(b #t) - c e()";
+    ASSERT_EQ(Tree(), start);
+    auto before = CopyTree(*Menu().root());
+    std::vector<std::pair<EntryPath, std::string>> steps;
+    auto step = [&](EntryPath selected) { steps.emplace_back(selected, Tree()); };
+
+    step(edit.Insert(MakeNewEntry(NewEntryKind::Group, texts), {1, 0}));
+    EXPECT_EQ(Tree(), "a g(b group(new) #t) - c e()");
+    step(edit.Insert(MakeNewEntry(NewEntryKind::Title, texts), {}));
+    step(edit.Insert(MakeNewEntry(NewEntryKind::Separator, texts), {0}));
+    step(edit.Insert(MakeNewEntry(NewEntryKind::Command, texts), {9, 9}));
+    EXPECT_EQ(Tree(), "a - g(b group(new) #t) - c e() #title new");
+    step(edit.MoveInto({6}));  // the title into the empty group above it
+    step(edit.MoveOut({2, 1}));
+    step(edit.MoveUp({3}));
+    step(edit.MoveDown({0}));
+    EXPECT_EQ(Tree(), "- a group(new) g(b #t) - c e(#title) new");
+    step(edit.CopyAfter({3}, {7}));
+    step(edit.Delete({3}));
+    EXPECT_EQ(steps.back().first, EntryPath{});
+    step(edit.MoveAfter({2, 0}, {6}));
+    EXPECT_EQ(Tree(), "- a group() - c e(#title) new new g(b #t)");
+    EXPECT_EQ(steps.back().first, (EntryPath{7}));
+    EXPECT_TRUE(Menu().modified());
+    EXPECT_FALSE(model.section(0).menu(kLeft)->modified());
+    EXPECT_EQ(Outline(*model.section(1).menu(kRight)->root()), start);
+
+    auto after = CopyTree(*Menu().root());
+    model.Swap(0, 1);  // the changes find their section by its id
+    Menu(1).set_modified(false);
+    for (size_t i = steps.size(); i > 0; --i) {
+        EXPECT_EQ(Outline(*Menu(1).root()), steps[i - 1].second);
+        ASSERT_TRUE(history.Undo(model));
+    }
+    EXPECT_TRUE(SameTree(*Menu(1).root(), *before));
+    EXPECT_TRUE(Menu(1).modified());  // the file no longer holds the model
+    while (history.Redo(model)) {
+    }
+    EXPECT_TRUE(SameTree(*Menu(1).root(), *after));
+}
+
+TEST_F(MenuEditing, MovesAreOfferedOnlyWhereTheyCanBeDone)
+{
+    // a g(b #t) - c e()
+    EXPECT_FALSE(edit.CanMoveInto({0}));
+    EXPECT_TRUE(edit.CanMoveInto({2}));
+    EXPECT_FALSE(edit.CanMoveInto({3}));  // a command item above
+    EXPECT_FALSE(edit.CanMoveInto({1, 0}));
+    EXPECT_FALSE(edit.CanMoveOut({1}));
+    EXPECT_TRUE(edit.CanMoveOut({1, 1}));
+    EXPECT_FALSE(edit.CanMoveUp({0}));
+    EXPECT_FALSE(edit.CanMoveUp({1, 0}));
+    EXPECT_TRUE(edit.CanMoveUp({1, 1}));
+    EXPECT_FALSE(edit.CanMoveDown({4}));
+    EXPECT_FALSE(edit.CanMoveDown({1, 1}));
+    EXPECT_TRUE(edit.CanMoveDown({3}));
+    for (const EntryPath& nowhere : {EntryPath{}, EntryPath{5}, EntryPath{0, 0}, EntryPath{4, 0}}) {
+        EXPECT_FALSE(edit.CanMoveInto(nowhere) || edit.CanMoveOut(nowhere) || edit.CanMoveUp(nowhere) ||
+                     edit.CanMoveDown(nowhere));
+        EXPECT_EQ(edit.MoveOut(nowhere), nowhere);
+        EXPECT_EQ(edit.Delete(nowhere), nowhere);
+    }
+    EXPECT_FALSE(history.CanUndo());
+}
+
+TEST_F(MenuEditing, DragsLandAfterTheTargetAndAGroupNeverIntoItself)
+{
+    EXPECT_EQ(edit.MoveAfter({1}, {1, 1}), (EntryPath{1}));  // into its own child: the copy would go too
+    EXPECT_EQ(edit.MoveAfter({1}, {1}), (EntryPath{1}));
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_EQ(edit.MoveAfter({0}, {3}), (EntryPath{3}));  // later in the same list
+    EXPECT_EQ(Tree(), "g(b #t) - c a e()");
+    EXPECT_EQ(edit.MoveAfter({0, 1}, {}), (EntryPath{5}));  // a root: the end of the root list
+    EXPECT_EQ(edit.MoveAfter({4}, {}), (EntryPath{5}));
+    EXPECT_EQ(Tree(), "g(b) - c a #t e()");
+    EXPECT_EQ(edit.CopyAfter({0}, {0, 0}), (EntryPath{0, 1}));  // a group copied into itself is a copy
+    EXPECT_EQ(Tree(), "g(b g(b)) - c a #t e()");
+}

@@ -1,0 +1,160 @@
+// The left pane of a section window: the tree of each tab (texts, kinds,
+// images), the image list cut back on every rebuild, and the form a chosen
+// node asks for.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include "editor/section/menu_pane.h"
+#include "resources/editor/resource_ids.h"
+#include "win32/module_path.h"
+#include "win32/window.h"
+
+using namespace editor;
+
+namespace {
+
+struct SilentReports : MenuReports {
+    void StatementError(const std::string&, int, const menufile::ReportArgs&) override {}
+    void FileError(const std::string&, menufile::FileFailure, int) override {}
+};
+
+// Stands in for the section window: keeps what it was asked to show.
+class FormTarget : public win32::Window {
+public:
+    std::vector<WPARAM> shown;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == UM_SHOW_FORM)
+            shown.push_back(wParam);
+        return Window::OnMessage(message, wParam, lParam);
+    }
+};
+
+class MenuPaneTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string self = win32::ThisProgramPath();
+        // Two entries with icons of their own, one group holding a title and
+        // a separator; a line flagged with every kind bit shows as a group.
+        Load(kLeft, "POPUP m\r\nBEGIN\r\nMENUITEM \"" + self + "\", one\r\nPOPUP g\r\nBEGIN\r\nSTATIC t\r\n"
+                    "SEPARATOR\r\nEND\r\nMENUITEM x.exe, two, , \"" + self + "\", 0\r\nEND\r\n");
+        Load(kRight, "POPUP m\r\nBEGIN\r\nSTATIC r\r\nEND\r\n");
+        menufile::MenuList& right = *section.menu(kRight)->root();
+        right.entries.push_back(Flagged(menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "ts"));
+        right.entries.push_back(Flagged(menufile::ITEM_POPUP | menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "all"));
+        WNDCLASSEXA windowClass = {};
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "MenuPaneTestHost";
+        win32::Window::RegisterClass(windowClass);
+        ASSERT_TRUE(host.Create(0, "MenuPaneTestHost", "pane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 400,
+                                nullptr, nullptr, GetModuleHandleA(nullptr)));
+        pane = std::make_unique<MenuPane>(GetModuleHandleA(nullptr), section, host.handle());
+        ASSERT_TRUE(pane->Create(host.handle()));
+        MoveWindow(pane->handle(), 0, 0, 280, 360, TRUE);
+    }
+    void TearDown() override { DestroyWindow(host.handle()); }
+
+    void Load(Side side, const std::string& bytes)
+    {
+        auto menu = std::make_unique<EditMenuFile>("", reports);
+        ASSERT_TRUE(menu->LoadBytes(bytes));
+        section.set_menu(side, std::move(menu));
+    }
+    static menufile::MenuEntry Flagged(uint32_t flags, const std::string& text)
+    {
+        menufile::MenuEntry entry;
+        entry.flags = flags;
+        entry.text1 = text;
+        entry.submenu = std::make_unique<menufile::MenuList>();
+        return entry;
+    }
+
+    // Every node depth first: "text:kind:image" with image "+" for an entry
+    // icon, indented one space per level.
+    std::string Outline(HTREEITEM item, int depth = 0)
+    {
+        std::string text;
+        HWND tree = pane->tree().handle();
+        for (; item; item = TreeView_GetNextSibling(tree, item)) {
+            char buffer[128] = {};
+            TVITEMA data = {};
+            data.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE;
+            data.hItem = item;
+            data.pszText = buffer;
+            data.cchTextMax = sizeof buffer;
+            data.stateMask = TVIS_EXPANDED;
+            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+            std::string image = data.iImage >= MenuTree::kFixedImages ? "+" : std::to_string(data.iImage);
+            bool closed = TreeView_GetChild(tree, item) && !(data.state & TVIS_EXPANDED);
+            text += std::string(depth, ' ') + buffer + ":" + std::to_string(pane->tree().NodeOf(item)->kind) + ":" +
+                    image + (closed ? " closed" : "") + "\n";
+            text += Outline(TreeView_GetChild(tree, item), depth + 1);
+        }
+        return text;
+    }
+    std::string Tree() { return Outline(TreeView_GetRoot(pane->tree().handle())); }
+    // The n-th node in the order the outline lists them.
+    HTREEITEM Node(int n)
+    {
+        HWND tree = pane->tree().handle();
+        HTREEITEM item = TreeView_GetRoot(tree);
+        while (item && n-- > 0)
+            item = TreeView_GetNextVisible(tree, item);
+        return item;
+    }
+    void ClickTab(int index)
+    {
+        TabCtrl_SetCurSel(pane->tabs(), index);
+        NMHDR header = {pane->tabs(), MenuPane::kTabsId, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageA(pane->handle(), WM_NOTIFY, MenuPane::kTabsId, reinterpret_cast<LPARAM>(&header));
+    }
+
+    SilentReports reports;
+    Section section{1, {}};
+    FormTarget host;
+    std::unique_ptr<MenuPane> pane;
+};
+
+}  // namespace
+
+TEST_F(MenuPaneTest, EachTabBuildsItsTreeWithKindsAndImagesAndCutsTheImagesBack)
+{
+    EXPECT_EQ(Tree(), "オプション:1:1\n 左メニューの設定:5:5\n 右メニューの設定:4:4\n タスクトレー:2:2\n");
+    EXPECT_EQ(pane->side(), kOptionsTab);
+    EXPECT_EQ(pane->tree().ImageCount(), MenuTree::kFixedImages);
+
+    ClickTab(1);
+    EXPECT_EQ(pane->side(), kLeft);
+    EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n");
+    const int withIcons = pane->tree().ImageCount();
+    EXPECT_EQ(withIcons, MenuTree::kFixedImages + 2);
+
+    ClickTab(2);
+    EXPECT_EQ(Tree(), "右メニュー:13:13\n r:11:11\n ts:11:11\n all:8:8\n");
+    EXPECT_EQ(pane->tree().ImageCount(), MenuTree::kFixedImages);
+    ClickTab(1);
+    ClickTab(1);
+    EXPECT_EQ(pane->tree().ImageCount(), withIcons);
+}
+
+TEST_F(MenuPaneTest, ChoosingANodeAsksForItsFormAndNamesTheCurrentEntry)
+{
+    EXPECT_EQ(host.shown, std::vector<WPARAM>{kOptionsRootNode});
+    TreeView_SelectItem(pane->tree().handle(), Node(3));
+    EXPECT_EQ(host.shown.back(), WPARAM{kTrayOptionsNode});
+    ClickTab(1);
+    EXPECT_EQ(host.shown.back(), WPARAM{kLeftRootNode});
+    EXPECT_TRUE(pane->current().empty());
+    const std::pair<int, WPARAM> picks[] = {{1, kCommandNode}, {2, kGroupNode}, {3, kTitleNode}, {4, kSeparatorNode}};
+    for (auto [node, kind] : picks) {
+        TreeView_SelectItem(pane->tree().handle(), Node(node));
+        EXPECT_EQ(host.shown.back(), kind) << node;
+    }
+    EXPECT_EQ(pane->current(), (EntryPath{1, 1}));
+}
