@@ -104,7 +104,9 @@ bool Application::LoadSettings()
     frame_->SetSaving(settings_.get());
     treeBar_ = std::make_unique<ManageTreeBar>(
         instance_, *settings_, frame_->windows(), nullptr,
-        [this](Section& section) { return std::make_unique<SectionMenusWindow>(instance_, section); });
+        [this](Section& section) {
+            return std::make_unique<SectionMenusWindow>(instance_, settings_->model(), settings_->history(), section);
+        });
     if (!treeBar_->CreateTree(frame_->treeBar()))
         return false;
     frame_->SetTreeBarTarget(treeBar_.get());

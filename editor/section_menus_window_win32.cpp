@@ -10,7 +10,7 @@ bool SectionMenusWindow::OnCreate()
     if (!SectionWindow::OnCreate())
         return false;
     HWND parent = splitter().handle();
-    pane_ = std::make_unique<MenuPane>(instance_, section_, handle());
+    pane_ = std::make_unique<MenuPane>(instance_, model_, history_, section_, handle());
     HWND right = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                                  nullptr, instance_, nullptr);
     if (!pane_->Create(parent) || !right)

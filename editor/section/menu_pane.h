@@ -3,23 +3,30 @@
 // "左メニュー" and "右メニュー" at the bottom and the menu tree above them.
 // Choosing a node tells the section window what to show on the right
 // (UM_SHOW_FORM with the node's kind, and 1 << 16 for a command item whose
-// path is a shortcut).
+// path is a shortcut). On the menu tabs it runs the tree's commands: new
+// entries, delete and the moves, each through the model's operations,
+// after which the tree is built again and the entry selected by its path.
 #include <windows.h>
+#include "editor/change_history.h"
 #include "editor/section.h"
+#include "editor/section/menu_operations.h"
 #include "editor/section/menu_tree.h"
+#include "editor/settings_model.h"
+#include "win32/command_target.h"
 #include "win32/unique_image_list.h"
 #include "win32/window.h"
 
 namespace editor {
 
-class MenuPane : public win32::Window {
+class MenuPane : public win32::Window, public win32::CommandTarget {
 public:
     static constexpr UINT kTabsId = 1002;
     static constexpr int kTabCount = 3;
 
     // formTarget receives UM_SHOW_FORM: the section window.
-    MenuPane(HINSTANCE instance, const Section& section, HWND formTarget)
-        : instance_(instance), section_(section), formTarget_(formTarget)
+    MenuPane(HINSTANCE instance, SettingsModel& model, ChangeHistory& history, const Section& section,
+             HWND formTarget)
+        : instance_(instance), model_(model), history_(history), section_(section), formTarget_(formTarget)
     {
     }
     bool Create(HWND parent);
@@ -33,6 +40,9 @@ public:
     // The entry the right pane shows; empty for a root or an option node.
     const EntryPath& current() const noexcept { return current_; }
 
+    bool QueryCommand(int id, win32::CommandState& state) override;
+    bool RunCommand(int id) override;
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -41,8 +51,20 @@ private:
     void Layout(int width, int height);
     void OnTabChanged();
     void OnSelectionChanged();
+    // The tab's root text; the tab's side as the operations address it.
+    std::string TabText() const;
+    MenuOperations Operations() const;
+    bool CanRun(int id) const;
+    EntryPath Run(int id);
+    EntryPath AddNew(NewEntryKind kind);
+    EntryPath AskAndDelete();
+    // The tree built again with the entry at path (the root for an empty
+    // path) selected.
+    void ShowChanged(const EntryPath& path);
 
     HINSTANCE instance_;
+    SettingsModel& model_;
+    ChangeHistory& history_;
     const Section& section_;
     HWND formTarget_;
     HWND tabs_ = nullptr;

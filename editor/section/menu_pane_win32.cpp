@@ -117,8 +117,14 @@ void MenuPane::OnTabChanged()
         return;
     side_ = kTabs[index].side;
     current_.clear();
-    tree_.Rebuild(side_, kTabs[index].text, section_);
+    tree_.Rebuild(side_, TabText(), section_);
     OnSelectionChanged();
+}
+
+std::string MenuPane::TabText() const
+{
+    int index = TabCtrl_GetCurSel(tabs_);
+    return index >= 0 && index < kTabCount ? kTabs[index].text : "";
 }
 
 void MenuPane::OnSelectionChanged()

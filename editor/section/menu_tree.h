@@ -37,6 +37,9 @@ public:
     // The node's record, or nullptr for an item the tree does not know.
     const TreeNode* NodeOf(HTREEITEM item) const;
     HTREEITEM Selected() const { return TreeView_GetSelection(tree_); }
+    // Selects the node of the entry at path, the root for an empty path or
+    // one the tree does not hold. False when the root stays selected.
+    bool Select(const EntryPath& path);
     int ImageCount() const { return ImageList_GetImageCount(images_.get()); }
 
 private:
@@ -49,6 +52,7 @@ private:
     HWND tree_ = nullptr;
     win32::UniqueImageList images_;
     std::vector<TreeNode> nodes_;  // the item data of a node is its index here
+    std::vector<HTREEITEM> items_;  // the node's item, by the same index
     bool rebuilding_ = false;
 };
 

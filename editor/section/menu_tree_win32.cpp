@@ -41,6 +41,7 @@ void MenuTree::Rebuild(int tab, const std::string& rootText, const Section& sect
     SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
     TreeView_DeleteAllItems(tree_);
     nodes_.clear();
+    items_.clear();
     ImageList_SetImageCount(images_.get(), kFixedImages);
     HTREEITEM root = Add(TVI_ROOT, rootText, RootKind(tab), {RootKind(tab), {}});
     if (tab == kOptionsTab) {
@@ -77,7 +78,22 @@ HTREEITEM MenuTree::Add(HTREEITEM parent, const std::string& text, int image, Tr
     insert.item.iImage = insert.item.iSelectedImage = image;
     insert.item.lParam = static_cast<LPARAM>(nodes_.size());
     nodes_.push_back(std::move(node));
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    items_.push_back(
+        reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert))));
+    return items_.back();
+}
+
+bool MenuTree::Select(const EntryPath& path)
+{
+    size_t found = 0;
+    for (size_t i = 0; i < nodes_.size() && !path.empty(); ++i) {
+        if (nodes_[i].path == path)
+            found = i;
+    }
+    if (found == 0 || found >= items_.size())
+        return false;
+    TreeView_SelectItem(tree_, items_[found]);
+    return true;
 }
 
 // Depth first without recursion: a menu may nest very deep. Each list is

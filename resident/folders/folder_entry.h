@@ -13,16 +13,24 @@ namespace resident {
 class OwnerDrawMenu;
 
 // One file or folder shown in a folder menu, or the folder itself in the
-// header entry. Its launch string names it by key.
+// header entry. Its launch string names it by key. Only what the menu shows
+// is read while filling; the absolute list and the icon are made when
+// needed.
 struct FolderEntry {
     unsigned long key = 0;
     win32::ComPtr<IShellFolder> parent;   // the folder it was enumerated from
+    LPCITEMIDLIST parentList = nullptr;   // the parent's absolute list, alive until the entry goes
     win32::UniqueItemIdList relative;     // none for the header entry
-    win32::UniqueItemIdList absolute;     // what is launched
+    win32::UniqueItemIdList absolute;     // made when launched or opened as a submenu
     std::string displayName;
-    int iconIndex = 0;
+    int iconIndex = -1;                   // looked up when first drawn
     DWORD attributes = 0;
 };
+
+// The entry's absolute list, joined on first use; null when out of memory.
+LPCITEMIDLIST AbsoluteOf(FolderEntry& entry);
+// The shell's system image list index of the entry, or -1.
+int LookUpIconIndex(FolderEntry& entry);
 
 // What a folder is given as: a special folder, an item id list, or a path.
 struct ResolvedFolder {

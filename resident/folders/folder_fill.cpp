@@ -4,7 +4,7 @@
 #include "resident/folders/folder_registry.h"
 
 #include <shellapi.h>
-#include <algorithm>
+#include <shlwapi.h>
 #include "resident/folders/folder_sort.h"
 #include "resident/folders/item_id_list.h"
 #include "resident/menus/menu_builder.h"
@@ -18,7 +18,6 @@ namespace resident {
 namespace {
 
 constexpr int kDrivesFolder = CSIDL_DRIVES;  // 17
-constexpr UINT kEntryInfo = SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_PIDL;
 
 win32::UniqueItemIdList ParseFolderPath(IShellFolder* desktop, std::string path)
 {
@@ -32,19 +31,36 @@ win32::UniqueItemIdList ParseFolderPath(IShellFolder* desktop, std::string path)
     return list;
 }
 
-// Name, icon and (unless asked not to) attributes of an item; without
-// attributes it counts as a folder.
-void DescribeEntry(FolderEntry& entry, bool withAttributes)
+// Enumerated children are asked for in batches: one call per child is a
+// round trip through the shell for each of thousands of files.
+constexpr ULONG kEnumerationBatch = 64;
+
+// The name the shell shows for a child in its folder; empty when it has none.
+std::string NameOf(IShellFolder* folder, LPCITEMIDLIST child)
+{
+    STRRET name = {};
+    char text[MAX_PATH] = "";
+    if (FAILED(folder->GetDisplayNameOf(child, SHGDN_INFOLDER, &name)) ||
+        FAILED(StrRetToBufA(&name, child, text, sizeof text)))
+        return std::string();
+    return text;
+}
+
+DWORD FolderBitOf(IShellFolder* folder, LPCITEMIDLIST child)
+{
+    SFGAOF attributes = SFGAO_FOLDER;
+    return SUCCEEDED(folder->GetAttributesOf(1, &child, &attributes)) ? attributes : 0;
+}
+
+// Name and attributes of the folder itself, for the header entry.
+void DescribeHeader(FolderEntry& entry)
 {
     SHFILEINFOA info = {};
-    UINT flags = withAttributes ? kEntryInfo | SHGFI_ATTRIBUTES : kEntryInfo;
-    if (SHGetFileInfoA(reinterpret_cast<const char*>(entry.absolute.get()), 0, &info, sizeof info, flags)) {
+    if (SHGetFileInfoA(reinterpret_cast<const char*>(entry.absolute.get()), 0, &info, sizeof info,
+                       SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES | SHGFI_PIDL)) {
         entry.displayName = info.szDisplayName;
-        entry.iconIndex = info.iIcon;
         entry.attributes = info.dwAttributes;
     }
-    if (!withAttributes)
-        entry.attributes = SFGAO_FOLDER;
 }
 
 void AppendSeparator(OwnerDrawMenu& menu, MenuBuilder& builder)
@@ -68,10 +84,7 @@ int FolderRegistry::MenuOpened(HMENU menu)
     if (nested == nested_.end())
         return 0;
     NestedMenu& record = nested->second;
-    return Fill(*record.state, *record.menu, [&](MenuBuilder& builder) {
-        record.state->currentDepth = record.depth;
-        Enumerate(*record.state, record.folder.get(), record.absolute.get(), false, builder);
-    });
+    return Fill(*record.state, *record.menu, [&](MenuBuilder& builder) { FillNested(record, builder); });
 }
 
 int FolderRegistry::Fill(FolderMenuState& state, OwnerDrawMenu& menu, const std::function<void(MenuBuilder&)>& work)
@@ -101,12 +114,31 @@ void FolderRegistry::FillTopLevel(FolderMenuState& state, MenuBuilder& builder)
         bound = win32::ComPtr<IShellFolder>::Share(desktop);
     else if (FAILED(desktop->BindToObject(list.get(), nullptr, IID_IShellFolder, bound.put_void())) || !bound)
         return;
-    // The desktop, the root of everything, has no header.
-    if (!IsEmptyItemIdList(list.get()))
-        AddHeader(state, list.get(), builder);
-    Enumerate(state, bound.get(), list.get(), csidl == kDrivesFolder, builder);
+    // Kept first: the entries refer to the folder and its list.
     state.boundFolders.push_back(std::move(bound));
     state.idLists.push_back(std::move(list));
+    IShellFolder* folder = state.boundFolders.back().get();
+    LPCITEMIDLIST folderList = state.idLists.back().get();
+    // The desktop, the root of everything, has no header.
+    if (!IsEmptyItemIdList(folderList))
+        AddHeader(state, folderList, builder);
+    Enumerate(state, folder, folderList, csidl == kDrivesFolder, builder);
+}
+
+// The subfolder is bound now, not when its parent was filled: a folder of
+// hundreds of subfolders binds only those the user opens.
+void FolderRegistry::FillNested(NestedMenu& record, MenuBuilder& builder)
+{
+    FolderEntry& entry = *record.entry;
+    if (!record.folder &&
+        (FAILED(entry.parent->BindToObject(entry.relative.get(), nullptr, IID_IShellFolder, record.folder.put_void())) ||
+         !record.folder))
+        return;
+    LPCITEMIDLIST list = AbsoluteOf(entry);
+    if (!list)
+        return;
+    record.state->currentDepth = record.depth;
+    Enumerate(*record.state, record.folder.get(), list, false, builder);
 }
 
 // A path that turns out to be a special folder counts as that folder.
@@ -132,7 +164,7 @@ void FolderRegistry::AddHeader(FolderMenuState& state, LPCITEMIDLIST folderList,
     header->absolute = CopyItemIdList(folderList);
     if (!header->absolute)
         return;
-    DescribeEntry(*header, true);
+    DescribeHeader(*header);
     AppendEntryItem(state, Keep(state, std::move(header)), builder);
     AppendSeparator(*state.menuBeingFilled, builder);
 }
@@ -140,21 +172,7 @@ void FolderRegistry::AddHeader(FolderMenuState& state, LPCITEMIDLIST folderList,
 void FolderRegistry::Enumerate(FolderMenuState& state, IShellFolder* folder, LPCITEMIDLIST folderList, bool drives,
                                MenuBuilder& builder)
 {
-    win32::ComPtr<IEnumIDList> children;
-    if (FAILED(folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, children.put())) || !children)
-        return;
-    std::vector<FolderEntry*> entries;
-    LPITEMIDLIST child = nullptr;
-    while (children->Next(1, &child, nullptr) == S_OK) {
-        auto entry = std::make_unique<FolderEntry>();
-        entry->relative.reset(child);
-        entry->absolute = JoinItemIdLists(folderList, child);
-        if (!entry->absolute)
-            break;
-        entry->parent = win32::ComPtr<IShellFolder>::Share(folder);
-        DescribeEntry(*entry, !drives);
-        entries.push_back(&Keep(state, std::move(entry)));
-    }
+    std::vector<FolderEntry*> entries = ReadChildren(state, folder, folderList, drives);
     ++state.currentDepth;
     if (!drives)
         SortFolderEntries(entries);
@@ -167,32 +185,51 @@ void FolderRegistry::Enumerate(FolderMenuState& state, IShellFolder* folder, LPC
     --state.currentDepth;
 }
 
+// Without attributes (the drives) every child counts as a folder.
+std::vector<FolderEntry*> FolderRegistry::ReadChildren(FolderMenuState& state, IShellFolder* folder,
+                                                       LPCITEMIDLIST folderList, bool drives)
+{
+    std::vector<FolderEntry*> entries;
+    win32::ComPtr<IEnumIDList> children;
+    if (FAILED(folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, children.put())) || !children)
+        return entries;
+    LPITEMIDLIST batch[kEnumerationBatch];
+    ULONG fetched = 0;
+    HRESULT result;
+    do {
+        fetched = 0;
+        result = children->Next(kEnumerationBatch, batch, &fetched);
+        for (ULONG i = 0; i < fetched && i < kEnumerationBatch; ++i) {
+            auto entry = std::make_unique<FolderEntry>();
+            entry->relative.reset(batch[i]);
+            entry->parent = win32::ComPtr<IShellFolder>::Share(folder);
+            entry->parentList = folderList;
+            entry->displayName = NameOf(folder, batch[i]);
+            entry->attributes = drives ? SFGAO_FOLDER : FolderBitOf(folder, batch[i]);
+            entries.push_back(&Keep(state, std::move(entry)));
+        }
+    } while (result == S_OK && fetched > 0);
+    return entries;
+}
+
 void FolderRegistry::AppendEntryItem(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder)
 {
     menufile::MenuEntry item;
     item.text1 = FolderEntryTarget(entry.key);
     item.text2 = MenuTextOfName(entry.displayName);
-    builder.AppendCommand(*state.menuBeingFilled, item, entry.iconIndex);
+    builder.AppendCommand(*state.menuBeingFilled, item, PictureOf(entry));
 }
 
-// A subfolder that cannot be bound is left out of the menu.
-void FolderRegistry::AppendSubfolder(FolderMenuState& state, const FolderEntry& entry, MenuBuilder& builder)
+void FolderRegistry::AppendSubfolder(FolderMenuState& state, FolderEntry& entry, MenuBuilder& builder)
 {
-    win32::ComPtr<IShellFolder> subfolder;
-    if (FAILED(entry.parent->BindToObject(entry.relative.get(), nullptr, IID_IShellFolder, subfolder.put_void())) ||
-        !subfolder)
-        return;
     auto submenu = std::make_unique<OwnerDrawMenu>(state.menuBeingFilled->context(), options_, width_);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     menufile::MenuEntry popup;
     popup.flags = menufile::ITEM_POPUP;
     popup.text1 = MenuTextOfName(entry.displayName);
-    popup.iconPath = "&#" + std::to_string(entry.iconIndex);
-    popup.iconNumber = -1;
-    builder.AppendPopup(*state.menuBeingFilled, popup, handle);
-    nested_.emplace(handle, NestedMenu{&state, std::move(submenu), state.currentDepth, std::move(subfolder),
-                                       CopyItemIdList(entry.absolute.get())});
+    builder.AppendPopup(*state.menuBeingFilled, popup, handle, PictureOf(entry));
+    nested_.emplace(handle, NestedMenu{&state, std::move(submenu), state.currentDepth, &entry, {}});
 }
 
 }  // namespace resident

@@ -45,7 +45,8 @@ void FolderRegistry::Clear()
     // Nested menus first: they refer to the states of the top-level ones.
     nested_.clear();
     topLevel_.clear();
-    entriesByKey_.clear();
+    // Swapped, not cleared: the buckets of a 20,000-file folder would stay.
+    std::unordered_map<unsigned long, FolderEntry*>().swap(entriesByKey_);
     shell_.reset();
     ids_ = nullptr;
     context_ = nullptr;
@@ -54,7 +55,20 @@ void FolderRegistry::Clear()
 LPCITEMIDLIST FolderRegistry::FindFolderEntry(unsigned long key) const
 {
     auto found = entriesByKey_.find(key);
-    return found == entriesByKey_.end() ? nullptr : found->second->absolute.get();
+    return found == entriesByKey_.end() ? nullptr : AbsoluteOf(*found->second);
+}
+
+int FolderRegistry::IconIndexOf(uintptr_t key)
+{
+    auto found = entriesByKey_.find(static_cast<unsigned long>(key));
+    if (found == entriesByKey_.end())
+        return -1;
+    FolderEntry& entry = *found->second;
+    if (entry.iconIndex < 0) {
+        ++iconLookups_;
+        entry.iconIndex = LookUpIconIndex(entry);
+    }
+    return entry.iconIndex;
 }
 
 ShellItemLookup& FolderRegistry::Shell()
@@ -66,6 +80,9 @@ ShellItemLookup& FolderRegistry::Shell()
 
 void FolderRegistry::ClearState(FolderMenuState& state)
 {
+    // Subfolder menus of the state refer to its entries.
+    for (auto nested = nested_.begin(); nested != nested_.end();)
+        nested = nested->second.state == &state ? nested_.erase(nested) : std::next(nested);
     for (const auto& entry : state.entries)
         entriesByKey_.erase(entry->key);
     state.entries.clear();

@@ -56,8 +56,10 @@ std::string LaunchMap::Find(int id) const
 
 void LaunchMap::Clear()
 {
-    entries_.clear();
-    strings_.clear();
+    // The storage goes too: a folder of 20,000 files must not keep its
+    // launch strings' room for the rest of the session.
+    std::vector<Entry>().swap(entries_);
+    std::string().swap(strings_);
     sorted_ = true;
 }
 

@@ -76,9 +76,10 @@ OwnerDrawMenu* MenuBuilder::AppendNewPopup(OwnerDrawMenu& menu, const menufile::
     return submenu;
 }
 
-void MenuBuilder::AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu)
+void MenuBuilder::AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu,
+                              const DeferredIndex& deferred)
 {
-    int picture = PicturesOf(menu).ForPopup(entry, shell_);
+    int picture = PicturesOf(menu).ForPopup(entry, shell_, deferred);
     menu.Append(MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu),
                 EntryRecord(KIND_SUBMENU, entry.text1, picture));
 }
@@ -112,11 +113,11 @@ void MenuBuilder::AppendTitle(OwnerDrawMenu& menu, const menufile::MenuEntry& en
     menu.Append((entry.flags & 0x7EFD) | MF_OWNERDRAW | MF_DISABLED, ids_.StaticId(), std::move(data));
 }
 
-void MenuBuilder::AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex)
+void MenuBuilder::AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, const DeferredIndex& deferred)
 {
     UINT id = ids_.Take(entry.text1, entry.parameters);
     EntryLookup lookup(entry, shell_, menu.context());
-    int picture = PicturesOf(menu).ForCommand(entry, lookup, knownImageIndex);
+    int picture = PicturesOf(menu).ForCommand(entry, lookup, deferred);
     // Without an id the entry is shown but can never be chosen.
     UINT enabling = id == 0 ? MF_GRAYED : 0;
     menu.Append((entry.flags & 0x7EFF) | MF_OWNERDRAW | enabling, id,

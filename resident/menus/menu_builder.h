@@ -26,11 +26,12 @@ public:
     // is walked without recursion.
     int Build(const menufile::MenuList& list, OwnerDrawMenu& menu);
 
-    // One command item with the next id; disabled when no id is left.
-    // knownImageIndex as for PictureMaker::ForCommand.
-    void AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, int knownImageIndex = -1);
+    // One command item with the next id; disabled when no id is left. A
+    // deferred picture is looked up when the entry is drawn.
+    void AppendCommand(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, const DeferredIndex& deferred = {});
     // A popup entry whose submenu is given.
-    void AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu);
+    void AppendPopup(OwnerDrawMenu& menu, const menufile::MenuEntry& entry, HMENU submenu,
+                     const DeferredIndex& deferred = {});
 
     ShellItemLookup& shell() { return shell_; }
 

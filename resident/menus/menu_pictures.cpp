@@ -75,10 +75,12 @@ int PictureMaker::ForTitle(const menufile::MenuEntry& entry)
     return picture;
 }
 
-int PictureMaker::ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell)
+int PictureMaker::ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell, const DeferredIndex& deferred)
 {
     if (!store_)
         return -1;
+    if (deferred.source)
+        return store_->AddDeferredIndex(deferred);
     const std::string& path = entry.iconPath;
     int picture = -1;
     if (entry.iconNumber < 0 && path.size() > 2 && path.compare(0, 2, "&#") == 0) {
@@ -98,13 +100,15 @@ int PictureMaker::ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& sh
     return picture;
 }
 
-int PictureMaker::ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, int knownIndex)
+int PictureMaker::ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, const DeferredIndex& deferred)
 {
     if (!store_)
         return -1;
+    if (deferred.source)
+        return store_->AddDeferredIndex(deferred);
     int picture = Icon(ExtractMenuIcon(instance_, entry.iconPath, entry.iconNumber, large_));
     if (picture < 0)
-        picture = store_->AddIndex(knownIndex >= 0 ? knownIndex : lookup.ImageIndex());
+        picture = store_->AddIndex(lookup.ImageIndex());
     if (picture < 0)
         picture = Icon(ApplicationIcon());
     return picture;

@@ -5,12 +5,11 @@
 #include <string>
 #include "menufile/menu_model.h"
 #include "resident/menus/menu_context.h"
+#include "resident/menus/menu_icon_store.h"
 #include "resident/menus/shell_item.h"
 #include "win32/unique_handle.h"
 
 namespace resident {
-
-class MenuIconStore;
 
 // The icon of an icon file at the menu's size, extracted for the program's
 // instance; none for an empty path or one that starts with "&".
@@ -52,10 +51,10 @@ public:
     }
     bool wanted() const { return store_ != nullptr; }
     int ForTitle(const menufile::MenuEntry& entry);
-    int ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell);
-    // knownIndex: a system image list index already known for the entry
-    // (folder entries), or -1 to ask the shell about the path.
-    int ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, int knownIndex = -1);
+    // deferred: the system image list index of a folder entry, asked for
+    // when drawn; without a source the entry's own paths give the picture.
+    int ForPopup(const menufile::MenuEntry& entry, ShellItemLookup& shell, const DeferredIndex& deferred = {});
+    int ForCommand(const menufile::MenuEntry& entry, EntryLookup& lookup, const DeferredIndex& deferred = {});
     // Icon 0 of the running program's file.
     int ForProgram();
 

@@ -15,6 +15,8 @@ constexpr int kMaxWidthInCharacters = 999;
 MenuMetrics MetricsFor(int menuOptions, int menuWidth)
 {
     MenuMetrics m;
+    m.menuHeight = GetSystemMetrics(SM_CYMENU);
+    m.checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
     bool icons = (menuOptions & MENU_SHOW_ICONS) != 0;
     if (icons) {
         m.iconSize = GetSystemMetrics((menuOptions & MENU_LARGE_ICONS) ? SM_CXICON : SM_CXSMICON);
@@ -41,6 +43,7 @@ OwnerDrawMenu::OwnerDrawMenu(const MenuContext& context, int menuOptions, int me
 OwnerDrawMenu::~OwnerDrawMenu()
 {
     icons_.reset();
+    measureDc_.reset();
     normalFont_.reset();
     boldFont_.reset();
     RemoveSubmenus();
@@ -106,6 +109,19 @@ HFONT OwnerDrawMenu::BoldFont()
         boldFont_.reset(CreateFontIndirectA(&metrics.lfMenuFont));
     }
     return boldFont_.get();
+}
+
+// One DC with the menu font selected, kept for the menu's life: every
+// entry of a folder of thousands is measured, and a DC and two font
+// selections each made that cost more than the shell's listing.
+HDC OwnerDrawMenu::MeasureDc()
+{
+    if (!measureDc_) {
+        measureDc_.reset(CreateCompatibleDC(nullptr));
+        if (measureDc_)
+            SelectObject(measureDc_.get(), NormalFont());
+    }
+    return measureDc_.get();
 }
 
 int OwnerDrawMenu::MWidth(HDC dc)

@@ -32,6 +32,10 @@ struct MenuMetrics {
     int iconRow = 0;            // R
     int submenuExtra = -1;      // E
     int textWidth = -14;        // W: characters, kAutomaticWidth, or negative for no text
+    // Asked once: under Wine each GetSystemMetrics costs more than
+    // measuring an entry's text.
+    int menuHeight = 0;         // SM_CYMENU
+    int checkWidth = 0;         // SM_CXMENUCHECK
 };
 
 // The metrics that the menu options and width give.
@@ -71,6 +75,8 @@ private:
     HFONT NormalFont();
     HFONT BoldFont();
     int MWidth(HDC dc);
+    HDC MeasureDc();
+    RECT TextExtent(const MenuItemData& data);
     void DrawSeparator(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
     void DrawEntry(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
     bool DrawPicture(HDC dc, const DRAWITEMSTRUCT& item, const MenuItemData& data);
@@ -85,6 +91,7 @@ private:
     win32::UniqueFont normalFont_;
     win32::UniqueFont boldFont_;
     int mWidth_ = -1;
+    win32::UniqueMemoryDc measureDc_;  // holds the normal font: destroyed before it
     std::deque<MenuItemData> records_;  // stable addresses: the menu holds them
     std::vector<win32::UniqueMenu> adopted_;
     bool hasSubmenus_ = false;

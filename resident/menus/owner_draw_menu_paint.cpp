@@ -47,7 +47,7 @@ void OwnerDrawMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     const MenuItemData* data = Record(item.itemData);
     if (!data)
         return;
-    int menuHeight = GetSystemMetrics(SM_CYMENU);
+    int menuHeight = metrics_.menuHeight;
     if (data->kind == KIND_SEPARATOR) {
         item.itemWidth = 0;
         item.itemHeight = data->text.empty() ? menuHeight / 2 : menuHeight;
@@ -56,24 +56,31 @@ void OwnerDrawMenu::MeasureItem(MEASUREITEMSTRUCT& item)
     int w = metrics_.textWidth;
     RECT q = {};
     if (w >= 0) {
-        win32::WindowDc screen(nullptr);
-        win32::SelectObjectGuard normal(screen.get(), NormalFont());
-        int m = MWidth(screen.get());
         if (w != kAutomaticWidth)
-            w *= m;
-        // Titles are drawn bold: measured so, or the automatic width cuts them.
-        win32::SelectObjectGuard bold(screen.get(), data->kind == KIND_TITLE ? BoldFont() : NormalFont());
-        DrawTextA(screen.get(), data->text.c_str(), -1, &q, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+            w *= MWidth(MeasureDc());
+        q = TextExtent(*data);
     }
     item.itemHeight = std::max({static_cast<int>(q.bottom - q.top), menuHeight, metrics_.iconRow});
     if (w <= 0 || w == kAutomaticWidth)
         w = std::min(w, static_cast<int>(q.right - q.left));
-    int width = w + metrics_.iconColumn + 11 - GetSystemMetrics(SM_CXMENUCHECK) + 1;
+    int width = w + metrics_.iconColumn + 11 - metrics_.checkWidth + 1;
     if (data->kind == KIND_SUBMENU)
         width += metrics_.submenuExtra + 6;
     // Without text and icons the sum is negative; as an unsigned width it
     // would make the menu span the screen.
     item.itemWidth = static_cast<UINT>(std::max(width, 0));
+}
+
+RECT OwnerDrawMenu::TextExtent(const MenuItemData& data)
+{
+    RECT q = {};
+    HDC dc = MeasureDc();
+    // Titles are drawn bold: measured so, or the automatic width cuts them.
+    HGDIOBJ previous = data.kind == KIND_TITLE ? SelectObject(dc, BoldFont()) : nullptr;
+    DrawTextA(dc, data.text.c_str(), -1, &q, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    if (previous)
+        SelectObject(dc, previous);
+    return q;
 }
 
 void OwnerDrawMenu::DrawItem(const DRAWITEMSTRUCT& item)

@@ -51,7 +51,10 @@ protected:
                                                  folder->path() + "work\\", [] { return frame->handle(); });
         ASSERT_TRUE(model->Load());
         bar = std::make_unique<ManageTreeBar>(GetModuleHandleA(nullptr), *model, frame->windows(), nullptr,
-                                              [](Section& s) { return std::make_unique<SectionMenusWindow>(GetModuleHandleA(nullptr), s); });
+                                              [this](Section& s) {
+                                                  return std::make_unique<SectionMenusWindow>(
+                                                      GetModuleHandleA(nullptr), model->model(), model->history(), s);
+                                              });
         ASSERT_TRUE(bar->CreateTree(frame->treeBar()));
         frame->SetTreeBarTarget(bar.get());
         frame->SetSaving(model.get());

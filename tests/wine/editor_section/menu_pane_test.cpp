@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "box_answers.h"
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
 #include "win32/module_path.h"
@@ -39,13 +40,14 @@ class MenuPaneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        model.Insert(0, std::make_unique<Section>(1, SectionValues{}));
         std::string self = win32::ThisProgramPath();
         // Two entries with icons of their own, one group holding a title and
         // a separator; a line flagged with every kind bit shows as a group.
         Load(kLeft, "POPUP m\r\nBEGIN\r\nMENUITEM \"" + self + "\", one\r\nPOPUP g\r\nBEGIN\r\nSTATIC t\r\n"
                     "SEPARATOR\r\nEND\r\nMENUITEM x.exe, two, , \"" + self + "\", 0\r\nEND\r\n");
         Load(kRight, "POPUP m\r\nBEGIN\r\nSTATIC r\r\nEND\r\n");
-        menufile::MenuList& right = *section.menu(kRight)->root();
+        menufile::MenuList& right = *section().menu(kRight)->root();
         right.entries.push_back(Flagged(menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "ts"));
         right.entries.push_back(Flagged(menufile::ITEM_POPUP | menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "all"));
         WNDCLASSEXA windowClass = {};
@@ -54,7 +56,7 @@ protected:
         win32::Window::RegisterClass(windowClass);
         ASSERT_TRUE(host.Create(0, "MenuPaneTestHost", "pane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 400,
                                 nullptr, nullptr, GetModuleHandleA(nullptr)));
-        pane = std::make_unique<MenuPane>(GetModuleHandleA(nullptr), section, host.handle());
+        pane = std::make_unique<MenuPane>(GetModuleHandleA(nullptr), model, history, section(), host.handle());
         ASSERT_TRUE(pane->Create(host.handle()));
         MoveWindow(pane->handle(), 0, 0, 280, 360, TRUE);
     }
@@ -64,7 +66,7 @@ protected:
     {
         auto menu = std::make_unique<EditMenuFile>("", reports);
         ASSERT_TRUE(menu->LoadBytes(bytes));
-        section.set_menu(side, std::move(menu));
+        section().set_menu(side, std::move(menu));
     }
     static menufile::MenuEntry Flagged(uint32_t flags, const std::string& text)
     {
@@ -115,8 +117,23 @@ protected:
         SendMessageA(pane->handle(), WM_NOTIFY, MenuPane::kTabsId, reinterpret_cast<LPARAM>(&header));
     }
 
+    Section& section() { return model.section(0); }
+    bool Enabled(int id)
+    {
+        win32::CommandState state;
+        return pane->QueryCommand(id, state) && state.enabled;
+    }
+    std::string EnabledMoves()
+    {
+        std::string text;
+        for (int id : {ID_DELETE_ITEM, ID_LEVEL_DOWN, ID_LEVEL_UP, ID_MOVE_UP, ID_MOVE_DOWN})
+            text += Enabled(id) ? "1" : "0";
+        return text;
+    }
+
     SilentReports reports;
-    Section section{1, {}};
+    SettingsModel model;
+    ChangeHistory history;
     FormTarget host;
     std::unique_ptr<MenuPane> pane;
 };
@@ -157,4 +174,40 @@ TEST_F(MenuPaneTest, ChoosingANodeAsksForItsFormAndNamesTheCurrentEntry)
         EXPECT_EQ(host.shown.back(), kind) << node;
     }
     EXPECT_EQ(pane->current(), (EntryPath{1, 1}));
+}
+
+TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
+{
+    for (int id : {ID_NEW_ITEM, ID_NEW_TITLE, ID_NEW_SEPARATOR, ID_NEW_GROUP})
+        EXPECT_FALSE(Enabled(id)) << id;
+    EXPECT_EQ(EnabledMoves(), "00000");
+    ClickTab(1);
+    auto before = menufile::CopyTree(*section().menu(kLeft)->root());
+    EXPECT_TRUE(Enabled(ID_NEW_GROUP));
+    EXPECT_EQ(EnabledMoves(), "00000");  // the root
+    TreeView_SelectItem(pane->tree().handle(), Node(5));  // two, below the group
+    EXPECT_EQ(EnabledMoves(), "11010");
+
+    pane->RunCommand(ID_LEVEL_DOWN);
+    EXPECT_EQ(pane->current(), (EntryPath{1, 2}));
+    EXPECT_EQ(EnabledMoves(), "10110");
+    pane->RunCommand(ID_MOVE_UP);
+    pane->RunCommand(ID_LEVEL_UP);
+    EXPECT_EQ(pane->current(), (EntryPath{2}));
+    pane->RunCommand(ID_NEW_GROUP);
+    pane->RunCommand(ID_NEW_SEPARATOR);
+    EXPECT_EQ(pane->current(), (EntryPath{4}));
+    EXPECT_EQ(host.shown.back(), WPARAM{kSeparatorNode});
+    EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n"
+                      " 新規グループ:8:8\n  新規メニュー:7:+\n :9:9\n");
+    EXPECT_TRUE(section().menu(kLeft)->modified());
+
+    editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDYES, ""}});
+    pane->RunCommand(ID_DELETE_ITEM);
+    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"区切りを削除しますか?"});
+    EXPECT_TRUE(pane->current().empty());
+    EXPECT_EQ(host.shown.back(), WPARAM{kLeftRootNode});
+    while (history.Undo(model)) {
+    }
+    EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
 }

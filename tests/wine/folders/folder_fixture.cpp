@@ -23,13 +23,14 @@ void FolderMenuTest::NewPopup(int options)
     unresolved_.clear();
     launchMap.Clear();
     ids = resident::EntryIds(launchMap, resident::SettingsCommands());
-    registry.Prepare(menus_test::Context(), options | resident::MENU_SHOW_TEXT, 0);
+    options_ = options | resident::MENU_SHOW_TEXT;
+    registry.Prepare(menus_test::Context(), options_, 0);
     registry.SetIdSource(&ids);
 }
 
 HMENU FolderMenuTest::RegisterFolder(const std::string& path, int maximumDepth)
 {
-    auto submenu = std::make_unique<resident::OwnerDrawMenu>(menus_test::Context(), resident::MENU_SHOW_TEXT, 0);
+    auto submenu = std::make_unique<resident::OwnerDrawMenu>(menus_test::Context(), options_, 0);
     submenu->Attach(CreateMenu());
     HMENU handle = submenu->handle();
     if (registry.Register(submenu, path, maximumDepth))

@@ -27,8 +27,9 @@ protected:
 
     // A new popup: clears the last one and prepares the registry again.
     void NewPopup(int options = 0);
-    // The folder submenu of a SHOWFOLDER item with that path; null when the
-    // path does not resolve (its empty submenu then stays with the test).
+    // The folder submenu of a SHOWFOLDER item with that path, with the
+    // popup's options; null when the path does not resolve (its empty
+    // submenu then stays with the test).
     HMENU RegisterFolder(const std::string& path, int maximumDepth = 0);
     std::vector<ShownItem> Open(HMENU menu);
     std::vector<ShownItem> Items(HMENU menu) const;
@@ -40,6 +41,7 @@ protected:
 
 private:
     win32::ComScope com_;
+    int options_ = 0;
     std::vector<std::unique_ptr<resident::OwnerDrawMenu>> unresolved_;
 };
 
