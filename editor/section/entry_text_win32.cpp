@@ -1,5 +1,6 @@
 #include "editor/section/entry_text.h"
 
+#include "editor/command_text.h"
 #include "resources/editor/resource_ids.h"
 #include "shellfiles/display_name.h"
 
@@ -14,9 +15,7 @@ std::string EntryDisplayText(HINSTANCE instance, const menufile::MenuEntry& entr
     std::string text = shellfiles::ShellDisplayName(entry.text1);
     if (!text.empty())
         return text;
-    char buffer[256] = {};
-    LoadStringA(instance, IDS_FILE_NOT_FOUND, buffer, sizeof buffer);
-    return buffer;
+    return LoadText(instance, IDS_FILE_NOT_FOUND);
 }
 
 }  // namespace editor

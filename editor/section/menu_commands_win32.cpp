@@ -1,6 +1,7 @@
 // The menu tree's commands: new entries of four kinds, delete with its
 // question and the four moves, offered on the menu tabs only.
 #include <string>
+#include "editor/command_text.h"
 #include "editor/section/entry_text.h"
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
@@ -9,13 +10,6 @@
 namespace editor {
 
 namespace {
-
-std::string LoadText(HINSTANCE instance, UINT id)
-{
-    char buffer[512] = {};
-    LoadStringA(instance, id, buffer, sizeof buffer);
-    return buffer;
-}
 
 bool IsTreeCommand(int id)
 {

@@ -1,6 +1,7 @@
 #include "tests/support/test_support.h"
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 namespace testing_support {
@@ -29,6 +30,21 @@ TempFolder::TempFolder(const std::string& nameHint)
 }
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
+
+std::vector<std::string> FileNames(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (strcmp(data.cFileName, ".") != 0 && strcmp(data.cFileName, "..") != 0)
+            names.push_back(data.cFileName);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return names;
+}
 
 void RemoveTree(const std::string& folder)
 {

@@ -31,6 +31,8 @@ std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
 bool CopyFileTo(const std::string& from, const std::string& to);
 void RemoveTree(const std::string& folder);
+// Names of the files and folders a pattern ("folder\\~*") finds, without . and ..
+std::vector<std::string> FileNames(const std::string& pattern);
 
 // Lines of a recorder log (see recorder.cpp): command line and working folder.
 struct RecordedStart {

@@ -194,17 +194,8 @@ TEST_F(ManageTree, NewDuplicateAndMovesChangeTheListAndLeaveNoTemporaryFile)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    auto temporaryFiles = [&] {
-        int count = 0;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((std::string(temp) + "~qf*").c_str(), &found);
-        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-            ++count;
-        if (search != INVALID_HANDLE_VALUE)
-            FindClose(search);
-        return count;
-    };
-    int before = temporaryFiles();
+    auto temporaryFiles = [&] { return testing_support::FileNames(std::string(temp) + "~qf*").size(); };
+    size_t before = temporaryFiles();
     TreeView_SelectItem(tree(), Child(2));
     frame->Run(ID_SECTION_DUPLICATE);
     frame->Run(ID_SECTION_NEW);

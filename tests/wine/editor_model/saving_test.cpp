@@ -90,20 +90,8 @@ protected:
         menu.root()->entries.emplace_back().text1 = "added.exe";
         menu.set_modified(true);
     }
-    // Names in the folder other than the ones the test made.
-    int Leftovers() const
-    {
-        int count = 0;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder / "~*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do
-                ++count;
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        return count;
-    }
+    // Temporary files of a save.
+    size_t Leftovers() const { return testing_support::FileNames(folder / "~*").size(); }
 
     TempFolder folder{"editor saving"};
     Surroundings services;
@@ -128,7 +116,7 @@ TEST_F(RealFiles, UnchangedWritesNothingADescChangeOnlyItsLine)
     std::string expected = before;
     expected.replace(expected.find("Desc=Icon2"), 10, "Desc=\x83\x5C\x83\x74\x83\x67");
     EXPECT_EQ(ReadFileBytes(ini()), expected);
-    EXPECT_EQ(Leftovers(), 0);
+    EXPECT_EQ(Leftovers(), 0u);
 }
 
 TEST_F(RealFiles, DeleteOneOfThreeThenNewGivesItsOwnFilesAndLeavesTheOthers)
@@ -163,7 +151,7 @@ TEST_F(RealFiles, AReadOnlyOrUncreatableTargetKeepsTheOldFileAndTheEdits)
     EXPECT_NE(ReadFileBytes(folder / "Icon2_l.txt"), kMenu);  // the other file is still written
     EXPECT_TRUE(model.section(0).menu(kLeft)->modified());
     EXPECT_TRUE(model.section(2).modified());
-    EXPECT_EQ(Leftovers(), 0);
+    EXPECT_EQ(Leftovers(), 0u);
 
     SetFileAttributesA((folder / "Icon1_l.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(ini().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -189,5 +177,5 @@ TEST_F(RealFiles, AFullDiskOrAMissingFolderFailsTheNewFileAndNoKeyNamesIt)
     EXPECT_EQ(file.ReadText("Section4", "MenuPath_L"), "");
     EXPECT_EQ(file.ReadText("Section4", "MenuPath_R"), "");
     EXPECT_TRUE(model.AnythingModified());
-    EXPECT_EQ(Leftovers(), 0);
+    EXPECT_EQ(Leftovers(), 0u);
 }

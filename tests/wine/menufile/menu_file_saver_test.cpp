@@ -49,21 +49,7 @@ protected:
     std::string backup(int generation = 1) const { return menufile::BackupName(target(), generation); }
     DWORD Save(MenuFileSaver& saver, const std::string& item) { return saver.Save(target(), *MenuOf(item)); }
 
-    // Every name in the folder, in the order the file system lists them.
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ / "*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE)
-            return names;
-        do {
-            if (found.cFileName[0] != '.')
-                names.push_back(found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return names;
-    }
+    std::vector<std::string> Names() const { return testing_support::FileNames(folder_ / "*"); }
     // The failed save left the user's file and nothing else.
     void ExpectUntouched(size_t names = 1)
     {
