@@ -33,7 +33,9 @@ public:
     // [Main] PoolPath and ServePath as the run uses them.
     const std::string& poolPath() const noexcept { return poolPath_; }
     const std::string& servePath() const noexcept { return servePath_; }
-    const win32::SystemImageLists& imageLists() const noexcept { return imageLists_; }
+    // The shell's system image lists, asked for at the first use: the shell
+    // makes all of its lists then, which would slow every start.
+    const win32::SystemImageLists& imageLists();
     ResidentControl& resident() noexcept { return resident_; }
     MainFrame& frame() noexcept { return *frame_; }
     EditorSettings& settings() noexcept { return *settings_; }
@@ -51,6 +53,7 @@ private:
     std::string poolPath_;
     std::string servePath_;
     win32::SystemImageLists imageLists_;
+    bool imageListsAttached_ = false;
     ResidentControl resident_;
     win32::MessageLoop loop_;
     // The windows refer to the sections: the settings outlive the frame,

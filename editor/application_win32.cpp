@@ -74,6 +74,15 @@ std::string Application::PrepareFolder(const char* key, const std::string& defau
     return folder.str();
 }
 
+const win32::SystemImageLists& Application::imageLists()
+{
+    if (!imageListsAttached_) {
+        imageLists_ = win32::AttachSystemImageLists();
+        imageListsAttached_ = true;
+    }
+    return imageLists_;
+}
+
 void Application::ExitAbnormally()
 {
     resident_.RestartIfClosed();
@@ -114,7 +123,6 @@ int Application::Run(int showCommand)
     std::set_terminate(OnTerminate);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    imageLists_ = win32::AttachSystemImageLists();
     poolPath_ = PrepareFolder(settings::kPoolPath, settings::DefaultPoolPath(paths_.programFolder));
     servePath_ = PrepareFolder(settings::kServePath, settings::DefaultServePath(paths_.programFolder));
     frame_ = std::make_unique<MainFrame>(instance_, paths_, loop_);
@@ -122,6 +130,9 @@ int Application::Run(int showCommand)
         return 0;
     frame_->SetSessionEnding([this] { OnSessionEnd(); });
     loop_.SetIdle([this] { frame_->OnIdle(); });
+    // The bars show the commands' states from the first paint on, before
+    // the question at start holds up the message loop.
+    frame_->OnIdle();
     ShowWindow(frame_->handle(), showCommand);
     UpdateWindow(frame_->handle());
     resident_.CloseAtStart(frame_->handle());

@@ -63,6 +63,7 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool RegisterFrameClass() const;
     bool OnCreate();
     bool CreateBars();
     void UpdateMenu(HMENU menu);

@@ -22,7 +22,7 @@ MainFrame::MainFrame(HINSTANCE instance, const EditorPaths& paths, win32::Messag
 
 MainFrame::~MainFrame() = default;
 
-bool MainFrame::Create()
+bool MainFrame::RegisterFrameClass() const
 {
     WNDCLASSEXA windowClass = {};
     windowClass.style = CS_DBLCLKS;
@@ -31,7 +31,15 @@ bool MainFrame::Create()
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
-    if (!RegisterClass(windowClass) || !ChildWindow::RegisterClass(instance_))
+    return RegisterClass(windowClass) != 0;
+}
+
+bool MainFrame::Create()
+{
+    WNDCLASSEXA windowClass = {};
+    if (!GetClassInfoExA(instance_, kClassName, &windowClass) && !RegisterFrameClass())
+        return false;
+    if (!ChildWindow::RegisterClass(instance_))
         return false;
     frameMenu_ = LoadMenuOf(instance_, IDR_MAINFRAME);
     sectionMenu_ = LoadMenuOf(instance_, IDR_SECTION);

@@ -13,14 +13,12 @@ namespace {
 
 const char kResidentClass[] = "Q-Fendix";
 
-// Until the resident's process has ended, at most timeoutMs.
-void WaitForEnd(HWND resident, DWORD timeoutMs)
+// The process of a window, to wait for; taken while the window still exists.
+win32::UniqueKernelHandle ProcessOf(HWND window)
 {
     DWORD processId = 0;
-    GetWindowThreadProcessId(resident, &processId);
-    win32::UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
-    if (process)
-        WaitForSingleObject(process.get(), timeoutMs);
+    GetWindowThreadProcessId(window, &processId);
+    return win32::UniqueKernelHandle(OpenProcess(SYNCHRONIZE, FALSE, processId));
 }
 
 }  // namespace
@@ -46,11 +44,14 @@ void ResidentControl::CloseAtStart(HWND owner)
         if (answer != IDOK)
             return;
     }
-    // A resident that does not answer is not waited for without end.
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(resident, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, kCloseWaitMs, &result);
+    // Posted, not sent: a resident busy or hung cannot hold the editor, and
+    // it closes whenever it gets to its queue. The editor gives it a while
+    // to end before going on.
+    win32::UniqueKernelHandle process = ProcessOf(resident);
+    PostMessageA(resident, WM_CLOSE, 0, 0);
     closed_ = true;
-    WaitForEnd(resident, kCloseWaitMs);
+    if (process)
+        WaitForSingleObject(process.get(), kCloseWaitMs);
 }
 
 void ResidentControl::Start(HWND owner)

@@ -10,23 +10,11 @@ namespace {
 
 const char kClassName[] = "OmbrixDockedBar";
 
-void RegisterOnce()
-{
-    WNDCLASSEXA windowClass = {};
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(windowClass.hInstance, kClassName, &windowClass))
-        return;
-    windowClass.lpszClassName = kClassName;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    Window::RegisterClass(windowClass);
-}
-
 }  // namespace
 
 bool DockedBar::Create(HWND frame, const std::string& caption, int width, UINT controlId)
 {
-    RegisterOnce();
+    Window::RegisterClassOnce(kClassName, COLOR_BTNFACE);
     caption_ = caption;
     width_ = std::max(width, kMinWidth);
     return Window::Create(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width_,

@@ -9,23 +9,11 @@ namespace {
 
 const char kClassName[] = "OmbrixSplitter";
 
-void RegisterOnce()
-{
-    WNDCLASSEXA windowClass = {};
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    if (GetClassInfoExA(windowClass.hInstance, kClassName, &windowClass))
-        return;
-    windowClass.lpszClassName = kClassName;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    Window::RegisterClass(windowClass);
-}
-
 }  // namespace
 
 bool Splitter::Create(HWND parent, UINT controlId)
 {
-    RegisterOnce();
+    Window::RegisterClassOnce(kClassName, COLOR_BTNFACE);
     return Window::Create(0, kClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(controlId)), GetModuleHandleA(nullptr));
 }

@@ -21,8 +21,10 @@ void StatusBar::SetText(const std::string& text)
 
 std::string StatusBar::text() const
 {
+    // The length may come in characters rather than bytes: room for two
+    // bytes a character.
     LRESULT length = LOWORD(SendMessageA(handle_, SB_GETTEXTLENGTHA, 0, 0));
-    std::vector<char> buffer(length + 1);
+    std::vector<char> buffer(2 * length + 2);
     SendMessageA(handle_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(buffer.data()));
     return buffer.data();
 }

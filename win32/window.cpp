@@ -27,6 +27,18 @@ ATOM Window::RegisterClass(WNDCLASSEXA windowClass)
     return RegisterClassExA(&windowClass);
 }
 
+bool Window::RegisterClassOnce(const char* className, int backgroundColour)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(windowClass.hInstance, className, &windowClass))
+        return true;
+    windowClass.lpszClassName = className;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(backgroundColour + 1));
+    return RegisterClass(windowClass) != 0;
+}
+
 bool Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance)
 {

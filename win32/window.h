@@ -15,6 +15,9 @@ public:
     // Registers a window class whose procedure dispatches to Window objects;
     // every other field of the class is the caller's.
     static ATOM RegisterClass(WNDCLASSEXA windowClass);
+    // A class of this program with the arrow cursor and a system colour as
+    // background, registered at the first call; false when that failed.
+    static bool RegisterClassOnce(const char* className, int backgroundColour);
 
     // Creates the window of a class registered with RegisterClass.
     bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,

@@ -174,11 +174,11 @@ TEST_F(MdiTest, ToolBarComesFromItsTableAndStatusBarHostsAProgressBar)
     EXPECT_TRUE(win32::LoadToolBarTable(Instance(), 130).items.empty());
 
     win32::StatusBar& status = frame.statusBar;
-    status.ShowProgress("preparing", 40);
+    status.ShowProgress("アイコンを準備中です...", 40);
     ASSERT_NE(status.progress(), nullptr);
     EXPECT_TRUE(GetWindowLongA(status.progress(), GWL_STYLE) & WS_VISIBLE);
     EXPECT_EQ(SendMessageA(status.progress(), PBM_GETPOS, 0, 0), 40);
-    EXPECT_EQ(status.text(), "preparing");
+    EXPECT_EQ(status.text(), "アイコンを準備中です...");
     RECT pane;
     SendMessageA(status.handle(), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&pane));
     RECT progress = RectIn(status.handle(), status.progress());
