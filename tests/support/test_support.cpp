@@ -2,7 +2,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <utility>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+#include "win32/com_ptr.h"
+#include "win32/wide_text.h"
 
 namespace testing_support {
 
@@ -73,24 +80,14 @@ void RemoveTree(const std::string& folder)
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    FILE* file = fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return fclose(file) == 0 && ok;
+    std::ofstream file(path, std::ios::binary);
+    return file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && file.flush();
 }
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::string bytes;
-    if (FILE* file = fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, got);
-        fclose(file);
-    }
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 bool FileExists(const std::string& path)
@@ -265,6 +262,23 @@ bool SetClassesDefault(const std::string& keyName, const std::string& value, DWO
                                 static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
     return status == ERROR_SUCCESS;
+}
+
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
+{
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
+              S_OK);
+    link->SetPath(data.targetPath.c_str());
+    link->SetDescription(data.description.c_str());
+    link->SetWorkingDirectory(data.workingDirectory.c_str());
+    link->SetArguments(data.arguments.c_str());
+    link->SetIconLocation(data.iconPath.c_str(), data.iconIndex);
+    link->SetHotkey(data.hotkey);
+    link->SetShowCmd(data.showCommand);
+    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
 }
 
 }  // namespace testing_support

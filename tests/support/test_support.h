@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "win32/shortcut_reader.h"
 
 namespace testing_support {
 
@@ -86,6 +87,9 @@ private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
+
+// Saves a shortcut file with the fields of data through the shell link object.
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data);
 
 // Creates the key under HKEY_CLASSES_ROOT (with its parents) and sets its
 // default value, unless value is empty.

@@ -141,15 +141,6 @@ TEST_F(ReportTest, AMissingFileShowsTheSystemErrorTextAndThePath)
     EXPECT_TRUE(file.loaded());
 }
 
-TEST_F(ReportTest, AGoodFileShowsNothing)
-{
-    ResidentMenuFile file(Broken("good.txt", "POPUP m\r\nMENUITEM a, b\r\nEND\r\n"), 0, 0);
-    EXPECT_TRUE(file.Load());
-    ASSERT_NE(file.root(), nullptr);
-    EXPECT_EQ(file.root()->entries.size(), 1u);
-    EXPECT_EQ(FindBox(), nullptr);
-}
-
 TEST(LocalTime, TheLongFormNamesTheYear)
 {
     SYSTEMTIME now;

@@ -90,15 +90,11 @@ protected:
     ChildProcess resident_;
 };
 
-TEST_F(ResidentProgram, WithoutSettingsOrWithAnOlderVersionStartsTheAssistantAndEnds)
+// Without settings it is the same: the setup program test's start.
+TEST_F(ResidentProgram, WithAnOlderVersionStartsTheAssistantAndEnds)
 {
-    ChildProcess resident = Start();
-    EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
-    EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
-
-    ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.log").c_str()));
     WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
-    resident = Start();
+    ChildProcess resident = Start();
     EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
     EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 }
@@ -184,24 +180,6 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
     EXPECT_EQ(resident_.Wait(1000), STILL_ACTIVE);
     EXPECT_TRUE(menuOpen());
     closeMenu();
-    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
-}
-
-// Missing files take the same way out; their message is the menu file's own.
-TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
-{
-    ASSERT_TRUE(CreateDirectoryA((folder_ + "work").c_str(), nullptr));
-    ASSERT_TRUE(WriteFileBytes(folder_ + "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
-    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=1\r\n[Section1]\r\nMenuPath_R=broken.txt\r\n");
-    HWND window = StartResident();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
-
-    // A statement error: the message with the offer of Notepad, declined.
-    PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident_.id(), "#32770")) != nullptr; }));
-    PostMessageA(box, WM_COMMAND, IDNO, 0);
     EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 }
 
