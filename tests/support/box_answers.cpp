@@ -11,11 +11,7 @@ constexpr int kFileNameBox = 0x47C;
 
 HWND FindShownDialog()
 {
-    for (HWND window : WindowsOfProcess(GetCurrentProcessId(), "#32770")) {
-        if (IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
+    return WaitForWindow(GetCurrentProcessId(), "#32770", nullptr, true, 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <shlwapi.h>
 #include <shobjidl.h>
 #include "win32/com_ptr.h"
 #include "win32/wide_text.h"
@@ -213,18 +214,16 @@ std::string WindowText(HWND window)
     return std::string(text, length > 0 ? length : 0);
 }
 
-HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs)
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption, bool visible, DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitFor(
         [&] {
-            for (HWND window : WindowsOfProcess(GetCurrentProcessId(), className)) {
-                if (WindowText(window) == caption) {
+            for (HWND window : WindowsOfProcess(processId, className)) {
+                if ((!caption || WindowText(window) == caption) && (!visible || IsWindowVisible(window)))
                     found = window;
-                    return true;
-                }
             }
-            return false;
+            return found != nullptr;
         },
         timeoutMs);
     return found;
@@ -250,18 +249,45 @@ std::string MessageBoxText(HWND box)
     return text;
 }
 
-bool SetClassesDefault(const std::string& keyName, const std::string& value, DWORD type)
+namespace {
+bool ClassesKeyExists(const std::string& key)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
         return false;
-    LONG status = ERROR_SUCCESS;
-    if (!value.empty())
-        status = RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return true;
+}
+}  // namespace
+
+ClassesKey::ClassesKey(std::string key, const char* value, DWORD type) : key_(std::move(key))
+{
+    for (size_t end = 0; made_.empty() && end != std::string::npos;) {
+        end = key_.find('\\', end + 1);
+        if (!ClassesKeyExists(key_.substr(0, end)))
+            made_ = key_.substr(0, end);
+    }
+    char saved[1024] = "";
+    LONG size = sizeof saved;
+    hadValue_ = RegQueryValueA(HKEY_CLASSES_ROOT, key_.c_str(), saved, &size) == ERROR_SUCCESS;
+    saved_ = saved;
+    HKEY handle;
+    if (!value) {
+        set_ = RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str()) == ERROR_SUCCESS || !made_.empty();
+    } else if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                               nullptr) == ERROR_SUCCESS) {
+        set_ = !*value || RegSetValueExA(handle, nullptr, 0, type, reinterpret_cast<const BYTE*>(value),
+                                         static_cast<DWORD>(strlen(value) + 1)) == ERROR_SUCCESS;
+        RegCloseKey(handle);
+    }
+}
+
+ClassesKey::~ClassesKey()
+{
+    if (!made_.empty())
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, made_.c_str());
+    else if (hadValue_)
+        RegSetValueA(HKEY_CLASSES_ROOT, key_.c_str(), REG_SZ, saved_.c_str(), 0);
 }
 
 void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)

@@ -31,13 +31,8 @@ TEST(AboutProgram, AWrongCaseFlagShowsTheVersionBoxWithItsHelpAndNoSetup)
     // Stands in for the resident, which only a setup run would start.
     ASSERT_TRUE(CopyFileTo(BinaryFolder() + "recorder.exe", temp / "Ombrix.exe"));
     ChildProcess program("\"" + temp / "Ombrixa.exe" + "\" /PT", temp.path());
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        for (HWND window : WindowsOfProcess(program.id(), "#32770"))
-            if (WindowText(window) == "Q-Fendix" && IsWindowVisible(window))
-                box = window;
-        return box != nullptr;
-    }));
+    HWND box = WaitForWindow(program.id(), "#32770", "Q-Fendix", true);
+    ASSERT_NE(box, nullptr);
     size_t windows = WindowsOfProcess(program.id()).size();
     PressF1(box);
     EXPECT_TRUE(WaitFor([&] { return WindowsOfProcess(program.id()).size() > windows; }));

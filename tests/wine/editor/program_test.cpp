@@ -63,26 +63,12 @@ protected:
 
     HWND Frame(DWORD timeoutMs = 15000)
     {
-        HWND frame = nullptr;
-        WaitFor([&] {
-            auto frames = WindowsOfProcess(editor_.id(), "OmbrixmFrame");
-            frame = frames.empty() ? nullptr : frames.front();
-            return frame != nullptr;
-        }, timeoutMs);
-        return frame;
+        return WaitForWindow(editor_.id(), "OmbrixmFrame", nullptr, false, timeoutMs);
     }
     // A shown box or dialog of the editor with that caption.
     HWND Box(const char* caption, DWORD timeoutMs = 15000)
     {
-        HWND box = nullptr;
-        WaitFor([&] {
-            for (HWND window : WindowsOfProcess(editor_.id(), "#32770")) {
-                if (IsWindowVisible(window) && WindowText(window) == caption)
-                    box = window;
-            }
-            return box != nullptr;
-        }, timeoutMs);
-        return box;
+        return WaitForWindow(editor_.id(), "#32770", caption, true, timeoutMs);
     }
     // Once the frame answers, the editor is past its start: a question
     // that has not come by then never comes.

@@ -48,8 +48,8 @@ protected:
     {
         bool result = true;
         std::thread load([&] { result = file.Load(); });
-        HWND window = nullptr;
-        box.found = WaitFor([&] { return (window = FindBox()) != nullptr; });
+        HWND window = WaitForWindow(GetCurrentProcessId(), "#32770", resident::TheApp().productCaption, true);
+        box.found = window != nullptr;
         if (box.found) {
             box.text = WindowText(GetDlgItem(window, 0xFFFF));
             box.yes = GetDlgItem(window, IDYES) != nullptr;
@@ -61,15 +61,6 @@ protected:
         }
         load.join();
         return result;
-    }
-
-    static HWND FindBox()
-    {
-        for (HWND window : WindowsOfProcess(GetCurrentProcessId(), "#32770")) {
-            if (IsWindowVisible(window) && WindowText(window) == resident::TheApp().productCaption)
-                return window;
-        }
-        return nullptr;
     }
 
     std::string Broken(const std::string& name, const std::string& text)

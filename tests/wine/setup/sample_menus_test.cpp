@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
+#include <memory>
 #include <string>
+#include <vector>
 #include "menufile/menu_file.h"
 #include "setup/sample_menu_file.h"
 #include "setup/sample_menus.h"
@@ -74,15 +76,26 @@ protected:
 
 }  // namespace
 
-// Which document programs are listed is DocumentPrograms' concern; here
-// the prefix's own types must give expanded program paths.
+// Which types give a program, and the doc rule, are DocumentPrograms' own
+// test; here two registered types give their programs, expanded.
 TEST_F(SampleMenus, DesktopLeftHasTheUserTheDesktopAndDocumentPrograms)
 {
+    std::vector<std::unique_ptr<testing_support::ClassesKey>> keys;
+    for (const char* type : {"txt", "xls"}) {
+        std::string name = std::string("OmbrixSample.") + type;
+        keys.push_back(std::make_unique<testing_support::ClassesKey>(std::string(".") + type, name.c_str()));
+        const char* command = type[0] == 't' ? "C:\\WINDOWS\\NOTEPAD.EXE %1" : "%OMBRIX_OFFICE%\\EXCEL.EXE /e";
+        keys.push_back(std::make_unique<testing_support::ClassesKey>(name + "\\shell\\open\\command", command));
+    }
+    // Whatever the prefix has for .htm and .doc gives no program meanwhile.
+    for (const char* type : {".htm", ".doc"})
+        keys.push_back(std::make_unique<testing_support::ClassesKey>(type, "OmbrixSample.none"));
+    SetEnvironmentVariableA("OMBRIX_OFFICE", "D:\\Office");
     auto file = WriteAndRead(1, false);
+    SetEnvironmentVariableA("OMBRIX_OFFICE", nullptr);
     ASSERT_TRUE(file->root());
     const auto& entries = file->root()->entries;
-    ASSERT_GT(entries.size(), 3u);
-    EXPECT_LE(entries.size(), 7u);
+    ASSERT_EQ(entries.size(), 5u);
     char user[64];
     DWORD size = sizeof user;
     ASSERT_TRUE(GetUserNameA(user, &size));
@@ -91,11 +104,9 @@ TEST_F(SampleMenus, DesktopLeftHasTheUserTheDesktopAndDocumentPrograms)
     EXPECT_EQ(entries[0].parameters, "/1/24/1/1");
     ExpectFolderItem(entries[1], "&#0");
     EXPECT_EQ(entries[2].flags, ITEM_SEPARATOR);
-    for (size_t i = 3; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].flags, 0u);
-        EXPECT_FALSE(entries[i].text1.empty());
-        EXPECT_EQ(entries[i].text1.find('%'), std::string::npos) << "not expanded: " << entries[i].text1;
-    }
+    EXPECT_EQ(entries[3].text1, "C:\\WINDOWS\\NOTEPAD.EXE");
+    EXPECT_EQ(entries[4].text1, "D:\\Office\\EXCEL.EXE");
+    EXPECT_EQ(entries[4].flags, 0u);
     std::string text = ReadFileBytes(pool_ / "Section1_l.txt");
     EXPECT_EQ(text.rfind("; メニュー用定義ファイル\r\n", 0), 0u);
     EXPECT_NE(text.find("\r\nPOPUP Section1_l.txt\r\nBEGIN\r\n"), std::string::npos);

@@ -44,13 +44,7 @@ protected:
     HWND StartResident()
     {
         resident_ = Start();
-        HWND window = nullptr;
-        WaitFor([&] {
-            auto windows = WindowsOfProcess(resident_.id(), "Q-Fendix");
-            window = windows.empty() ? nullptr : windows.front();
-            return window != nullptr;
-        });
-        return window;
+        return WaitForWindow(resident_.id(), "Q-Fendix");
     }
 
     // The command lines that the copy of the recorder named `program` saw.
@@ -73,16 +67,6 @@ protected:
         return static_cast<LRESULT>(result);
     }
 
-    // A shown window of the class in the process (message boxes, menus).
-    static HWND ShownWindow(DWORD processId, const char* className)
-    {
-        for (HWND window : WindowsOfProcess(processId, className)) {
-            if (IsWindowVisible(window))
-                return window;
-        }
-        return nullptr;
-    }
-
     std::string Quoted(const std::string& program) const { return "\"" + folder_ + program + "\""; }
 
     TempFolder temp_{"resident"};
@@ -103,9 +87,8 @@ TEST_F(ResidentProgram, AnAssistantThatCannotBeStartedIsReported)
 {
     ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.exe").c_str()));
     ChildProcess resident = Start();
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident.id(), "#32770")) != nullptr; }));
-    EXPECT_EQ(WindowText(box), "Q-Fendix");
+    HWND box = WaitForWindow(resident.id(), "#32770", "Q-Fendix", true);
+    ASSERT_NE(box, nullptr);
     char text[1024] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     std::string message = text;
@@ -156,7 +139,7 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
     HWND window = StartResident();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
-    auto menuOpen = [&] { return ShownWindow(resident_.id(), "#32768") != nullptr; };
+    auto menuOpen = [&] { return WaitForWindow(resident_.id(), "#32768", nullptr, true, 0) != nullptr; };
     // The menu's loop takes the keys sent to any window of its thread.
     auto closeMenu = [&] { PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0); };
 
