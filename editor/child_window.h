@@ -28,6 +28,8 @@ public:
     UINT prompt() const noexcept { return prompt_; }
     // Called once when the window is gone, just before the object is deleted.
     void SetGone(std::function<void(ChildWindow&)> gone) { gone_ = std::move(gone); }
+    // The frame is idle: bring what the window shows of the model up to date.
+    virtual void OnIdle() {}
 
 protected:
     // The window exists: make the contents. False ends the creation.

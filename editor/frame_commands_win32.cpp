@@ -199,6 +199,8 @@ void MainFrame::OnIdle()
         return;
     UpdateFrameMenu();
     UpdateToolBar();
+    for (ChildWindow* window : windows_.All())
+        window->OnIdle();
     if (!promptHeld_)
         ShowBasePrompt();
 }

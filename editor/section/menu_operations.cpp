@@ -89,6 +89,18 @@ EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& ta
     return Move(source, Sibling(after, after.back() + 1));
 }
 
+EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::string& text)
+{
+    const menufile::MenuEntry* entry = EntryAt(Root(), path);
+    if (!entry)
+        return path;
+    menufile::MenuEntry fields = menufile::CopyEntry(*entry);
+    fields.submenu.reset();
+    (fields.IsCommand() ? fields.text2 : fields.text1) = text;
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, path, std::move(fields)));
+    return path;
+}
+
 bool MenuOperations::CanMoveInto(const EntryPath& path) const
 {
     if (!Exists(path) || path.back() == 0)

@@ -44,6 +44,10 @@ public:
     // target lies inside the moved group.
     EntryPath MoveAfter(const EntryPath& source, const EntryPath& target);
 
+    // The entry's description (a command item's second text, the first of
+    // the other kinds) becomes text.
+    EntryPath SetDescription(const EntryPath& path, const std::string& text);
+
     bool CanMoveInto(const EntryPath& path) const;
     bool CanMoveOut(const EntryPath& path) const;
     bool CanMoveUp(const EntryPath& path) const;
