@@ -61,7 +61,8 @@ menufile::MenuEntry MakeNewEntry(NewEntryKind kind, const NewEntryTexts& texts)
 EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after)
 {
     EntryPath path = Exists(after) ? Sibling(after, after.back() + 1) : EntryPath{Root().entries.size()};
-    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)));
+    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)),
+                StepKind::New);
     return path;
 }
 
@@ -69,7 +70,7 @@ EntryPath MenuOperations::Delete(const EntryPath& path)
 {
     if (!Exists(path))
         return path;
-    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path));
+    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path), StepKind::Delete);
     return Parent(path);
 }
 
@@ -97,7 +98,8 @@ EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::strin
     menufile::MenuEntry fields = menufile::CopyEntry(*entry);
     fields.submenu.reset();
     (fields.IsCommand() ? fields.text2 : fields.text1) = text;
-    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, path, std::move(fields)));
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, path, std::move(fields)),
+                StepKind::Rename);
     return path;
 }
 
@@ -160,7 +162,7 @@ menufile::MenuList& MenuOperations::Root() const
 
 EntryPath MenuOperations::Move(const EntryPath& from, const EntryPath& to)
 {
-    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to));
+    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to), StepKind::Move);
     return to;
 }
 
