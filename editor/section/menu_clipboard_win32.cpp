@@ -48,7 +48,7 @@ std::optional<EntryPath> MenuPane::Paste()
         MessageBeep(MB_OK);
         return std::nullopt;
     }
-    return Operations().Insert(std::move(*entry), current_);
+    return Operations().Insert(std::move(*entry), current_, StepKind::Paste);
 }
 
 std::optional<EntryPath> MenuPane::Cut()
