@@ -11,11 +11,16 @@ bool SectionMenusWindow::OnCreate()
         return false;
     HWND parent = splitter().handle();
     pane_ = std::make_unique<MenuPane>(instance_, model_, history_, section_, handle());
-    HWND right = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                                 nullptr, instance_, nullptr);
-    if (!pane_->Create(parent) || !right)
+    if (!pane_->Create(parent) || !list_.Create(parent, instance_, pane_->tree().images()))
         return false;
-    splitter().SetPanes(pane_->handle(), right);
+    if (makeForms_) {
+        forms_ = makeForms_(section_, *pane_);
+        formsWindow_ = forms_ ? forms_->Create(parent) : nullptr;
+        if (!formsWindow_)
+            return false;
+    }
+    splitter().SetPanes(pane_->handle(), list_.handle());
+    ShowForm(shownForm_);
     SetIcons();
     SendMessageA(handle(), UM_SET_PROMPT, IDS_SECTION_PROMPT, 0);
     return true;
@@ -25,9 +30,47 @@ LRESULT SectionMenusWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     if (message == UM_SHOW_FORM) {
         shownForm_ = wParam;
+        ShowForm(wParam);
         return 0;
     }
     return SectionWindow::OnMessage(message, wParam, lParam);
+}
+
+// The tree's first choice arrives before the right pane exists.
+void SectionMenusWindow::ShowForm(WPARAM form)
+{
+    if (!list_.handle())
+        return;
+    ChosenNode node{static_cast<NodeKind>(LOWORD(form)), HIWORD(form) != 0, pane_->side(), pane_->current()};
+    if (forms_ && forms_->Show(node)) {
+        ShowRight(formsWindow_);
+        return;
+    }
+    list_.Show(node.side);
+    ShowRight(list_.handle());
+}
+
+void SectionMenusWindow::ShowRight(HWND pane)
+{
+    HWND old = splitter().ReplaceRight(pane);
+    ShowWindow(pane, SW_SHOW);
+    if (old != pane)
+        ShowWindow(old, SW_HIDE);
+}
+
+void SectionMenusWindow::CommitEdits()
+{
+    if (forms_)
+        forms_->CommitEdits();
+}
+
+void SectionMenusWindow::OnIdle()
+{
+    std::string title = SectionTitle(section_);
+    char shown[512] = "";
+    GetWindowTextA(handle(), shown, sizeof shown);
+    if (title != shown)
+        SetWindowTextA(handle(), title.c_str());
 }
 
 void SectionMenusWindow::SetIcons()

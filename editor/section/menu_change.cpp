@@ -89,4 +89,20 @@ void MoveEntryChange::Backward(menufile::MenuList& root)
     Put(root, from_, Take(root, to_));
 }
 
+EntryFieldsChange::EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields)
+    : MenuChange(sectionId, side), path_(std::move(path)), held_(std::move(fields))
+{
+}
+
+void EntryFieldsChange::Swap(menufile::MenuList& root)
+{
+    menufile::MenuEntry& entry = *EntryAt(root, path_);
+    std::swap(entry.text1, held_.text1);
+    std::swap(entry.text2, held_.text2);
+    std::swap(entry.parameters, held_.parameters);
+    std::swap(entry.iconPath, held_.iconPath);
+    std::swap(entry.iconNumber, held_.iconNumber);
+    std::swap(entry.flags, held_.flags);
+}
+
 }  // namespace editor

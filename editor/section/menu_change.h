@@ -69,4 +69,21 @@ private:
     EntryPath from_, to_;
 };
 
+// The entry at path takes the texts, icon and flags of fields; its submenu
+// stays. Undone by giving the old ones back.
+class EntryFieldsChange : public MenuChange {
+public:
+    EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields);
+
+protected:
+    void Forward(menufile::MenuList& root) override { Swap(root); }
+    void Backward(menufile::MenuList& root) override { Swap(root); }
+
+private:
+    void Swap(menufile::MenuList& root);
+
+    EntryPath path_;
+    menufile::MenuEntry held_;
+};
+
 }  // namespace editor

@@ -58,10 +58,10 @@ menufile::MenuEntry MakeNewEntry(NewEntryKind kind, const NewEntryTexts& texts)
     return entry;
 }
 
-EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after)
+EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after, StepKind kind)
 {
     EntryPath path = Exists(after) ? Sibling(after, after.back() + 1) : EntryPath{Root().entries.size()};
-    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)));
+    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)), kind);
     return path;
 }
 
@@ -69,14 +69,14 @@ EntryPath MenuOperations::Delete(const EntryPath& path)
 {
     if (!Exists(path))
         return path;
-    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path));
+    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path), StepKind::Delete);
     return Parent(path);
 }
 
 EntryPath MenuOperations::CopyAfter(const EntryPath& source, const EntryPath& after)
 {
     const menufile::MenuEntry* entry = EntryAt(Root(), source);
-    return entry ? Insert(menufile::CopyEntry(*entry), after) : source;
+    return entry ? Insert(menufile::CopyEntry(*entry), after, StepKind::Copy) : source;
 }
 
 EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& target)
@@ -87,6 +87,19 @@ EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& ta
         return Move(source, EntryPath{Root().entries.size() - (source.size() == 1 ? 1 : 0)});
     EntryPath after = AfterRemoval(target, source);
     return Move(source, Sibling(after, after.back() + 1));
+}
+
+EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::string& text)
+{
+    const menufile::MenuEntry* entry = EntryAt(Root(), path);
+    if (!entry)
+        return path;
+    menufile::MenuEntry fields = menufile::CopyEntry(*entry);
+    fields.submenu.reset();
+    (fields.IsCommand() ? fields.text2 : fields.text1) = text;
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, path, std::move(fields)),
+                StepKind::Rename);
+    return path;
 }
 
 bool MenuOperations::CanMoveInto(const EntryPath& path) const
@@ -148,7 +161,7 @@ menufile::MenuList& MenuOperations::Root() const
 
 EntryPath MenuOperations::Move(const EntryPath& from, const EntryPath& to)
 {
-    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to));
+    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to), StepKind::Move);
     return to;
 }
 

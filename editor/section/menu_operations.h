@@ -33,7 +33,7 @@ public:
 
     // Puts entry right after the entry at after, or at the end of the root
     // list when after is empty (a root or nothing selected) or leads nowhere.
-    EntryPath Insert(menufile::MenuEntry entry, const EntryPath& after);
+    EntryPath Insert(menufile::MenuEntry entry, const EntryPath& after, StepKind kind = StepKind::New);
     // Removes the entry with everything under it; answers its group's path
     // (empty: the root).
     EntryPath Delete(const EntryPath& path);
@@ -43,6 +43,10 @@ public:
     // empty target). Refused (the source path answered) on itself or when
     // target lies inside the moved group.
     EntryPath MoveAfter(const EntryPath& source, const EntryPath& target);
+
+    // The entry's description (a command item's second text, the first of
+    // the other kinds) becomes text.
+    EntryPath SetDescription(const EntryPath& path, const std::string& text);
 
     bool CanMoveInto(const EntryPath& path) const;
     bool CanMoveOut(const EntryPath& path) const;

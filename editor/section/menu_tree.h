@@ -14,9 +14,6 @@
 
 namespace editor {
 
-// The options tab; 0 and 1 are the sides' tabs.
-inline constexpr int kOptionsTab = -1;
-
 struct TreeNode {
     NodeKind kind;
     EntryPath path;  // empty for the roots and the option nodes
@@ -41,6 +38,12 @@ public:
     // one the tree does not hold. False when the root stays selected.
     bool Select(const EntryPath& path);
     int ImageCount() const { return ImageList_GetImageCount(images_.get()); }
+    HIMAGELIST images() const noexcept { return images_.get(); }
+    // The node of the entry at path; null when the tree holds none.
+    HTREEITEM ItemOf(const EntryPath& path) const;
+    // The entry's node shows the entry again: its image, and its text too
+    // when withText.
+    void Refresh(const EntryPath& path, const menufile::MenuEntry& entry, bool withText);
 
 private:
     HTREEITEM Add(HTREEITEM parent, const std::string& text, int image, TreeNode node);
