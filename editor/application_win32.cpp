@@ -105,7 +105,9 @@ bool Application::LoadSettings()
     treeBar_ = std::make_unique<ManageTreeBar>(
         instance_, *settings_, frame_->windows(), nullptr,
         [this](Section& section) {
-            return std::make_unique<SectionMenusWindow>(instance_, settings_->model(), settings_->history(), section);
+            return std::make_unique<SectionMenusWindow>(
+                instance_, settings_->model(), settings_->history(), section,
+                FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()});
         });
     if (!treeBar_->CreateTree(frame_->treeBar()))
         return false;

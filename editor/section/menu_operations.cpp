@@ -89,6 +89,30 @@ EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& ta
     return Move(source, Sibling(after, after.back() + 1));
 }
 
+bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry)
+{
+    if (!Exists(path))
+        return false;
+    std::vector<ReplaceEntriesChange::Replacement> replacements;
+    replacements.emplace_back(path, std::move(entry));
+    history_.Do(model_, std::make_unique<ReplaceEntriesChange>(sectionId_, side_, std::move(replacements)));
+    return true;
+}
+
+bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits)
+{
+    std::vector<EntryFieldsChange::Edit> changed;
+    for (const auto& edit : edits) {
+        const menufile::MenuEntry* entry = EntryAt(Root(), edit.first);
+        if (entry && FieldsOf(*entry) != edit.second)
+            changed.push_back(edit);
+    }
+    if (changed.empty())
+        return false;
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, std::move(changed)));
+    return true;
+}
+
 bool MenuOperations::CanMoveInto(const EntryPath& path) const
 {
     if (!Exists(path) || path.back() == 0)

@@ -4,7 +4,10 @@
 // Every operation answers with the path the pane selects next.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 #include "editor/change_history.h"
+#include "editor/section/entry_fields.h"
 #include "editor/section/entry_path.h"
 #include "editor/settings_model.h"
 
@@ -43,6 +46,15 @@ public:
     // empty target). Refused (the source path answered) on itself or when
     // target lies inside the moved group.
     EntryPath MoveAfter(const EntryPath& source, const EntryPath& target);
+
+    // The entry at path replaced whole (a change of kind or of path).
+    // False, and nothing changes, when the path leads nowhere.
+    bool Replace(const EntryPath& path, menufile::MenuEntry entry);
+    // New fields for entries, their submenus kept, as one change; entries
+    // whose fields are already these are left out. False when nothing
+    // changed.
+    bool SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits);
+    bool SetFields(const EntryPath& path, const EntryFields& fields) { return SetFields({{path, fields}}); }
 
     bool CanMoveInto(const EntryPath& path) const;
     bool CanMoveOut(const EntryPath& path) const;

@@ -40,6 +40,12 @@ public:
     // The entry the right pane shows; empty for a root or an option node.
     const EntryPath& current() const noexcept { return current_; }
 
+    // The node of the entry at path shows the entry's text and image again.
+    void RefreshEntry(const EntryPath& path);
+    // The tree built again with the entry at path (the root for an empty
+    // path) selected.
+    void ShowChanged(const EntryPath& path);
+
     bool QueryCommand(int id, win32::CommandState& state) override;
     bool RunCommand(int id) override;
 
@@ -58,9 +64,6 @@ private:
     EntryPath Run(int id);
     EntryPath AddNew(NewEntryKind kind);
     EntryPath AskAndDelete();
-    // The tree built again with the entry at path (the root for an empty
-    // path) selected.
-    void ShowChanged(const EntryPath& path);
 
     HINSTANCE instance_;
     SettingsModel& model_;

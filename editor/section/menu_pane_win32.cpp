@@ -141,4 +141,13 @@ void MenuPane::OnSelectionChanged()
     SendMessageA(formTarget_, UM_SHOW_FORM, shortcut << 16 | static_cast<WPARAM>(node->kind), 0);
 }
 
+void MenuPane::RefreshEntry(const EntryPath& path)
+{
+    if (side_ == kOptionsTab)
+        return;
+    const menufile::MenuEntry* entry = EntryAt(*section_.menu(static_cast<Side>(side_))->root(), path);
+    if (entry)
+        tree_.Refresh(path, *entry);
+}
+
 }  // namespace editor

@@ -40,9 +40,13 @@ public:
     // Selects the node of the entry at path, the root for an empty path or
     // one the tree does not hold. False when the root stays selected.
     bool Select(const EntryPath& path);
+    // The node of the entry at path takes the entry's text and image again.
+    void Refresh(const EntryPath& path, const menufile::MenuEntry& entry);
     int ImageCount() const { return ImageList_GetImageCount(images_.get()); }
 
 private:
+    // The index of the entry's node, or 0 (the root) when there is none.
+    size_t Find(const EntryPath& path) const;
     HTREEITEM Add(HTREEITEM parent, const std::string& text, int image, TreeNode node);
     void AddEntries(HTREEITEM root, const menufile::MenuList& list);
     int ImageOf(const menufile::MenuEntry& entry);

@@ -83,17 +83,37 @@ HTREEITEM MenuTree::Add(HTREEITEM parent, const std::string& text, int image, Tr
     return items_.back();
 }
 
-bool MenuTree::Select(const EntryPath& path)
+size_t MenuTree::Find(const EntryPath& path) const
 {
     size_t found = 0;
     for (size_t i = 0; i < nodes_.size() && !path.empty(); ++i) {
         if (nodes_[i].path == path)
             found = i;
     }
-    if (found == 0 || found >= items_.size())
+    return found < items_.size() ? found : 0;
+}
+
+bool MenuTree::Select(const EntryPath& path)
+{
+    size_t found = Find(path);
+    if (found == 0)
         return false;
     TreeView_SelectItem(tree_, items_[found]);
     return true;
+}
+
+void MenuTree::Refresh(const EntryPath& path, const menufile::MenuEntry& entry)
+{
+    size_t found = Find(path);
+    if (found == 0)
+        return;
+    std::string text = EntryDisplayText(instance_, entry);
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    item.hItem = items_[found];
+    item.pszText = const_cast<char*>(text.c_str());
+    item.iImage = item.iSelectedImage = ImageOf(entry);
+    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 // Depth first without recursion: a menu may nest very deep. Each list is
