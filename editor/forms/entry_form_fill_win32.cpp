@@ -30,19 +30,19 @@ bool PathExists(const std::string& path)
     return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The shell's type name of a path or of the special folder "&#N" names.
-std::string TypeName(const std::string& path)
+// What the shell tells of a path or of the special folder "&#N" names.
+SHFILEINFOA ShellInfo(const std::string& path, UINT what)
 {
     SHFILEINFOA info = {};
     int folder = menufile::SpecialFolderNumber(path);
     if (folder < 0) {
-        SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME);
-        return info.szTypeName;
+        SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, what);
+        return info;
     }
     win32::UniqueItemIdList list = menufile::SpecialFolderIdList(folder);
     if (list)
-        SHGetFileInfoA(reinterpret_cast<const char*>(list.get()), 0, &info, sizeof info, SHGFI_PIDL | SHGFI_TYPENAME);
-    return info.szTypeName;
+        SHGetFileInfoA(reinterpret_cast<const char*>(list.get()), 0, &info, sizeof info, SHGFI_PIDL | what);
+    return info;
 }
 
 std::string Extension(const std::string& path)
@@ -105,7 +105,8 @@ void EntryForm::FillFileType(const std::string& path)
     shellfiles::FileType type;
     bool registered = !path.empty() && menufile::SpecialFolderNumber(path) < 0 &&
                       shellfiles::LookUpFileType(Extension(path), type);
-    SetText(IDC_FILE_TYPE, path.empty() ? LoadText(instance(), IDS_NOT_FOUND_NOTE) : TypeName(path));
+    SetText(IDC_FILE_TYPE,
+            path.empty() ? LoadText(instance(), IDS_NOT_FOUND_NOTE) : ShellInfo(path, SHGFI_TYPENAME).szTypeName);
     SetText(IDC_OPEN_COMMAND, registered ? type.command : "");
 }
 
@@ -125,11 +126,8 @@ win32::UniqueIcon EntryForm::ShownIcon() const
         return {};
     if (!entry->iconPath.empty())
         return win32::ExtractFileIcon(entry->iconPath, entry->iconNumber, win32::IconSize::Large);
-    if (IsItemForm(kind_)) {
-        SHFILEINFOA info = {};
-        SHGetFileInfoA(entry->text1.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON);
-        return win32::UniqueIcon(info.hIcon);
-    }
+    if (IsItemForm(kind_))
+        return win32::UniqueIcon(ShellInfo(entry->text1, SHGFI_ICON | SHGFI_LARGEICON).hIcon);
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
     std::string shell32 = std::string(system) + "\\SHELL32.dll";

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "box_answers.h"
+#include "screenshot.h"
 #include "editor/forms/entry_form.h"
 #include "resources/editor/resource_ids.h"
 #include "shellfiles/shortcut.h"
@@ -115,9 +116,12 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
         {PaneClass::Title, {5}, IDC_DESCRIPTION, "t", false},
         {PaneClass::Separator, {6}, IDC_DESCRIPTION, "s", false},
     };
+    int shot = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.shown);
         Open(row.kind, row.path);
+        ShowWindow(form->handle(), SW_SHOW);
+        EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "entry_form_" + std::to_string(shot++) + ".bmp"));
         EXPECT_EQ(Text(row.field), row.shown);
         EXPECT_EQ(Enabled(IDC_SHOW_FOLDER), row.folderBox);
     }
