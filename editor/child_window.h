@@ -6,13 +6,11 @@
 #include <windows.h>
 #include <functional>
 #include <string>
+#include "editor/window_kind.h"
 #include "win32/command_target.h"
 #include "win32/mdi_child.h"
 
 namespace editor {
-
-// The kinds of window, by the resource id of their menu and icon.
-enum class WindowKind : int { Section = 129, Templates = 3144, Options = 5346 };
 
 class ChildWindow : public win32::MdiChild, public win32::CommandTarget {
 public:
@@ -30,6 +28,8 @@ public:
     UINT prompt() const noexcept { return prompt_; }
     // Called once when the window is gone, just before the object is deleted.
     void SetGone(std::function<void(ChildWindow&)> gone) { gone_ = std::move(gone); }
+    // The frame is idle: bring what the window shows of the model up to date.
+    virtual void OnIdle() {}
 
 protected:
     // The window exists: make the contents. False ends the creation.

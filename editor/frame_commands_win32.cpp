@@ -4,6 +4,7 @@
 
 #include <htmlhelp.h>
 #include "editor/command_text.h"
+#include "editor/help_topics.h"
 #include "editor/saving.h"
 #include "editor/version_box.h"
 #include "resources/editor/resource_ids.h"
@@ -11,10 +12,6 @@
 namespace editor {
 
 namespace {
-
-// Help topics of the windows are numbered like the framework's: a base
-// and the window's resource id.
-constexpr DWORD kResourceHelpBase = 0x20000;
 
 bool IsHelpCommand(int id)
 {
@@ -145,13 +142,16 @@ int MainFrame::ActiveKindId() const
     return active ? static_cast<int>(active->kind()) : IDR_MAINFRAME;
 }
 
-// A context request asks for the active window's topic; a help file without
-// one shows its first page instead.
+// A context request opens the active window's page, the others (and a
+// page the file lacks) the file's first page.
 void MainFrame::ShowHelp(bool context)
 {
     if (GetFileAttributesA(paths_.helpPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         return;
-    if (context && help_.Show(handle(), paths_.helpPath, HH_HELP_CONTEXT, kResourceHelpBase + ActiveKindId()))
+    ChildWindow* active = windows_.FromHandle(ActiveChild());
+    std::string topic = paths_.helpPath + "::/" +
+                        HelpTopicFor(active ? std::optional<WindowKind>(active->kind()) : std::nullopt);
+    if (context && help_.Show(handle(), topic, HH_DISPLAY_TOPIC, 0))
         return;
     help_.Show(handle(), paths_.helpPath, HH_DISPLAY_TOPIC, 0);
 }
@@ -204,6 +204,8 @@ void MainFrame::OnIdle()
         return;
     UpdateFrameMenu();
     UpdateToolBar();
+    for (ChildWindow* window : windows_.All())
+        window->OnIdle();
     if (!promptHeld_)
         ShowBasePrompt();
 }

@@ -27,10 +27,7 @@ HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::string& text, int image
 
 win32::UniqueIcon ShellIcon(int number)
 {
-    char folder[MAX_PATH];
-    UINT length = GetSystemDirectoryA(folder, sizeof folder);
-    std::string path = std::string(folder, length < sizeof folder ? length : 0) + "\\SHELL32.dll";
-    return win32::ExtractFileIcon(path, number, win32::IconSize::Small);
+    return win32::LoadedModuleIcon(GetModuleHandleA("SHELL32.dll"), number, win32::IconSize::Small);
 }
 
 int AddIcon(HIMAGELIST images, HICON icon)

@@ -27,4 +27,9 @@ bool Section::AnyMenuModified() const
     return false;
 }
 
+std::string SectionTitle(const Section& section)
+{
+    return section.values().description + (section.Edited() ? " *" : "");
+}
+
 }  // namespace editor

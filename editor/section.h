@@ -54,6 +54,8 @@ public:
     EditMenuFile* menu(Side side) const { return menus_[side].get(); }
     void set_menu(Side side, std::unique_ptr<EditMenuFile> menu) { menus_[side] = std::move(menu); }
     bool AnyMenuModified() const;
+    // Its keys or either menu wait for Save all: what its window's title shows.
+    bool Edited() const { return modified_ || AnyMenuModified(); }
 
 private:
     uint64_t id_;
@@ -61,5 +63,8 @@ private:
     bool modified_ = false;
     std::unique_ptr<EditMenuFile> menus_[kSideCount];
 };
+
+// The title of the section's window: its name, with " *" while it is edited.
+std::string SectionTitle(const Section& section);
 
 }  // namespace editor

@@ -1,17 +1,9 @@
 #include "editor/section_menus_window.h"
 
-#include "editor/forms/form_context.h"
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
 
 namespace editor {
-
-namespace {
-
-// Posted to itself: a pane's handler replaced an entry and has returned.
-constexpr UINT kChooseReplaced = WM_APP + 0x100;
-
-}  // namespace
 
 bool SectionMenusWindow::OnCreate()
 {
@@ -19,11 +11,16 @@ bool SectionMenusWindow::OnCreate()
         return false;
     HWND parent = splitter().handle();
     pane_ = std::make_unique<MenuPane>(instance_, model_, history_, section_, handle());
-    HWND right = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                                 nullptr, instance_, nullptr);
-    if (!pane_->Create(parent) || !right)
+    if (!pane_->Create(parent) || !list_.Create(parent, instance_, pane_->tree().images()))
         return false;
-    splitter().SetPanes(pane_->handle(), right);
+    if (makeForms_) {
+        forms_ = makeForms_(section_, *pane_);
+        formsWindow_ = forms_ ? forms_->Create(parent) : nullptr;
+        if (!formsWindow_)
+            return false;
+    }
+    splitter().SetPanes(pane_->handle(), list_.handle());
+    ShowForm(shownForm_);
     SetIcons();
     SendMessageA(handle(), UM_SET_PROMPT, IDS_SECTION_PROMPT, 0);
     return true;
@@ -33,54 +30,37 @@ LRESULT SectionMenusWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     if (message == UM_SHOW_FORM) {
         shownForm_ = wParam;
-        ShowPane(wParam);
-        return 0;
-    }
-    if (message == kChooseReplaced) {
-        pane_->ShowChanged(replaced_);
+        ShowForm(wParam);
         return 0;
     }
     return SectionWindow::OnMessage(message, wParam, lParam);
 }
 
-// The same class of pane shows the new node; another class replaces it,
-// after the old one has committed.
-void SectionMenusWindow::ShowPane(WPARAM showFormWord)
+// The tree's first choice arrives before the right pane exists.
+void SectionMenusWindow::ShowForm(WPARAM form)
 {
-    PaneClass kind = PaneFor(showFormWord);
-    if (kind == PaneClass::Unchanged)
+    if (!list_.handle())
         return;
-    if (form_)
-        form_->Commit();
-    if (kind != shownClass_)
-        ReplacePane(kind);
-    if (form_)
-        form_->Show(Subject());
+    ChosenNode node{static_cast<NodeKind>(LOWORD(form)), HIWORD(form) != 0, pane_->side(), pane_->current()};
+    if (forms_ && forms_->Show(node)) {
+        ShowRight(formsWindow_);
+        return;
+    }
+    list_.Show(node.side);
+    ShowRight(list_.handle());
 }
 
-void SectionMenusWindow::ReplacePane(PaneClass kind)
+void SectionMenusWindow::ShowRight(HWND pane)
 {
-    std::unique_ptr<RightPane> form =
-        MakeForm(kind, FormContext{instance_, model_, history_, section_, *this, paths_}, splitter().handle());
-    HWND right = form ? form->handle()
-                      : CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "", WS_CHILD, 0, 0, 0, 0,
-                                        splitter().handle(), nullptr, instance_, nullptr);
-    if (!right)
-        return;
-    ShowWindow(right, SW_SHOW);
-    HWND old = splitter().ReplaceRight(right);
-    std::unique_ptr<RightPane> oldForm = std::move(form_);
-    form_ = std::move(form);
-    shownClass_ = kind;
-    if (oldForm)
-        oldForm.reset();  // the dialog's object destroys its window
-    else
-        DestroyWindow(old);
+    HWND old = splitter().ReplaceRight(pane);
+    ShowWindow(pane, SW_SHOW);
+    if (old != pane)
+        ShowWindow(old, SW_HIDE);
 }
 
 bool SectionMenusWindow::CommitEdits()
 {
-    if (!form_ || form_->Commit())
+    if (!forms_ || forms_->CommitEdits())
         return true;
     // The refused field keeps the focus in the window that comes forward.
     HWND field = GetFocus();
@@ -89,15 +69,13 @@ bool SectionMenusWindow::CommitEdits()
     return false;
 }
 
-void SectionMenusWindow::EntryChanged(const EntryPath& path)
+void SectionMenusWindow::OnIdle()
 {
-    pane_->RefreshEntry(path);
-}
-
-void SectionMenusWindow::EntryReplaced(const EntryPath& path)
-{
-    replaced_ = path;
-    PostMessageA(handle(), kChooseReplaced, 0, 0);
+    std::string title = SectionTitle(section_);
+    char shown[512] = "";
+    GetWindowTextA(handle(), shown, sizeof shown);
+    if (title != shown)
+        SetWindowTextA(handle(), title.c_str());
 }
 
 void SectionMenusWindow::SetIcons()

@@ -20,4 +20,10 @@ UniqueIcon ExtractFileIcon(const std::string& path, int number, IconSize size, H
 // no file.
 int CountFileIcons(const std::string& path, HINSTANCE instance = nullptr);
 
+// Icon `number` by position of a module the program has loaded already,
+// counted as ExtractFileIcon counts the module's file, without opening the
+// file again: the shell's extraction maps and parses a large system DLL
+// anew on every call.
+UniqueIcon LoadedModuleIcon(HMODULE module, int number, IconSize size);
+
 }  // namespace win32

@@ -6,6 +6,7 @@
 // focus and only when they differ (ignoring case) from what was written.
 #include <string>
 #include "editor/forms/form_context.h"
+#include "editor/forms/form_kind.h"
 #include "editor/forms/form_view.h"
 #include "editor/section/entry_fields.h"
 #include "editor/section/menu_operations.h"
@@ -14,11 +15,11 @@ namespace editor {
 
 class EntryForm : public FormView {
 public:
-    EntryForm(const FormContext& context, PaneClass kind) : FormView(context.instance), context_(context), kind_(kind) {}
-    bool Create(HWND parent);
+    EntryForm(const FormContext& context, FormKind kind) : FormView(context.instance), context_(context), kind_(kind) {}
+    bool Create(HWND parent) override;
 
     bool Commit() override;
-    void Show(const PaneSubject& subject) override;
+    void Show(const FormSubject& subject) override;
 
 protected:
     bool OnInit() override;
@@ -39,7 +40,7 @@ private:
 
     // entry_form_edits_win32.cpp
     int DescriptionId() const;
-    bool HasParameters() const { return kind_ == PaneClass::FileItem; }
+    bool HasParameters() const { return kind_ == FormKind::FileItem; }
     bool CommitText(int id);
     bool CommitDepth();
     void OnFlagClicked(int id);
@@ -61,8 +62,8 @@ private:
     Side side() const { return static_cast<Side>(subject_.side); }
 
     FormContext context_;
-    PaneClass kind_;
-    PaneSubject subject_{0, {}};
+    FormKind kind_;
+    FormSubject subject_{0, {}};
     std::string note_;  // the item forms' note while the path exists
     std::string writtenDescription_;
     std::string writtenParameters_;

@@ -45,14 +45,14 @@ NodeKind KindCommand(int id)
     }
 }
 
-NodeKind KindOfForm(PaneClass kind)
+NodeKind KindOfForm(FormKind kind)
 {
     switch (kind) {
-    case PaneClass::Group:
+    case FormKind::Group:
         return kGroupNode;
-    case PaneClass::Separator:
+    case FormKind::Separator:
         return kSeparatorNode;
-    case PaneClass::Title:
+    case FormKind::Title:
         return kTitleNode;
     default:
         return kCommandNode;
@@ -63,17 +63,17 @@ NodeKind KindOfForm(PaneClass kind)
 
 bool EntryForm::Handles(int command) const
 {
-    bool item = kind_ == PaneClass::ShortcutItem || kind_ == PaneClass::FileItem;
+    bool item = kind_ == FormKind::ShortcutItem || kind_ == FormKind::FileItem;
     if (IsPathCommand(command))
         return item;
     if (command == ID_CHANGE_ICON)
         return Item(IDC_ICON_BUTTON) && IsWindowEnabled(Item(IDC_ICON_BUTTON));
     if (command == ID_CHANGE_COLOURS)
-        return kind_ == PaneClass::Title;
+        return kind_ == FormKind::Title;
     if (command == ID_TEST_FORM)
         return true;
     NodeKind target = KindCommand(command);
-    return target != kLeftRootNode && target != KindOfForm(kind_) && kind_ != PaneClass::Group;
+    return target != kLeftRootNode && target != KindOfForm(kind_) && kind_ != FormKind::Group;
 }
 
 bool EntryForm::RunCommand(int id)
@@ -84,7 +84,7 @@ bool EntryForm::RunCommand(int id)
         PickPath(id);
     } else if ((id == IDC_ICON_BUTTON || id == ID_CHANGE_ICON) && Handles(ID_CHANGE_ICON)) {
         ChangeIcon();
-    } else if (kind_ == PaneClass::Title && (id == IDC_PARAMETERS || id == ID_CHANGE_COLOURS)) {
+    } else if (kind_ == FormKind::Title && (id == IDC_PARAMETERS || id == ID_CHANGE_COLOURS)) {
         ChangeColours();
     } else if (KindCommand(id) != kLeftRootNode && Handles(id)) {
         ChangeKind(KindCommand(id));

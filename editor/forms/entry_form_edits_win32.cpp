@@ -13,16 +13,16 @@ const int kTextFields[] = {IDC_SHORTCUT_DESCRIPTION, IDC_FILE_DESCRIPTION, IDC_D
 // No field may outgrow a line the resident reads whole.
 constexpr int kLongestText = 511;
 
-int TemplateOf(PaneClass kind)
+int TemplateOf(FormKind kind)
 {
     switch (kind) {
-    case PaneClass::ShortcutItem:
+    case FormKind::ShortcutItem:
         return IDD_SHORTCUT_FORM;
-    case PaneClass::FileItem:
+    case FormKind::FileItem:
         return IDD_FILE_FORM;
-    case PaneClass::Group:
+    case FormKind::Group:
         return IDD_GROUP_FORM;
-    case PaneClass::Separator:
+    case FormKind::Separator:
         return IDD_SEPARATOR_FORM;
     default:
         return IDD_TITLE_FORM;
@@ -33,13 +33,13 @@ int TemplateOf(PaneClass kind)
 
 bool EntryForm::Create(HWND parent)
 {
-    return FormView::Create(TemplateOf(kind_), parent);
+    return CreateFrom(TemplateOf(kind_), parent);
 }
 
 bool EntryForm::OnInit()
 {
     FormView::OnInit();
-    note_ = Text(kind_ == PaneClass::ShortcutItem ? IDC_SHORTCUT_NOTE : IDC_FILE_NOTE);
+    note_ = Text(kind_ == FormKind::ShortcutItem ? IDC_SHORTCUT_NOTE : IDC_FILE_NOTE);
     for (int id : kTextFields)
         SendDlgItemMessageA(handle(), id, EM_LIMITTEXT, kLongestText, 0);
     if (HasParameters())
@@ -51,7 +51,7 @@ bool EntryForm::OnInit()
     return true;
 }
 
-void EntryForm::Show(const PaneSubject& subject)
+void EntryForm::Show(const FormSubject& subject)
 {
     subject_ = subject;
     Fill();
@@ -73,9 +73,9 @@ MenuOperations EntryForm::Operations() const
 int EntryForm::DescriptionId() const
 {
     switch (kind_) {
-    case PaneClass::ShortcutItem:
+    case FormKind::ShortcutItem:
         return IDC_SHORTCUT_DESCRIPTION;
-    case PaneClass::FileItem:
+    case FormKind::FileItem:
         return IDC_FILE_DESCRIPTION;
     default:
         return IDC_DESCRIPTION;
@@ -102,7 +102,7 @@ bool EntryForm::CommitText(int id)
         return false;
     EntryFields fields = FieldsOf(*entry);
     if (description)
-        SetDescription(fields, text);
+        PutDescription(fields, text);
     else
         fields.parameters = text;
     written = text;
@@ -176,7 +176,7 @@ bool EntryForm::OnCommand(int id, int notifyCode, HWND control)
 INT_PTR EntryForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     const menufile::MenuEntry* entry = Entry();
-    if (message != WM_CTLCOLOREDIT || kind_ != PaneClass::Title || !entry ||
+    if (message != WM_CTLCOLOREDIT || kind_ != FormKind::Title || !entry ||
         reinterpret_cast<HWND>(lParam) != Item(IDC_DESCRIPTION))
         return FormView::OnMessage(message, wParam, lParam);
     menufile::TitleColours colours = ColoursOf(FieldsOf(*entry));

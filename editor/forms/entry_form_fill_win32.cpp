@@ -17,9 +17,9 @@ namespace editor {
 
 namespace {
 
-bool IsItemForm(PaneClass kind)
+bool IsItemForm(FormKind kind)
 {
-    return kind == PaneClass::ShortcutItem || kind == PaneClass::FileItem;
+    return kind == FormKind::ShortcutItem || kind == FormKind::FileItem;
 }
 
 bool PathExists(const std::string& path)
@@ -73,7 +73,7 @@ void EntryForm::Fill()
     SetDlgItemInt(handle(), IDC_FOLDER_DEPTH, static_cast<UINT>(entry->FolderOption()), FALSE);
     FillIcon();
     UpdateEnabling();
-    if (kind_ == PaneClass::Title)
+    if (kind_ == FormKind::Title)
         InvalidateRect(Item(IDC_DESCRIPTION), nullptr, TRUE);
     loading_ = false;
 }
@@ -82,9 +82,9 @@ void EntryForm::FillPathFields(const std::string& path)
 {
     SetText(IDC_PATH, path);
     bool exists = PathExists(path);
-    int note = kind_ == PaneClass::ShortcutItem ? IDC_SHORTCUT_NOTE : IDC_FILE_NOTE;
+    int note = kind_ == FormKind::ShortcutItem ? IDC_SHORTCUT_NOTE : IDC_FILE_NOTE;
     SetText(note, exists ? note_ : LoadText(instance(), IDS_NOT_FOUND_NOTE));
-    if (kind_ == PaneClass::ShortcutItem)
+    if (kind_ == FormKind::ShortcutItem)
         FillShortcut(exists ? path : std::string());
     else
         FillFileType(exists ? path : std::string());
@@ -132,7 +132,7 @@ win32::UniqueIcon EntryForm::ShownIcon() const
     GetSystemDirectoryA(system, MAX_PATH);
     std::string shell32 = std::string(system) + "\\SHELL32.dll";
     win32::UniqueIcon icon =
-        win32::ExtractFileIcon(shell32, kind_ == PaneClass::Group ? 3 : 36, win32::IconSize::Large);
+        win32::ExtractFileIcon(shell32, kind_ == FormKind::Group ? 3 : 36, win32::IconSize::Large);
     return icon ? std::move(icon) : win32::ExtractFileIcon(shell32, 0, win32::IconSize::Large);
 }
 
@@ -154,7 +154,7 @@ void EntryForm::UpdateEnabling()
     bool depth = folder && Checked(IDC_SHOW_FOLDER);
     Enable(IDC_FOLDER_DEPTH, depth);
     Enable(IDC_FOLDER_DEPTH_SPIN, depth);
-    Enable(IDC_ICON_BUTTON, kind_ != PaneClass::Separator);
+    Enable(IDC_ICON_BUTTON, kind_ != FormKind::Separator);
 }
 
 }  // namespace editor

@@ -1,11 +1,10 @@
 #pragma once
 // What every form of a section window works with.
 #include <windows.h>
-#include <memory>
 #include <string>
 #include "editor/change_history.h"
 #include "editor/section.h"
-#include "editor/section/right_pane.h"
+#include "editor/section/entry_path.h"
 #include "editor/settings_model.h"
 
 namespace editor {
@@ -16,17 +15,32 @@ struct FormPaths {
     std::string programPath;   // the editor itself: a new command item's path
 };
 
+// What a form asks of the window it lives in after it changed the model.
+class FormHost {
+public:
+    virtual ~FormHost() = default;
+    // The entry's text or image changed: its tree node follows.
+    virtual void EntryChanged(const EntryPath& path) = 0;
+    // The entry changed its kind or its path: the tree is built again and
+    // the entry chosen anew, so that the form that matches it is shown.
+    // Done after the form's handler has returned, as it replaces the form.
+    virtual void EntryReplaced(const EntryPath& path) = 0;
+};
+
 struct FormContext {
     HINSTANCE instance;
     SettingsModel& model;
     ChangeHistory& history;
     const Section& section;
-    PaneHost& host;
+    FormHost& host;
     FormPaths paths;
 };
 
-// The form of a pane class as a child of parent, or nullptr for the item
-// list and the classes without a form.
-std::unique_ptr<RightPane> MakeForm(PaneClass kind, const FormContext& context, HWND parent);
+// The node a form shows: the tab's side and the entry's path (empty for
+// the option nodes).
+struct FormSubject {
+    int side;
+    EntryPath path;
+};
 
 }  // namespace editor

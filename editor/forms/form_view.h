@@ -5,19 +5,25 @@
 // its own filling from counting as the user's edits.
 #include <windows.h>
 #include <string>
-#include "editor/section/right_pane.h"
+#include "editor/forms/form_context.h"
 #include "win32/dialog.h"
 #include "win32/unique_handle.h"
 
 namespace editor {
 
-class FormView : public win32::Dialog, public RightPane {
+class FormView : public win32::Dialog {
 public:
     explicit FormView(HINSTANCE instance) : instance_(instance) {}
-    bool Create(int templateId, HWND parent);
-    HWND handle() const override { return Dialog::handle(); }
+    virtual bool Create(HWND parent) = 0;
+    // Writes pending edits into the model. False when a value was refused:
+    // the user has been told and the field has the focus.
+    virtual bool Commit() = 0;
+    // Shows the subject from the model again (another node of the same
+    // kind, or the same one after a change).
+    virtual void Show(const FormSubject& subject) = 0;
 
 protected:
+    bool CreateFrom(int templateId, HWND parent);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnInit() override;
     // Return/Escape in a child dialog must not end it.

@@ -13,7 +13,7 @@ const int kToolTipButtons[] = {IDC_ICON_BUTTON, IDC_PATH_MENU};
 
 }  // namespace
 
-bool FormView::Create(int templateId, HWND parent)
+bool FormView::CreateFrom(int templateId, HWND parent)
 {
     return CreateModeless(instance_, templateId, parent);
 }

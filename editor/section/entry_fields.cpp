@@ -56,7 +56,7 @@ std::string DescriptionOf(const EntryFields& fields)
     return IsCommand(fields) ? fields.text2 : fields.text1;
 }
 
-void SetDescription(EntryFields& fields, const std::string& text)
+void PutDescription(EntryFields& fields, const std::string& text)
 {
     (IsCommand(fields) ? fields.text2 : fields.text1) = text;
 }

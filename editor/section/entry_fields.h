@@ -24,7 +24,7 @@ void PutFields(menufile::MenuEntry& entry, const EntryFields& fields);
 
 // Text 2 of a command item, text 1 of the other kinds.
 std::string DescriptionOf(const EntryFields& fields);
-void SetDescription(EntryFields& fields, const std::string& text);
+void PutDescription(EntryFields& fields, const std::string& text);
 
 // The folder depth (flags bits 16-23); other bits kept.
 void SetFolderDepth(EntryFields& fields, int depth);

@@ -113,6 +113,17 @@ bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryField
     return true;
 }
 
+EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::string& text)
+{
+    const menufile::MenuEntry* entry = EntryAt(Root(), path);
+    if (!entry)
+        return path;
+    EntryFields fields = FieldsOf(*entry);
+    PutDescription(fields, text);
+    SetFields(path, fields);
+    return path;
+}
+
 bool MenuOperations::CanMoveInto(const EntryPath& path) const
 {
     if (!Exists(path) || path.back() == 0)

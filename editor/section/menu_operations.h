@@ -55,6 +55,9 @@ public:
     // changed.
     bool SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits);
     bool SetFields(const EntryPath& path, const EntryFields& fields) { return SetFields({{path, fields}}); }
+    // The entry's description (a command item's second text, the first of
+    // the other kinds) becomes text.
+    EntryPath SetDescription(const EntryPath& path, const std::string& text);
 
     bool CanMoveInto(const EntryPath& path) const;
     bool CanMoveOut(const EntryPath& path) const;

@@ -11,6 +11,7 @@
 #include "editor/section.h"
 #include "editor/section/menu_operations.h"
 #include "editor/section/menu_tree.h"
+#include "editor/section/section_panes.h"
 #include "editor/settings_model.h"
 #include "win32/command_target.h"
 #include "win32/unique_image_list.h"
@@ -18,7 +19,7 @@
 
 namespace editor {
 
-class MenuPane : public win32::Window, public win32::CommandTarget {
+class MenuPane : public win32::Window, public win32::CommandTarget, public TreeUpdates {
 public:
     static constexpr UINT kTabsId = 1002;
     static constexpr int kTabCount = 3;
@@ -40,23 +41,23 @@ public:
     // The entry the right pane shows; empty for a root or an option node.
     const EntryPath& current() const noexcept { return current_; }
 
-    // The node of the entry at path shows the entry's text and image again.
-    void RefreshEntry(const EntryPath& path);
-    // The tree built again with the entry at path (the root for an empty
-    // path) selected.
-    void ShowChanged(const EntryPath& path);
-
     bool QueryCommand(int id, win32::CommandState& state) override;
     bool RunCommand(int id) override;
+    void EntryChanged(const EntryPath& path, EntryUpdate update) override;
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     bool CreateTabs();
+    LRESULT OnNotify(const NMHDR& header);
     void Layout(int width, int height);
     void OnTabChanged();
     void OnSelectionChanged();
+    bool CanEditLabel(HTREEITEM item) const;
+    bool OnEndLabelEdit(const NMTVDISPINFOA& info);
+    // The entry of the side shown, or null.
+    const menufile::MenuEntry* EntryOf(const EntryPath& path) const;
     // The tab's root text; the tab's side as the operations address it.
     std::string TabText() const;
     MenuOperations Operations() const;
@@ -64,6 +65,9 @@ private:
     EntryPath Run(int id);
     EntryPath AddNew(NewEntryKind kind);
     EntryPath AskAndDelete();
+    // The tree built again with the entry at path (the root for an empty
+    // path) selected.
+    void ShowChanged(const EntryPath& path);
 
     HINSTANCE instance_;
     SettingsModel& model_;

@@ -89,17 +89,29 @@ LRESULT MenuPane::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         Layout(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_NOTIFY: {
-        const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE)
-            OnTabChanged();
-        else if (header.hwndFrom == tree_.handle() && header.code == TVN_SELCHANGEDA)
-            OnSelectionChanged();
-        return 0;
-    }
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
     default:
         return Window::OnMessage(message, wParam, lParam);
     }
+}
+
+LRESULT MenuPane::OnNotify(const NMHDR& header)
+{
+    if (header.hwndFrom == tabs_ && header.code == TCN_SELCHANGE)
+        OnTabChanged();
+    if (header.hwndFrom != tree_.handle())
+        return 0;
+    switch (header.code) {
+    case TVN_SELCHANGEDA:
+        OnSelectionChanged();
+        return 0;
+    case TVN_BEGINLABELEDITA:
+        return !CanEditLabel(reinterpret_cast<const NMTVDISPINFOA&>(header).item.hItem);
+    case TVN_ENDLABELEDITA:
+        return OnEndLabelEdit(reinterpret_cast<const NMTVDISPINFOA&>(header));
+    }
+    return 0;
 }
 
 void MenuPane::Layout(int width, int height)
@@ -135,19 +147,16 @@ void MenuPane::OnSelectionChanged()
     current_ = node->path;
     WPARAM shortcut = 0;
     if (node->kind == kCommandNode) {
-        const menufile::MenuEntry* entry = EntryAt(*section_.menu(static_cast<Side>(side_))->root(), node->path);
+        const menufile::MenuEntry* entry = EntryOf(node->path);
         shortcut = entry && IsShortcut(entry->text1) ? 1 : 0;
     }
     SendMessageA(formTarget_, UM_SHOW_FORM, shortcut << 16 | static_cast<WPARAM>(node->kind), 0);
 }
 
-void MenuPane::RefreshEntry(const EntryPath& path)
+const menufile::MenuEntry* MenuPane::EntryOf(const EntryPath& path) const
 {
-    if (side_ == kOptionsTab)
-        return;
-    const menufile::MenuEntry* entry = EntryAt(*section_.menu(static_cast<Side>(side_))->root(), path);
-    if (entry)
-        tree_.Refresh(path, *entry);
+    const EditMenuFile* menu = side_ == kOptionsTab ? nullptr : section_.menu(static_cast<Side>(side_));
+    return menu && menu->root() ? EntryAt(*menu->root(), path) : nullptr;
 }
 
 }  // namespace editor

@@ -14,9 +14,6 @@
 
 namespace editor {
 
-// The options tab; 0 and 1 are the sides' tabs.
-inline constexpr int kOptionsTab = -1;
-
 struct TreeNode {
     NodeKind kind;
     EntryPath path;  // empty for the roots and the option nodes
@@ -40,13 +37,15 @@ public:
     // Selects the node of the entry at path, the root for an empty path or
     // one the tree does not hold. False when the root stays selected.
     bool Select(const EntryPath& path);
-    // The node of the entry at path takes the entry's text and image again.
-    void Refresh(const EntryPath& path, const menufile::MenuEntry& entry);
     int ImageCount() const { return ImageList_GetImageCount(images_.get()); }
+    HIMAGELIST images() const noexcept { return images_.get(); }
+    // The node of the entry at path; null when the tree holds none.
+    HTREEITEM ItemOf(const EntryPath& path) const;
+    // The entry's node shows the entry again: its image, and its text too
+    // when withText.
+    void Refresh(const EntryPath& path, const menufile::MenuEntry& entry, bool withText);
 
 private:
-    // The index of the entry's node, or 0 (the root) when there is none.
-    size_t Find(const EntryPath& path) const;
     HTREEITEM Add(HTREEITEM parent, const std::string& text, int image, TreeNode node);
     void AddEntries(HTREEITEM root, const menufile::MenuList& list);
     int ImageOf(const menufile::MenuEntry& entry);

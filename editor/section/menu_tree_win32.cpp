@@ -83,37 +83,35 @@ HTREEITEM MenuTree::Add(HTREEITEM parent, const std::string& text, int image, Tr
     return items_.back();
 }
 
-size_t MenuTree::Find(const EntryPath& path) const
+HTREEITEM MenuTree::ItemOf(const EntryPath& path) const
 {
-    size_t found = 0;
-    for (size_t i = 0; i < nodes_.size() && !path.empty(); ++i) {
+    for (size_t i = 1; i < nodes_.size() && !path.empty(); ++i) {
         if (nodes_[i].path == path)
-            found = i;
+            return items_[i];
     }
-    return found < items_.size() ? found : 0;
+    return nullptr;
 }
 
 bool MenuTree::Select(const EntryPath& path)
 {
-    size_t found = Find(path);
-    if (found == 0)
+    HTREEITEM item = ItemOf(path);
+    if (!item)
         return false;
-    TreeView_SelectItem(tree_, items_[found]);
+    TreeView_SelectItem(tree_, item);
     return true;
 }
 
-void MenuTree::Refresh(const EntryPath& path, const menufile::MenuEntry& entry)
+void MenuTree::Refresh(const EntryPath& path, const menufile::MenuEntry& entry, bool withText)
 {
-    size_t found = Find(path);
-    if (found == 0)
+    TVITEMA data = {};
+    data.hItem = ItemOf(path);
+    if (!data.hItem)
         return;
     std::string text = EntryDisplayText(instance_, entry);
-    TVITEMA item = {};
-    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    item.hItem = items_[found];
-    item.pszText = const_cast<char*>(text.c_str());
-    item.iImage = item.iSelectedImage = ImageOf(entry);
-    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    data.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | (withText ? TVIF_TEXT : 0);
+    data.pszText = const_cast<char*>(text.c_str());
+    data.iImage = data.iSelectedImage = ImageOf(entry);
+    SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
 }
 
 // Depth first without recursion: a menu may nest very deep. Each list is

@@ -6,6 +6,9 @@
 
 namespace editor {
 
+// The options tab; 0 and 1 (kLeft, kRight) are the sides' tabs.
+inline constexpr int kOptionsTab = -1;
+
 enum NodeKind : int {
     kLeftRootNode = 0,
     kOptionsRootNode = 1,

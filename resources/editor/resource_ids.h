@@ -115,6 +115,12 @@
 #define IDS_ERR_TOO_MANY          161
 #define IDS_ERR_BAD_STATEMENT     162
 #define IDS_ERR_OFFER_NOTEPAD     163
+#define IDS_ITEM_COLUMNS          140   // "項目,説明"
+#define IDS_LEFT_OPTIONS_INFO     165
+#define IDS_RIGHT_OPTIONS_INFO    166
+#define IDS_TRAY_OPTIONS_INFO     167
+#define IDS_LEFT_MENU_HINT        168
+#define IDS_RIGHT_MENU_HINT       169
 #define IDS_MENU_FILE_QUESTION    170
 #define IDS_CLOSE_RESIDENT        3156
 #define IDS_TEMPLATES_TITLE       3172
@@ -126,6 +132,7 @@
 #define IDS_NEW_ITEM              5115
 #define IDS_RESTART_RESIDENT      5373
 #define IDS_NAME_TAKEN            5380
+#define IDS_EMPTY_MENU            5381
 #define IDS_APP_TITLE             57344
 #define IDS_IDLE_PROMPT           57345
 #define IDS_SAVE_CHANGES          61699

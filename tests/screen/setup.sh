@@ -31,9 +31,12 @@ for _ in $(seq 1 600); do
 done
 grep -q '^ServePath=' "$ini" 2>/dev/null || { echo "the setup dialog did not run its first step"; exit 1; }
 window=$(xdotool search --name "$desktop" | head -1 || true)
-for n in $(seq 10 49); do
+# Pictures for up to ten seconds, however fast they come.
+deadline=$((SECONDS + 10))
+for n in $(seq 100 399); do
   import -window "$window" "$work/setup_dialog_$n.png" 2>/dev/null || true
   grep -q '^IniVersion=10' "$ini" 2>/dev/null && break
+  [ "$SECONDS" -lt "$deadline" ] || break
 done
 marks=0
 for shot in "$work"/setup_dialog_*.png; do

@@ -52,16 +52,20 @@ read -r x y < <(first_pixel "$shot" d83b3b)
 x=$((x + 8)) y=$((y + 8))
 import -window root -crop 800x600+0+0 +repage "$work/before_tip.png"
 before=$(above_taskbar "$work/before_tip.png")
-# The shell hides a tooltip after a few seconds: the pictures are taken back
-# to back, and the pointer comes again if none showed it.
+# The shell shows a tooltip after the pointer rests a moment and hides it
+# after a few seconds: each hover is watched for ten seconds, pictures taken
+# back to back, and the pointer comes again if none showed it.
 tip=0
-for hover in 1 2 3; do
-  xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.2 mousemove --window "$window" "$x" $((y + 6))
-  for attempt in $(seq 1 15); do
+for hover in 1 2 3 4 5; do
+  xdotool mousemove --window "$window" $((x - 20)) $((y - 40)) sleep 0.3 \
+    mousemove --window "$window" $((x - 1)) $((y + 5)) sleep 0.1 mousemove --window "$window" "$x" $((y + 6))
+  deadline=$((SECONDS + 10))
+  while [ "$SECONDS" -lt "$deadline" ]; do
     import -window root -crop 800x600+0+0 +repage "$work/tooltip.png"
     tip=$(above_taskbar "$work/tooltip.png")
     [ "$tip" -ge $((before + 500)) ] && break 2
   done
+  echo "hover $hover showed no tooltip"
 done
 echo "tooltip screenshot: $work/tooltip.png"
 [ "$tip" -ge $((before + 500)) ] || { echo "no tooltip over the calendar icon"; exit 1; }

@@ -52,7 +52,7 @@ TEST_F(EntryEdits, FieldsChangeOnlyWhatDiffersAndKeepAGroupsEntries)
     EntryFields group = FieldsOf(At({1}));
     EXPECT_FALSE(edit.SetFields({1}, group));
     EXPECT_FALSE(Menu().modified());
-    SetDescription(group, "renamed");
+    PutDescription(group, "renamed");
     ASSERT_TRUE(edit.SetFields({1}, group));
     EXPECT_EQ(At({1}).text1, "renamed");
     EXPECT_EQ(At({1, 1, 0}).text1, "t2");
@@ -60,7 +60,7 @@ TEST_F(EntryEdits, FieldsChangeOnlyWhatDiffersAndKeepAGroupsEntries)
 
     EntryFields item = FieldsOf(At({0}));
     EXPECT_EQ(DescriptionOf(item), "desc");
-    SetDescription(item, "d2");
+    PutDescription(item, "d2");
     SetFolderDepth(item, 300);  // only the low byte reaches the bits
     EXPECT_EQ(item.flags, ITEM_MENUBREAK | ITEM_SHOWFOLDER | (300u & 0xFF) << 16);
     EXPECT_FALSE(ValidFolderDepth(256) || ValidFolderDepth(-1));

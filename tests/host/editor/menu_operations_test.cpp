@@ -81,6 +81,10 @@ TEST_F(MenuEditing, EachOperationLeavesTheExpectedTreeAndUndoesToTheWholeModelBe
     step(edit.MoveAfter({2, 0}, {6}));
     EXPECT_EQ(Tree(), "- a group() - c e(#title) new new g(b #t)");
     EXPECT_EQ(steps.back().first, (EntryPath{7}));
+    step(edit.SetDescription({1}, "A"));
+    step(edit.SetDescription({8, 1}, "T"));
+    EXPECT_EQ(Tree(), "- A group() - c e(#title) new new g(b #T)");
+    EXPECT_EQ(Menu().root()->entries[8].submenu->entries.size(), 2u);
     EXPECT_TRUE(Menu().modified());
     EXPECT_FALSE(model.section(0).menu(kLeft)->modified());
     EXPECT_EQ(Outline(*model.section(1).menu(kRight)->root()), start);

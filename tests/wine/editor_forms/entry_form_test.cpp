@@ -10,6 +10,7 @@
 #include "box_answers.h"
 #include "screenshot.h"
 #include "editor/forms/entry_form.h"
+#include "editor/forms/section_forms.h"
 #include "resources/editor/resource_ids.h"
 #include "shellfiles/shortcut.h"
 #include "tests/support/test_support.h"
@@ -25,7 +26,7 @@ struct SilentReports : MenuReports {
     void FileError(const std::string&, menufile::FileFailure, int) override {}
 };
 
-struct HostCalls : PaneHost {
+struct HostCalls : FormHost {
     std::vector<EntryPath> changed, replaced;
     void EntryChanged(const EntryPath& path) override { changed.push_back(path); }
     void EntryReplaced(const EntryPath& path) override { replaced.push_back(path); }
@@ -58,7 +59,7 @@ protected:
     }
     Section& section() { return model.section(0); }
     menufile::MenuEntry& At(const EntryPath& path) { return *EntryAt(*section().menu(kLeft)->root(), path); }
-    void Open(PaneClass kind, const EntryPath& path)
+    void Open(FormKind kind, const EntryPath& path)
     {
         form.reset();
         form = std::make_unique<EntryForm>(*context, kind);
@@ -100,7 +101,7 @@ protected:
 TEST_F(EntryFormTest, EachFormShowsItsEntry)
 {
     struct Row {
-        PaneClass kind;
+        FormKind kind;
         EntryPath path;
         int field;
         std::string shown;
@@ -108,13 +109,13 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
     };
     const std::string missing = "\x83t\x83@\x83" "C\x83\x8B\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
     const Row rows[] = {
-        {PaneClass::ShortcutItem, {0}, IDC_LINK_TARGET, self, false},
-        {PaneClass::FileItem, {1}, IDC_PARAMETERS, "-p", false},
-        {PaneClass::FileItem, {2}, IDC_FILE_DESCRIPTION, "drives", true},
-        {PaneClass::FileItem, {3}, IDC_FILE_TYPE, missing, false},
-        {PaneClass::Group, {4}, IDC_DESCRIPTION, "g", false},
-        {PaneClass::Title, {5}, IDC_DESCRIPTION, "t", false},
-        {PaneClass::Separator, {6}, IDC_DESCRIPTION, "s", false},
+        {FormKind::ShortcutItem, {0}, IDC_LINK_TARGET, self, false},
+        {FormKind::FileItem, {1}, IDC_PARAMETERS, "-p", false},
+        {FormKind::FileItem, {2}, IDC_FILE_DESCRIPTION, "drives", true},
+        {FormKind::FileItem, {3}, IDC_FILE_TYPE, missing, false},
+        {FormKind::Group, {4}, IDC_DESCRIPTION, "g", false},
+        {FormKind::Title, {5}, IDC_DESCRIPTION, "t", false},
+        {FormKind::Separator, {6}, IDC_DESCRIPTION, "s", false},
     };
     int shot = 0;
     for (const Row& row : rows) {
@@ -125,12 +126,12 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
         EXPECT_EQ(Text(row.field), row.shown);
         EXPECT_EQ(Enabled(IDC_SHOW_FOLDER), row.folderBox);
     }
-    Open(PaneClass::FileItem, {3});
+    Open(FormKind::FileItem, {3});
     EXPECT_EQ(Text(IDC_FILE_NOTE), missing);
     EXPECT_EQ(Text(IDC_OPEN_COMMAND), "");
-    Open(PaneClass::ShortcutItem, {0});
+    Open(FormKind::ShortcutItem, {0});
     EXPECT_NE(Text(IDC_SHORTCUT_NOTE), missing);
-    Open(PaneClass::FileItem, {2});  // the folder box ticked with its depth
+    Open(FormKind::FileItem, {2});  // the folder box ticked with its depth
     EXPECT_TRUE(Checked(IDC_SHOW_FOLDER));
     EXPECT_EQ(Text(IDC_FOLDER_DEPTH), "3");
     EXPECT_TRUE(Enabled(IDC_FOLDER_DEPTH));
@@ -142,7 +143,7 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
 
 TEST_F(EntryFormTest, OnlyAChangedTextReachesTheModel)
 {
-    Open(PaneClass::FileItem, {1});
+    Open(FormKind::FileItem, {1});
     Type(IDC_FILE_DESCRIPTION, "PROG");  // only the case differs
     Type(IDC_PARAMETERS, "-p");
     EXPECT_FALSE(section().menu(kLeft)->modified());
@@ -152,7 +153,7 @@ TEST_F(EntryFormTest, OnlyAChangedTextReachesTheModel)
     EXPECT_EQ(At({1}).text2, "program");
     EXPECT_EQ(At({1}).parameters, "-q x");
     EXPECT_TRUE(section().menu(kLeft)->modified());
-    Open(PaneClass::Group, {4});
+    Open(FormKind::Group, {4});
     SetDlgItemTextA(form->handle(), IDC_DESCRIPTION, "group");  // no focus lost: the commit writes it
     EXPECT_TRUE(form->Commit());
     EXPECT_EQ(At({4}).text1, "group");
@@ -164,26 +165,26 @@ TEST_F(EntryFormTest, OnlyAChangedTextReachesTheModel)
 
 TEST_F(EntryFormTest, AChangeOfKindIsAskedAndCancelChangesNothing)
 {
-    Open(PaneClass::Group, {4});
+    Open(FormKind::Group, {4});
     auto before = menufile::CopyTree(*section().menu(kLeft)->root());
     {
         editor_test::BoxAnswers answers({editor_test::Answer{IDCANCEL, ""}});
         SendMessageA(form->handle(), WM_COMMAND, ID_TO_SEPARATOR, 0);  // a group's form offers none
-        Open(PaneClass::Title, {5});
+        Open(FormKind::Title, {5});
         Click(IDC_TO_GROUP);
         EXPECT_EQ(answers.Finish().size(), 1u);
     }
     EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
     EXPECT_TRUE(calls.replaced.empty());
     struct Change {
-        PaneClass form;
+        FormKind form;
         EntryPath path;
         int button;
         uint32_t flags;
     };
-    for (Change change : {Change{PaneClass::Title, {5}, IDC_TO_ITEM, 0u},
-                          Change{PaneClass::FileItem, {2}, IDC_TO_SEPARATOR, menufile::ITEM_SEPARATOR},
-                          Change{PaneClass::Separator, {6}, IDC_TO_GROUP, menufile::ITEM_POPUP}}) {
+    for (Change change : {Change{FormKind::Title, {5}, IDC_TO_ITEM, 0u},
+                          Change{FormKind::FileItem, {2}, IDC_TO_SEPARATOR, menufile::ITEM_SEPARATOR},
+                          Change{FormKind::Separator, {6}, IDC_TO_GROUP, menufile::ITEM_POPUP}}) {
         Open(change.form, change.path);
         editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
         Click(change.button);
@@ -202,7 +203,7 @@ TEST_F(EntryFormTest, AChangeOfKindIsAskedAndCancelChangesNothing)
 
 TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
 {
-    Open(PaneClass::FileItem, {2});
+    Open(FormKind::FileItem, {2});
     SetForegroundWindow(host);
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "300");
     EXPECT_EQ(At({2}).FolderOption(), 3);
@@ -215,4 +216,43 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "255");
     EXPECT_TRUE(form->Commit());
     EXPECT_EQ(At({2}).FolderOption(), 255);
+}
+
+namespace {
+
+struct TreeCalls : TreeUpdates {
+    std::vector<std::pair<EntryPath, EntryUpdate>> calls;
+    void EntryChanged(const EntryPath& path, EntryUpdate update) override { calls.emplace_back(path, update); }
+};
+
+}  // namespace
+
+TEST_F(EntryFormTest, TheSectionsFormsFollowTheChosenNodeAndTellTheTree)
+{
+    TreeCalls tree;
+    SectionForms forms({GetModuleHandleA(nullptr), model, history, {"", "", self}}, section(), tree);
+    ASSERT_TRUE(forms.Create(host));
+    EXPECT_FALSE(forms.Show({kLeftRootNode, false, kLeft, {}}));
+    ASSERT_TRUE(forms.Show({kCommandNode, false, kLeft, {1}}));
+    EntryForm* first = static_cast<EntryForm*>(forms.form());
+    EXPECT_EQ(forms.kind(), FormKind::FileItem);
+    SetDlgItemTextA(first->handle(), IDC_FILE_DESCRIPTION, "p2");
+    ASSERT_TRUE(forms.Show({kCommandNode, false, kLeft, {3}}));  // the pending text is written first
+    EXPECT_EQ(forms.form(), first);
+    EXPECT_EQ(At({1}).text2, "p2");
+    ASSERT_TRUE(forms.Show({kCommandNode, true, kLeft, {0}}));
+    EXPECT_EQ(forms.kind(), FormKind::ShortcutItem);
+    ASSERT_EQ(tree.calls.size(), 1u);
+    EXPECT_EQ(tree.calls[0].second, EntryUpdate::TextAndImage);
+    {
+        editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
+        SendMessageA(forms.form()->handle(), WM_COMMAND, ID_TO_TITLE, 0);
+    }
+    EXPECT_EQ(tree.calls.size(), 1u);  // not while the form's handler runs
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    ASSERT_EQ(tree.calls.size(), 2u);
+    EXPECT_EQ(tree.calls[1], std::make_pair(EntryPath{0}, EntryUpdate::Structure));
+    EXPECT_EQ(At({0}).flags, menufile::ITEM_STATIC);
 }

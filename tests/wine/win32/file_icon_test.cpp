@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
+#include <vector>
 #include "tests/support/test_support.h"
 #include "win32/file_icon.h"
 
@@ -31,6 +32,27 @@ int Width(const win32::UniqueIcon& icon)
     return bitmap.bmWidth;
 }
 
+// The icon's colour pixels, drawn on white: equal pictures, equal vectors.
+std::vector<COLORREF> Pixels(const win32::UniqueIcon& icon, int size)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, size, size};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(dc, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 }  // namespace
 
 TEST(FileIcons, ByPositionOrResourceIdInEitherSize)
@@ -55,4 +77,20 @@ TEST(FileIcons, NoneForTheCountQueryAFileWithoutIconsOrAMissingOne)
         EXPECT_FALSE(ExtractFileIcon(folder / "missing.ico", 0, size));
         EXPECT_FALSE(ExtractFileIcon(Shell32(), 100000, size));
     }
+}
+
+TEST(FileIcons, ALoadedModuleGivesTheFilesIconsByPosition)
+{
+    HMODULE shell = LoadLibraryA("shell32.dll");
+    int count = win32::CountFileIcons(Shell32()), small = GetSystemMetrics(SM_CXSMICON);
+    for (int number : {0, 35, count - 1}) {
+        win32::UniqueIcon loaded = win32::LoadedModuleIcon(shell, number, IconSize::Small);
+        ASSERT_TRUE(loaded) << number;
+        EXPECT_EQ(Pixels(loaded, small), Pixels(ExtractFileIcon(Shell32(), number, IconSize::Small), small))
+            << number;
+    }
+    EXPECT_EQ(Width(win32::LoadedModuleIcon(shell, 3, IconSize::Large)), GetSystemMetrics(SM_CXICON));
+    EXPECT_FALSE(win32::LoadedModuleIcon(shell, count, IconSize::Small));
+    EXPECT_FALSE(win32::LoadedModuleIcon(nullptr, 0, IconSize::Small));
+    FreeLibrary(shell);
 }

@@ -1,0 +1,199 @@
+// A section's window in the editor's real frame: its title marks unsaved
+// edits until Save all, the right pane shows the item list or a form, and
+// entries are renamed in the tree.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <memory>
+#include <string>
+#include <vector>
+#include "editor/editor_settings.h"
+#include "editor/main_frame.h"
+#include "editor/section_menus_window.h"
+#include "resources/editor/resource_ids.h"
+#include "settings/ini_file.h"
+#include "tests/support/test_support.h"
+
+using namespace editor;
+using testing_support::TempFolder;
+
+namespace {
+
+// Stands in for the forms: a form for every entry node, none for the rest.
+class RecordingForms : public FormPane {
+public:
+    explicit RecordingForms(std::vector<ChosenNode>& shown) : shown_(shown) {}
+    HWND Create(HWND parent) override
+    {
+        return CreateWindowExA(0, "STATIC", "form", WS_CHILD, 0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
+    }
+    bool Show(const ChosenNode& node) override
+    {
+        shown_.push_back(node);
+        return !node.path.empty();
+    }
+    bool CommitEdits() override { return true; }
+
+private:
+    std::vector<ChosenNode>& shown_;
+};
+
+class SectionWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        paths = new EditorPaths(PathsForProgram(folder->path() + "Ombrixm.exe"));
+        frame = new MainFrame(GetModuleHandleA(nullptr), *paths, *loop);
+        ASSERT_TRUE(frame->Create());
+        ShowWindow(frame->handle(), SW_SHOW);
+    }
+    static void TearDownTestSuite()
+    {
+        DestroyWindow(frame->handle());
+        delete frame;
+        delete paths;
+        // The frame ends the program's loop as it goes; the next suites show boxes.
+        MSG quit;
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+
+    void SetUp() override
+    {
+        testing_support::WriteFileBytes(folder->path() + "left.txt",
+                                        "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\n"
+                                        "MENUITEM b.exe, b\r\nEND\r\nEND\r\n");
+        settings::IniFile file(paths->settingsPath);
+        file.WriteText("Main", "TrayNo", "1");
+        file.WriteText("Section1", "Desc", "One");
+        file.WriteText("Section1", "MenuPath_L", (folder->path() + "left.txt").c_str());
+        file.WriteText("Section1", "MenuPath_R", (folder->path() + "left.txt").c_str());
+        settings = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths->settingsPath, folder->path(),
+                                                    [] { return frame->handle(); });
+        ASSERT_TRUE(settings->Load());
+        frame->SetSaving(settings.get());
+        Section& section = settings->model().section(0);
+        window = static_cast<SectionMenusWindow*>(frame->windows().OpenOrActivate(
+            WindowKind::Section, &section, "One", [&] {
+                return std::make_unique<SectionMenusWindow>(
+                    GetModuleHandleA(nullptr), settings->model(), settings->history(), section,
+                    [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
+            }));
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override
+    {
+        for (ChildWindow* open : frame->windows().All())
+            open->Destroy();
+        frame->SetSaving(nullptr);
+        settings.reset();
+        DeleteFileA(paths->settingsPath.c_str());
+    }
+
+    std::string Title()
+    {
+        frame->OnIdle();
+        return testing_support::WindowText(window->handle());
+    }
+    HWND tree() { return window->pane().tree().handle(); }
+    // The n-th visible node of the tree, the root being 0.
+    HTREEITEM Node(int n)
+    {
+        HTREEITEM item = TreeView_GetRoot(tree());
+        while (item && n-- > 0)
+            item = TreeView_GetNextVisible(tree(), item);
+        return item;
+    }
+
+    static inline TempFolder* folder = new TempFolder("section window");
+    static inline win32::MessageLoop* loop = new win32::MessageLoop;
+    static inline EditorPaths* paths = nullptr;
+    static inline MainFrame* frame = nullptr;
+    // The list's rows: "text|description|image".
+    std::vector<std::string> Rows()
+    {
+        std::vector<std::string> rows;
+        HWND list = window->list().handle();
+        for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+            char text[128] = "", description[128] = "";
+            ListView_GetItemText(list, row, 0, text, sizeof text);
+            ListView_GetItemText(list, row, 1, description, sizeof description);
+            LVITEMA item = {};
+            item.mask = LVIF_IMAGE;
+            item.iItem = row;
+            ListView_GetItem(list, &item);
+            rows.push_back(std::string(text) + "|" + description + "|" + std::to_string(item.iImage));
+        }
+        return rows;
+    }
+    bool Rename(HTREEITEM item, const char* text)
+    {
+        SetFocus(tree());
+        HWND edit = TreeView_EditLabel(tree(), item);
+        if (!edit)
+            return false;
+        SetWindowTextA(edit, text);
+        TreeView_EndEditLabelNow(tree(), FALSE);
+        return true;
+    }
+    menufile::MenuList& Left() { return *settings->model().section(0).menu(kLeft)->root(); }
+
+    std::vector<ChosenNode> forms;
+    std::unique_ptr<EditorSettings> settings;
+    SectionMenusWindow* window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAll)
+{
+    EXPECT_EQ(Title(), "One");
+    window->pane().SelectTab(1);
+    TreeView_SelectItem(tree(), Node(1));
+    frame->Run(ID_MOVE_DOWN);
+    EXPECT_EQ(Title(), "One *");
+    EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
+    frame->Run(ID_SAVE_ALL);
+    EXPECT_EQ(Title(), "One");
+    settings->history().Undo(settings->model());
+    EXPECT_EQ(Title(), "One *");
+}
+
+TEST_F(SectionWindowTest, RootsShowTheItemListAndEntriesTheirForm)
+{
+    HWND list = window->list().handle();
+    EXPECT_TRUE(IsWindowVisible(list));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"左メニューの設定|左クリックメニュー用の設定をします|5",
+                                                "右メニューの設定|右クリックメニュー用の設定をします|4",
+                                                "タスクトレー|タスクトレーの表示に関する設定をします|2"}));
+    EXPECT_EQ(window->list().hint(), "");
+    window->pane().SelectTab(2);
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(window->list().hint().substr(0, 10), "右クリック");
+    TreeView_SelectItem(tree(), Node(2));  // the group
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(forms.back().kind, kGroupNode);
+    EXPECT_EQ(forms.back().side, kRight);
+    EXPECT_EQ(forms.back().path, EntryPath{1});
+    TreeView_SelectItem(tree(), Node(0));
+    EXPECT_TRUE(IsWindowVisible(list));
+    window->pane().SelectTab(1);
+    EXPECT_EQ(window->list().hint().substr(0, 10), "左クリック");
+}
+
+TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
+{
+    EXPECT_FALSE(Rename(Node(1), "x"));  // an option node
+    window->pane().SelectTab(1);
+    EXPECT_FALSE(Rename(Node(0), "x"));  // the root
+    EXPECT_TRUE(Rename(Node(1), "A"));   // the same text but for case
+    EXPECT_FALSE(settings->history().CanUndo());
+    EXPECT_TRUE(Rename(Node(1), "Renamed a"));
+    EXPECT_TRUE(Rename(Node(2), "Group"));
+    EXPECT_EQ(Left().entries[0].text2, "Renamed a");
+    EXPECT_EQ(Left().entries[0].text1, "a.exe");
+    EXPECT_EQ(Left().entries[1].text1, "Group");
+    EXPECT_EQ(Left().entries[1].submenu->entries.size(), 1u);
+    EXPECT_EQ(Title(), "One *");
+    settings->history().Undo(settings->model());
+    EXPECT_EQ(Left().entries[1].text1, "g");
+}
