@@ -107,10 +107,10 @@ bool Application::LoadSettings()
     treeBar_ = std::make_unique<ManageTreeBar>(
         instance_, *settings_, frame_->windows(), nullptr,
         [this](Section& section) {
-            FormSettings forms{instance_, settings_->model(), settings_->history(),
+            FormSettings forms{instance_, settings_->model(), settings_->historyOf(section.id()),
                                FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()}};
             return std::make_unique<SectionMenusWindow>(
-                instance_, settings_->model(), settings_->history(), section,
+                instance_, settings_->model(), settings_->historyOf(section.id()), section,
                 [forms](const Section& shown, TreeUpdates& tree) {
                     return std::make_unique<SectionForms>(forms, shown, tree);
                 });

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <functional>
 #include <string>
-#include "editor/change_history.h"
+#include "editor/edit_histories.h"
 #include "editor/editor_menu_reports.h"
 #include "editor/menu_file_writers.h"
 #include "editor/saving.h"
@@ -25,7 +25,9 @@ public:
     bool SaveAll() override;
 
     SettingsModel& model() noexcept { return model_; }
-    ChangeHistory& history() noexcept { return history_; }
+    // The management tree's history, and a section window's.
+    ChangeHistory& history() noexcept { return histories_.frame(); }
+    ChangeHistory& historyOf(uint64_t sectionId) { return histories_.ofSection(sectionId); }
     SectionOperations& operations() noexcept { return operations_; }
     ModelServices& services() noexcept { return services_; }
 
@@ -36,8 +38,8 @@ private:
     TemporaryMenuWriter temporaryWriter_;
     SystemModelServices services_;
     SettingsModel model_;
-    ChangeHistory history_;
-    SectionOperations operations_{model_, history_, services_};
+    EditHistories histories_;
+    SectionOperations operations_{model_, histories_.frame(), services_};
 };
 
 }  // namespace editor

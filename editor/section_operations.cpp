@@ -20,7 +20,7 @@ std::unique_ptr<Section> SectionOperations::MakeSection(SectionValues values)
 size_t SectionOperations::Append(std::unique_ptr<Section> section)
 {
     size_t position = model_.size();
-    history_.Do(model_, std::make_unique<InsertSectionChange>(position, std::move(section)));
+    history_.Do(model_, std::make_unique<InsertSectionChange>(position, std::move(section)), StepKind::New);
     return position;
 }
 
@@ -44,31 +44,30 @@ size_t SectionOperations::Duplicate(size_t source)
 
 RenameResult SectionOperations::Rename(size_t position, const std::string& name)
 {
-    SectionValues values = model_.section(position).values();
-    if (name.empty() || name == values.description)
+    const Section& section = model_.section(position);
+    if (name.empty() || name == section.values().description)
         return RenameResult::Unchanged;
     if (model_.FindDescription(name, position) != SettingsModel::npos)
         return RenameResult::NameTaken;
-    values.description = name;
-    history_.Do(model_, std::make_unique<SectionValuesChange>(position, std::move(values)));
+    history_.Do(model_, std::make_unique<SectionNameChange>(section, name), StepKind::Rename);
     return RenameResult::Renamed;
 }
 
 void SectionOperations::Delete(size_t position)
 {
-    history_.Do(model_, std::make_unique<RemoveSectionChange>(position));
+    history_.Do(model_, std::make_unique<RemoveSectionChange>(position), StepKind::Delete);
 }
 
 void SectionOperations::MoveUp(size_t position)
 {
     if (CanMoveUp(position))
-        history_.Do(model_, std::make_unique<SwapSectionsChange>(position - 1, position));
+        history_.Do(model_, std::make_unique<SwapSectionsChange>(position - 1, position), StepKind::Move);
 }
 
 void SectionOperations::MoveDown(size_t position)
 {
     if (CanMoveDown(position))
-        history_.Do(model_, std::make_unique<SwapSectionsChange>(position, position + 1));
+        history_.Do(model_, std::make_unique<SwapSectionsChange>(position, position + 1), StepKind::Move);
 }
 
 }  // namespace editor

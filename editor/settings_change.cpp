@@ -30,17 +30,46 @@ void RemoveSectionChange::Revert(SettingsModel& model)
     model.Insert(position_, std::move(held_));
 }
 
-SectionValuesChange::SectionValuesChange(size_t position, SectionValues values)
-    : position_(position), other_(std::move(values))
+void ChangeGroup::Apply(SettingsModel& model)
+{
+    for (auto& change : changes_)
+        change->Apply(model);
+}
+
+void ChangeGroup::Revert(SettingsModel& model)
+{
+    for (auto change = changes_.rbegin(); change != changes_.rend(); ++change)
+        (*change)->Revert(model);
+}
+
+SectionValuesChange::SectionValuesChange(const Section& section, SectionValues values)
+    : sectionId_(section.id()), other_(std::move(values))
 {
 }
 
 void SectionValuesChange::Apply(SettingsModel& model)
 {
-    Section& section = model.section(position_);
+    Section& section = model.section(model.PositionOf(sectionId_));
     SectionValues previous = section.values();
+    if (!namesIt_.has_value())
+        namesIt_ = other_.description != previous.description;
+    if (!*namesIt_)
+        other_.description = previous.description;
     section.set_values(std::move(other_));
     other_ = std::move(previous);
+}
+
+SectionNameChange::SectionNameChange(const Section& section, std::string name)
+    : sectionId_(section.id()), other_(std::move(name))
+{
+}
+
+void SectionNameChange::Apply(SettingsModel& model)
+{
+    Section& section = model.section(model.PositionOf(sectionId_));
+    SectionValues values = section.values();
+    std::swap(values.description, other_);
+    section.set_values(std::move(values));
 }
 
 void SwapSectionsChange::Apply(SettingsModel& model)

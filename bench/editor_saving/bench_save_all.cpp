@@ -56,7 +56,7 @@ void ChangeEverything(editor::EditorSettings& settings, int round, bool descript
         editor::SectionValues values = model.section(i).values();
         values.description = "s" + std::to_string(i + 1) + " round " + std::to_string(round);
         if (descriptions)
-            settings.history().Do(model, std::make_unique<editor::SectionValuesChange>(i, values));
+            settings.history().Do(model, std::make_unique<editor::SectionValuesChange>(model.section(i), values));
         for (editor::Side side : {editor::kLeft, editor::kRight}) {
             editor::EditMenuFile& menu = *model.section(i).menu(side);
             menu.root()->entries[0].text2 = "changed " + std::to_string(round);

@@ -44,7 +44,7 @@ private:
     bool CommitText(int id);
     bool CommitDepth();
     void OnFlagClicked(int id);
-    bool Write(const EntryFields& fields);
+    bool Write(const EntryFields& fields, StepKind kind = StepKind::Edit);
 
     // entry_form_commands_win32.cpp
     bool RunCommand(int id);

@@ -115,7 +115,7 @@ void EntryForm::PickPath(int command)
     std::string path = entry ? AskForPath(command) : std::string();
     if (path.empty() || path == entry->text1)
         return;
-    if (Operations().Replace(subject_.path, WithNewPath(*entry, path)))
+    if (Operations().Replace(subject_.path, WithNewPath(*entry, path), StepKind::Edit))
         context_.host.EntryReplaced(subject_.path);
 }
 
@@ -173,7 +173,7 @@ void EntryForm::ChangeKind(NodeKind kind)
         return;
     Commit();
     KindChangeTexts texts{context_.paths.programPath, LoadText(instance(), IDS_NEW_ITEM)};
-    if (Operations().Replace(subject_.path, ConvertedEntry(*Entry(), kind, texts)))
+    if (Operations().Replace(subject_.path, ConvertedEntry(*Entry(), kind, texts), StepKind::KindChange))
         context_.host.EntryReplaced(subject_.path);
 }
 
@@ -192,7 +192,7 @@ void EntryForm::ChangeIcon()
     EntryFields fields = FieldsOf(*Entry());
     fields.iconPath = chooser.iconFile();
     fields.iconNumber = chooser.iconIndex();
-    if (Write(fields))
+    if (Write(fields, StepKind::Icon))
         FillIcon();
 }
 
@@ -208,11 +208,12 @@ void EntryForm::ChangeColours()
         return;
     std::string parameters = menufile::FormatTitleColours(sheet.colours());
     if (sheet.applyToAll()) {
-        if (Operations().SetFields(RecolourAllTitles(*context_.section.menu(side())->root(), parameters)))
+        if (Operations().SetFields(RecolourAllTitles(*context_.section.menu(side())->root(), parameters),
+                                   StepKind::AllTitles))
             context_.host.EntryChanged(subject_.path);
     } else {
         fields.parameters = parameters;
-        Write(fields);
+        Write(fields, StepKind::Colour);
     }
     InvalidateRect(Item(IDC_DESCRIPTION), nullptr, TRUE);
 }

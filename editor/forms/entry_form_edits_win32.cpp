@@ -140,9 +140,9 @@ void EntryForm::OnFlagClicked(int id)
     UpdateEnabling();
 }
 
-bool EntryForm::Write(const EntryFields& fields)
+bool EntryForm::Write(const EntryFields& fields, StepKind kind)
 {
-    if (!Operations().SetFields(subject_.path, fields))
+    if (!Operations().SetFields(subject_.path, fields, kind))
         return false;
     context_.host.EntryChanged(subject_.path);
     return true;

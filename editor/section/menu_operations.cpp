@@ -61,7 +61,8 @@ menufile::MenuEntry MakeNewEntry(NewEntryKind kind, const NewEntryTexts& texts)
 EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after)
 {
     EntryPath path = Exists(after) ? Sibling(after, after.back() + 1) : EntryPath{Root().entries.size()};
-    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)));
+    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)),
+                StepKind::New);
     return path;
 }
 
@@ -69,7 +70,7 @@ EntryPath MenuOperations::Delete(const EntryPath& path)
 {
     if (!Exists(path))
         return path;
-    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path));
+    history_.Do(model_, std::make_unique<RemoveEntryChange>(sectionId_, side_, path), StepKind::Delete);
     return Parent(path);
 }
 
@@ -89,17 +90,17 @@ EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& ta
     return Move(source, Sibling(after, after.back() + 1));
 }
 
-bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry)
+bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry, StepKind kind)
 {
     if (!Exists(path))
         return false;
     std::vector<ReplaceEntriesChange::Replacement> replacements;
     replacements.emplace_back(path, std::move(entry));
-    history_.Do(model_, std::make_unique<ReplaceEntriesChange>(sectionId_, side_, std::move(replacements)));
+    history_.Do(model_, std::make_unique<ReplaceEntriesChange>(sectionId_, side_, std::move(replacements)), kind);
     return true;
 }
 
-bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits)
+bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits, StepKind kind)
 {
     std::vector<EntryFieldsChange::Edit> changed;
     for (const auto& edit : edits) {
@@ -109,7 +110,7 @@ bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryField
     }
     if (changed.empty())
         return false;
-    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, std::move(changed)));
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, std::move(changed)), kind);
     return true;
 }
 
@@ -120,7 +121,7 @@ EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::strin
         return path;
     EntryFields fields = FieldsOf(*entry);
     PutDescription(fields, text);
-    SetFields(path, fields);
+    SetFields({{path, fields}}, StepKind::Rename);
     return path;
 }
 
@@ -183,7 +184,7 @@ menufile::MenuList& MenuOperations::Root() const
 
 EntryPath MenuOperations::Move(const EntryPath& from, const EntryPath& to)
 {
-    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to));
+    history_.Do(model_, std::make_unique<MoveEntryChange>(sectionId_, side_, from, to), StepKind::Move);
     return to;
 }
 

@@ -97,9 +97,9 @@ TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
     EXPECT_EQ(command.flags, ITEM_MENUBREAK);
     EXPECT_EQ(ConvertedEntry(MenuEntry{}, kCommandNode, texts).text2, "新規メニュー");
 
-    ASSERT_TRUE(edit.Replace({1}, std::move(separator)));  // the group's entries go with it
+    ASSERT_TRUE(edit.Replace({1}, std::move(separator), StepKind::KindChange));  // the group's entries go with it
     EXPECT_FALSE(At({1}).submenu);
-    EXPECT_FALSE(edit.Replace({9}, MenuEntry{}));
+    EXPECT_FALSE(edit.Replace({9}, MenuEntry{}, StepKind::KindChange));
     ExpectUndoneWhole();
 }
 
@@ -119,7 +119,7 @@ TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
     std::string red = "/0/255/1/4";
     auto edits = RecolourAllTitles(Root(), red);
     ASSERT_EQ(edits.size(), 3u);  // t1 as text differs, t2 nested two deep, t3
-    ASSERT_TRUE(edit.SetFields(edits));
+    ASSERT_TRUE(edit.SetFields(edits, StepKind::AllTitles));
     EXPECT_EQ(At({1, 0}).parameters, red);
     EXPECT_EQ(At({1, 1, 0}).parameters, red);
     EXPECT_EQ(At({2}).parameters, red);

@@ -1,6 +1,7 @@
 // The menu editing operations: the tree each one leaves, the model compared
 // whole after undo and redo, the moves' limits and the refused drags.
 #include <gtest/gtest.h>
+#include <random>
 
 #include "editor/section/menu_operations.h"
 #include "model_fakes.h"
@@ -139,4 +140,58 @@ TEST_F(MenuEditing, DragsLandAfterTheTargetAndAGroupNeverIntoItself)
     EXPECT_EQ(Tree(), "g(b) - c a #t e()");
     EXPECT_EQ(edit.CopyAfter({0}, {0, 0}), (EntryPath{0, 1}));  // a group copied into itself is a copy
     EXPECT_EQ(Tree(), "g(b g(b)) - c a #t e()");
+}
+
+namespace {
+
+void CollectPaths(const MenuList& list, EntryPath& at, std::vector<EntryPath>& paths)
+{
+    for (size_t i = 0; i < list.entries.size(); ++i) {
+        at.push_back(i);
+        paths.push_back(at);
+        if (list.entries[i].submenu)
+            CollectPaths(*list.entries[i].submenu, at, paths);
+        at.pop_back();
+    }
+}
+
+}  // namespace
+
+TEST_F(MenuEditing, ALongRandomSessionUndoesToTheStartAndRedoesToTheEnd)
+{
+    std::mt19937 random(20261207);
+    const std::string start = Tree();
+    auto first = CopyTree(*Menu().root());
+    std::vector<std::string> states{start};
+    for (int n = 0; n < 3000; ++n) {
+        std::vector<EntryPath> paths{EntryPath{}};
+        EntryPath at;
+        CollectPaths(*Menu().root(), at, paths);
+        EntryPath path = paths[random() % paths.size()], other = paths[random() % paths.size()];
+        size_t before = history.size();
+        switch (random() % 8) {
+        case 0: edit.Insert(MakeNewEntry(static_cast<NewEntryKind>(random() % 4), texts), path); break;
+        case 1: edit.Delete(path); break;
+        case 2: edit.MoveInto(path); break;
+        case 3: edit.MoveOut(path); break;
+        case 4: edit.MoveUp(path); break;
+        case 5: edit.MoveAfter(path, other); break;
+        case 6: edit.CopyAfter(path, other); break;
+        default: edit.SetDescription(path, "d" + std::to_string(n)); break;
+        }
+        if (history.size() != before)
+            states.push_back(Tree());
+    }
+    ASSERT_GT(states.size(), 1500u);
+    ASSERT_LE(states.size() - 1, ChangeHistory::kMaxSteps);
+    for (size_t i = states.size() - 1; i > 0; --i) {
+        ASSERT_EQ(Tree(), states[i]) << i;
+        ASSERT_TRUE(history.Undo(model));
+    }
+    EXPECT_TRUE(SameTree(*Menu().root(), *first));
+    EXPECT_FALSE(history.CanUndo());
+    for (size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(history.Redo(model));
+        ASSERT_EQ(Tree(), states[i]) << i;
+    }
 }

@@ -74,7 +74,7 @@ TEST_F(WriteRules, MenuPathsUnderThePoolAreWrittenRelative)
     SectionValues values = model.section(0).values();
     for (char& c : values.menus[kLeft].path = dir.path + "Other.txt")
         c = static_cast<char>(toupper(c));
-    history.Do(model, std::make_unique<SectionValuesChange>(0, values));
+    history.Do(model, std::make_unique<SectionValuesChange>(model.section(0), values));
     EXPECT_TRUE(Save());
     EXPECT_EQ(file.written, (std::vector<std::string>{"Section1.MenuPath_L=OTHER.TXT"}));
 }

@@ -19,7 +19,7 @@ void ChangeEverything(editor::EditorSettings& settings)
     for (size_t i = 0; i < model.size(); ++i) {
         editor::SectionValues values = model.section(i).values();
         values.description += " saved";
-        settings.history().Do(model, std::make_unique<editor::SectionValuesChange>(i, values));
+        settings.history().Do(model, std::make_unique<editor::SectionValuesChange>(model.section(i), values));
         for (editor::Side side : {editor::kLeft, editor::kRight}) {
             editor::EditMenuFile& menu = *model.section(i).menu(side);
             menu.root()->entries.emplace_back().text1 = "C:\\added.exe";

@@ -165,7 +165,7 @@ TEST_F(RealFiles, AFullDiskOrAMissingFolderFailsTheNewFileAndNoKeyNamesIt)
     size_t added = operations.New();
     SectionValues values = model.section(added).values();
     values.menus[kLeft].path = folder / "no such folder\\new_l.txt";
-    history.Do(model, std::make_unique<SectionValuesChange>(added, values));
+    history.Do(model, std::make_unique<SectionValuesChange>(model.section(added), values));
     AddEntry(0, kRight);
     SetEnvironmentVariableA(menufile::kSimulatedDiskBytes, "40");
     EXPECT_FALSE(Save());
