@@ -32,13 +32,9 @@ public:
     // What the right pane was last asked to show (UM_SHOW_FORM).
     WPARAM shownForm() const noexcept { return shownForm_; }
 
-    bool QueryCommand(int id, win32::CommandState& state) override
-    {
-        return pane_ && pane_->QueryCommand(id, state);
-    }
-    // A form's pending edit reaches its entry before the tree's command
-    // moves the entries about.
-    bool RunCommand(int id) override { return pane_ && CommitEdits() && pane_->RunCommand(id); }
+    // The test display's commands, then the tree's.
+    bool QueryCommand(int id, win32::CommandState& state) override;
+    bool RunCommand(int id) override;
     void OnIdle() override;
 
 protected:
@@ -48,6 +44,8 @@ protected:
 
 private:
     void SetIcons();
+    // The side a test display command shows; kOptionsTab for none.
+    int TestSide(int id) const;
     // The node's form, or the list for a node without one.
     void ShowForm(WPARAM form);
     void ShowRight(HWND pane);
