@@ -46,7 +46,7 @@ public:
         shown_.push_back(node);
         return !node.path.empty();
     }
-    void CommitEdits() override {}
+    bool CommitEdits() override { return true; }
 
 private:
     std::vector<ChosenNode>& shown_;
