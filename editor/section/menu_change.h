@@ -15,6 +15,12 @@ public:
     MenuChange(uint64_t sectionId, Side side) : sectionId_(sectionId), side_(side) {}
     void Apply(SettingsModel& model) final;
     void Revert(SettingsModel& model) final;
+    uint64_t sectionId() const override { return sectionId_; }
+    Side side() const noexcept { return side_; }
+    // The entry to show once the change is undone (or done again): the one
+    // it brought back or made, else the place it left (an empty path: the
+    // root).
+    virtual EntryPath Selection(bool undone) const = 0;
 
 protected:
     virtual void Forward(menufile::MenuList& root) = 0;
@@ -31,6 +37,7 @@ private:
 class InsertEntryChange : public MenuChange {
 public:
     InsertEntryChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry entry);
+    EntryPath Selection(bool undone) const override;
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -45,6 +52,7 @@ private:
 class RemoveEntryChange : public MenuChange {
 public:
     RemoveEntryChange(uint64_t sectionId, Side side, EntryPath path);
+    EntryPath Selection(bool undone) const override;
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -60,6 +68,7 @@ private:
 class MoveEntryChange : public MenuChange {
 public:
     MoveEntryChange(uint64_t sectionId, Side side, EntryPath from, EntryPath to);
+    EntryPath Selection(bool undone) const override { return undone ? from_ : to_; }
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -74,6 +83,7 @@ private:
 class EntryFieldsChange : public MenuChange {
 public:
     EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields);
+    EntryPath Selection(bool) const override { return path_; }
 
 protected:
     void Forward(menufile::MenuList& root) override { Swap(root); }
@@ -85,5 +95,9 @@ private:
     EntryPath path_;
     menufile::MenuEntry held_;
 };
+
+// The menu change of a step to show after undo (its first) or redo (its
+// last); null for a step without one.
+const MenuChange* ShownMenuChange(const SettingsChange* step, bool undone);
 
 }  // namespace editor

@@ -65,6 +65,7 @@ private:
     EntryPath Run(int id);
     EntryPath AddNew(NewEntryKind kind);
     EntryPath AskAndDelete();
+    void RunHistoryStep(int id);
     // The tree built again with the entry at path (the root for an empty
     // path) selected.
     void ShowChanged(const EntryPath& path);
