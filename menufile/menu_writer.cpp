@@ -24,7 +24,9 @@ bool NeedsQuotes(const std::string& text)
 
 std::string Number(int value) { return std::to_string(value); }
 
-class LineSink {
+}  // namespace
+
+class MenuWriter::LineSink {
 public:
     explicit LineSink(const MenuWriter::Sink& sink) : sink_(sink) {}
     bool Raw(const std::string& text) { return ok_ = ok_ && sink_(text.data(), text.size()); }
@@ -42,8 +44,6 @@ private:
     std::string line_;
     bool ok_ = true;
 };
-
-}  // namespace
 
 MenuWriter::MenuWriter(WriterInfo info) : info_(std::move(info)) {}
 
@@ -116,26 +116,44 @@ bool MenuWriter::Write(const MenuList& root, const Sink& sink) const
     out.Line(0, "; modified -- " + info_.modifiedTime);
     out.Line(0, "POPUP " + info_.fileName);
     out.Line(0, "BEGIN");
+    for (const MenuEntry& entry : root.entries) {
+        if (!WriteEntry(out, entry, 1))
+            return false;
+    }
+    return out.Line(0, "END");
+}
+
+bool MenuWriter::WriteEntry(LineSink& out, const MenuEntry& entry, size_t level) const
+{
+    if (!entry.IsPopup())
+        return out.Line(level, ItemLine(entry));
     // The lists being written, innermost last, each with its next entry.
     static const MenuList kEmpty;
-    std::vector<std::pair<const MenuList*, size_t>> open{{&root, 0}};
-    while (!open.empty() && out.ok()) {
-        size_t level = open.size();
+    std::vector<std::pair<const MenuList*, size_t>> open;
+    const MenuEntry* popup = &entry;
+    while (out.ok()) {
+        if (popup) {
+            size_t depth = level + open.size();
+            out.Line(depth, "POPUP " + Quote(popup->text1) + ", " + Quote(popup->iconPath) + ", " +
+                                Number(popup->iconNumber));
+            out.Line(depth, "BEGIN");
+            open.emplace_back(popup->submenu ? popup->submenu.get() : &kEmpty, 0);
+            popup = nullptr;
+        }
         auto& [list, next] = open.back();
+        size_t depth = level + open.size();
         if (next == list->entries.size()) {
             open.pop_back();
-            out.Line(level - 1, "END");
+            out.Line(depth - 1, "END");
+            if (open.empty())
+                break;
             continue;
         }
-        const MenuEntry& entry = list->entries[next++];
-        if (!entry.IsPopup()) {
-            out.Line(level, ItemLine(entry));
-            continue;
-        }
-        out.Line(level, "POPUP " + Quote(entry.text1) + ", " + Quote(entry.iconPath) + ", " +
-                            Number(entry.iconNumber));
-        out.Line(level, "BEGIN");
-        open.emplace_back(entry.submenu ? entry.submenu.get() : &kEmpty, 0);
+        const MenuEntry& inner = list->entries[next++];
+        if (inner.IsPopup())
+            popup = &inner;
+        else
+            out.Line(depth, ItemLine(inner));
     }
     return out.ok();
 }
@@ -147,6 +165,18 @@ std::string MenuWriter::Text(const MenuList& root) const
         text.append(data, size);
         return true;
     });
+    return text;
+}
+
+std::string MenuWriter::EntryText(const MenuEntry& entry) const
+{
+    std::string text;
+    const Sink sink = [&text](const char* data, size_t size) {
+        text.append(data, size);
+        return true;
+    };
+    LineSink out(sink);
+    WriteEntry(out, entry, 0);
     return text;
 }
 

@@ -28,6 +28,8 @@ public:
     // make it; the resident reads one of more than 511 bytes in pieces.
     bool Write(const MenuList& root, const Sink& sink) const;
     std::string Text(const MenuList& root) const;
+    // The lines of one entry, unindented; a popup with everything under it.
+    std::string EntryText(const MenuEntry& entry) const;
 
     // A field as the readers read it back: quoted, with its double quotes
     // doubled, when it holds a comma, a double quote or any white space.
@@ -39,6 +41,8 @@ protected:
     virtual std::string DisplayName(const MenuEntry& entry) const;
 
 private:
+    class LineSink;
+    bool WriteEntry(LineSink& out, const MenuEntry& entry, size_t level) const;
     std::string ItemLine(const MenuEntry& entry) const;
     std::string CommandLine(const MenuEntry& entry) const;
 

@@ -131,6 +131,12 @@ struct ModuleTraits {
     static void close(Handle h) { ::FreeLibrary(h); }
 };
 
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::GlobalFree(h); }
+};
+
 struct ItemIdListTraits {
     using Handle = LPITEMIDLIST;
     static Handle invalid() { return nullptr; }
@@ -150,6 +156,7 @@ using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueItemIdList = UniqueHandle<ItemIdListTraits>;
+using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 
 // A DC from GetDC, given back to the window it came from.
 class WindowDc {

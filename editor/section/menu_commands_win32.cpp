@@ -1,5 +1,5 @@
 // The menu tree's commands: new entries of four kinds, delete with its
-// question and the four moves, offered on the menu tabs only.
+// question, the four moves and the clipboard, offered on the menu tabs only.
 #include <string>
 #include "editor/command_text.h"
 #include "editor/history_commands.h"
@@ -15,7 +15,8 @@ namespace {
 bool IsTreeCommand(int id)
 {
     return (id >= ID_DELETE_ITEM && id <= ID_NEW_TITLE && id != ID_PARENT_NODE) ||
-           (id >= ID_LEVEL_DOWN && id <= ID_MOVE_DOWN);
+           (id >= ID_LEVEL_DOWN && id <= ID_MOVE_DOWN) || id == ID_EDIT_COPY || id == ID_EDIT_CUT ||
+           id == ID_EDIT_PASTE;
 }
 
 }  // namespace
@@ -40,8 +41,10 @@ bool MenuPane::RunCommand(int id)
     }
     if (!IsTreeCommand(id))
         return false;
-    if (side_ != kOptionsTab && CanRun(id))
-        ShowChanged(Run(id));
+    if (side_ == kOptionsTab || !CanRun(id))
+        return true;
+    if (std::optional<EntryPath> changed = Run(id))
+        ShowChanged(*changed);
     return true;
 }
 
@@ -55,7 +58,11 @@ bool MenuPane::CanRun(int id) const
     MenuOperations operations = Operations();
     switch (id) {
     case ID_DELETE_ITEM:
+    case ID_EDIT_COPY:
+    case ID_EDIT_CUT:
         return !current_.empty();
+    case ID_EDIT_PASTE:
+        return ClipboardHoldsEntry();
     case ID_LEVEL_DOWN:
         return operations.CanMoveInto(current_);
     case ID_LEVEL_UP:
@@ -69,10 +76,17 @@ bool MenuPane::CanRun(int id) const
     }
 }
 
-EntryPath MenuPane::Run(int id)
+std::optional<EntryPath> MenuPane::Run(int id)
 {
     MenuOperations operations = Operations();
     switch (id) {
+    case ID_EDIT_COPY:
+        CopyEntry();
+        return std::nullopt;
+    case ID_EDIT_CUT:
+        return Cut();
+    case ID_EDIT_PASTE:
+        return Paste();
     case ID_NEW_ITEM:
         return AddNew(NewEntryKind::Command);
     case ID_NEW_TITLE:

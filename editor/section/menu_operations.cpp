@@ -58,11 +58,10 @@ menufile::MenuEntry MakeNewEntry(NewEntryKind kind, const NewEntryTexts& texts)
     return entry;
 }
 
-EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after)
+EntryPath MenuOperations::Insert(menufile::MenuEntry entry, const EntryPath& after, StepKind kind)
 {
     EntryPath path = Exists(after) ? Sibling(after, after.back() + 1) : EntryPath{Root().entries.size()};
-    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)),
-                StepKind::New);
+    history_.Do(model_, std::make_unique<InsertEntryChange>(sectionId_, side_, path, std::move(entry)), kind);
     return path;
 }
 
@@ -77,7 +76,7 @@ EntryPath MenuOperations::Delete(const EntryPath& path)
 EntryPath MenuOperations::CopyAfter(const EntryPath& source, const EntryPath& after)
 {
     const menufile::MenuEntry* entry = EntryAt(Root(), source);
-    return entry ? Insert(menufile::CopyEntry(*entry), after) : source;
+    return entry ? Insert(menufile::CopyEntry(*entry), after, StepKind::Copy) : source;
 }
 
 EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& target)

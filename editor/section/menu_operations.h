@@ -33,7 +33,7 @@ public:
 
     // Puts entry right after the entry at after, or at the end of the root
     // list when after is empty (a root or nothing selected) or leads nowhere.
-    EntryPath Insert(menufile::MenuEntry entry, const EntryPath& after);
+    EntryPath Insert(menufile::MenuEntry entry, const EntryPath& after, StepKind kind = StepKind::New);
     // Removes the entry with everything under it; answers its group's path
     // (empty: the root).
     EntryPath Delete(const EntryPath& path);

@@ -7,6 +7,7 @@
 // entries, delete and the moves, each through the model's operations,
 // after which the tree is built again and the entry selected by its path.
 #include <windows.h>
+#include <optional>
 #include "editor/change_history.h"
 #include "editor/section.h"
 #include "editor/section/menu_operations.h"
@@ -14,6 +15,7 @@
 #include "editor/section/section_panes.h"
 #include "editor/settings_model.h"
 #include "win32/command_target.h"
+#include "win32/unique_handle.h"
 #include "win32/unique_image_list.h"
 #include "win32/window.h"
 
@@ -44,6 +46,9 @@ public:
     bool QueryCommand(int id, win32::CommandState& state) override;
     bool RunCommand(int id) override;
     void EntryChanged(const EntryPath& path, EntryUpdate update) override;
+    // The context menu of a right click on a node or beside the nodes, its
+    // items enabled; none on the options tab.
+    win32::UniqueMenu ContextMenu(bool onNode);
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -54,6 +59,8 @@ private:
     void Layout(int width, int height);
     void OnTabChanged();
     void OnSelectionChanged();
+    void ShowContextMenu();
+    void EnableItems(HMENU menu);
     bool CanEditLabel(HTREEITEM item) const;
     bool OnEndLabelEdit(const NMTVDISPINFOA& info);
     // The entry of the side shown, or null.
@@ -62,7 +69,13 @@ private:
     std::string TabText() const;
     MenuOperations Operations() const;
     bool CanRun(int id) const;
-    EntryPath Run(int id);
+    // The path to select after a change of the menu; nothing when none.
+    std::optional<EntryPath> Run(int id);
+    // The selected entry onto the clipboard, asking while it is busy.
+    bool CopyEntry();
+    bool ClipboardHoldsEntry() const;
+    std::optional<EntryPath> Paste();
+    std::optional<EntryPath> Cut();
     EntryPath AddNew(NewEntryKind kind);
     EntryPath AskAndDelete();
     void RunHistoryStep(int id);

@@ -106,6 +106,9 @@ LRESULT MenuPane::OnNotify(const NMHDR& header)
     case TVN_SELCHANGEDA:
         OnSelectionChanged();
         return 0;
+    case NM_RCLICK:
+        ShowContextMenu();
+        return TRUE;
     case TVN_BEGINLABELEDITA:
         return !CanEditLabel(reinterpret_cast<const NMTVDISPINFOA&>(header).item.hItem);
     case TVN_ENDLABELEDITA:

@@ -5,11 +5,14 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <memory>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 #include "box_answers.h"
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
+#include "win32/clipboard.h"
 #include "win32/module_path.h"
 #include "win32/window.h"
 
@@ -210,4 +213,104 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
     while (history.Undo(model)) {
     }
     EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
+}
+
+// Each item of a context menu, depth first, as "1" enabled or "0" grayed.
+static std::string EnabledItems(HMENU menu)
+{
+    std::string flags;
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        if (HMENU submenu = GetSubMenu(menu, position)) {
+            flags += EnabledItems(submenu);
+            continue;
+        }
+        if (GetMenuItemID(menu, position) != 0)
+            flags += GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED ? "0" : "1";
+    }
+    return flags;
+}
+
+TEST_F(MenuPaneTest, ContextMenusEnableTheirItemsAsTheCommandsAndNoneOnTheOptionsTab)
+{
+    EXPECT_FALSE(pane->ContextMenu(true));
+    EXPECT_FALSE(pane->ContextMenu(false));
+    ClickTab(1);
+    win32::Clipboard(nullptr).SetText("not an entry");
+    // New x4, into, out of group, copy, paste, delete; beside the nodes: new x4, paste.
+    EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111100000");
+    EXPECT_EQ(EnabledItems(pane->ContextMenu(false).get()), "11110");
+    TreeView_SelectItem(pane->tree().handle(), Node(5));
+    EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111110101");
+    pane->RunCommand(ID_EDIT_COPY);
+    TreeView_SelectItem(pane->tree().handle(), Node(3));
+    EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111101111");
+    EXPECT_EQ(EnabledItems(pane->ContextMenu(false).get()), "11111");
+}
+
+static std::string ClipboardText()
+{
+    std::string text;
+    win32::Clipboard(nullptr).ReadText([&](const char* bytes, size_t size) { text.assign(bytes, strnlen(bytes, size)); });
+    return text;
+}
+
+TEST_F(MenuPaneTest, EntriesGoThroughTheClipboardWholeAndForeignTextOnlyBeeps)
+{
+    ClickTab(1);
+    menufile::MenuList& root = *section().menu(kLeft)->root();
+    menufile::MenuList expected;
+    for (const EntryPath& source : {EntryPath{0}, EntryPath{1}, EntryPath{1, 0}, EntryPath{1, 1}, EntryPath{2}}) {
+        expected.entries.push_back(menufile::CopyEntry(*EntryAt(root, source)));
+        pane->tree().Select(source);
+        pane->RunCommand(ID_EDIT_COPY);
+        EXPECT_EQ(ClipboardText().substr(0, 4), "@vq/");
+        pane->tree().Select({root.entries.size() - 1});
+        ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
+        pane->RunCommand(ID_EDIT_PASTE);
+    }
+    EXPECT_EQ(pane->current(), EntryPath{7});
+    menufile::MenuList pasted;
+    for (size_t i = 3; i < root.entries.size(); ++i)
+        pasted.entries.push_back(menufile::CopyEntry(root.entries[i]));
+    EXPECT_TRUE(menufile::SameTree(pasted, expected));
+
+    pane->RunCommand(ID_EDIT_CUT);
+    EXPECT_EQ(root.entries.size(), 7u);
+    EXPECT_EQ(ClipboardText(), "@vq/MENUITEM x.exe, two, , " + win32::ThisProgramPath() + ", 0");
+
+    const size_t changes = root.entries.size();
+    for (const char* foreign : {"@vq/MENUITEM x.exe, two, , , 0, BOGUS", "@vq/STATIC a\r\nSTATIC b", "two"}) {
+        win32::Clipboard(nullptr).SetText(foreign);
+        pane->RunCommand(ID_EDIT_PASTE);
+        EXPECT_EQ(root.entries.size(), changes) << foreign;
+    }
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE));  // the text without the prefix is the last one's
+}
+
+TEST_F(MenuPaneTest, ABusyClipboardAsksWhetherToTryAgain)
+{
+    ClickTab(1);
+    pane->tree().Select({0});
+    win32::Clipboard(nullptr).SetText("before");
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        OpenClipboard(nullptr);
+        SetEvent(held);
+        WaitForSingleObject(release, 60000);
+        CloseClipboard();
+    });
+    WaitForSingleObject(held, 60000);
+    {
+        editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDYES, ""}, {IDNO, ""}});
+        pane->RunCommand(ID_EDIT_COPY);
+        EXPECT_EQ(answers.Finish(), std::vector<std::string>(2, "Clipboard is using by another."));
+    }
+    SetEvent(release);
+    holder.join();
+    CloseHandle(release);
+    CloseHandle(held);
+    EXPECT_EQ(ClipboardText(), "before");
+    pane->RunCommand(ID_EDIT_COPY);
+    EXPECT_EQ(ClipboardText().substr(0, 13), "@vq/MENUITEM ");
 }

@@ -75,7 +75,7 @@ protected:
         window = static_cast<SectionMenusWindow*>(frame->windows().OpenOrActivate(
             WindowKind::Section, &section, "One", [&] {
                 return std::make_unique<SectionMenusWindow>(
-                    GetModuleHandleA(nullptr), settings->model(), settings->history(), section,
+                    GetModuleHandleA(nullptr), settings->model(), settings->historyOf(settings->model().section(0).id()), section,
                     [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
             }));
         ASSERT_NE(window, nullptr);
@@ -154,7 +154,7 @@ TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAll)
     EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
     frame->Run(ID_SAVE_ALL);
     EXPECT_EQ(Title(), "One");
-    settings->history().Undo(settings->model());
+    settings->historyOf(settings->model().section(0).id()).Undo(settings->model());
     EXPECT_EQ(Title(), "One *");
 }
 
@@ -186,7 +186,7 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     window->pane().SelectTab(1);
     EXPECT_FALSE(Rename(Node(0), "x"));  // the root
     EXPECT_TRUE(Rename(Node(1), "A"));   // the same text but for case
-    EXPECT_FALSE(settings->history().CanUndo());
+    EXPECT_FALSE(settings->historyOf(settings->model().section(0).id()).CanUndo());
     EXPECT_TRUE(Rename(Node(1), "Renamed a"));
     EXPECT_TRUE(Rename(Node(2), "Group"));
     EXPECT_EQ(Left().entries[0].text2, "Renamed a");
@@ -194,7 +194,7 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     EXPECT_EQ(Left().entries[1].text1, "Group");
     EXPECT_EQ(Left().entries[1].submenu->entries.size(), 1u);
     EXPECT_EQ(Title(), "One *");
-    settings->history().Undo(settings->model());
+    settings->historyOf(settings->model().section(0).id()).Undo(settings->model());
     EXPECT_EQ(Left().entries[1].text1, "g");
 }
 
