@@ -32,20 +32,20 @@ public:
     // What the right pane was last asked to show (UM_SHOW_FORM).
     WPARAM shownForm() const noexcept { return shownForm_; }
 
-    bool QueryCommand(int id, win32::CommandState& state) override
-    {
-        return pane_ && pane_->QueryCommand(id, state);
-    }
-    bool RunCommand(int id) override { return pane_ && pane_->RunCommand(id); }
+    // The test display's commands, then the tree's.
+    bool QueryCommand(int id, win32::CommandState& state) override;
+    bool RunCommand(int id) override;
     void OnIdle() override;
 
 protected:
     bool OnCreate() override;
-    void CommitEdits() override;
+    bool CommitEdits() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void SetIcons();
+    // The side a test display command shows; kOptionsTab for none.
+    int TestSide(int id) const;
     // The node's form, or the list for a node without one.
     void ShowForm(WPARAM form);
     void ShowRight(HWND pane);

@@ -1,5 +1,6 @@
 #include "editor/section_menus_window.h"
 
+#include "editor/section/test_display.h"
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
 
@@ -23,6 +24,43 @@ bool SectionMenusWindow::OnCreate()
     ShowForm(shownForm_);
     SetIcons();
     SendMessageA(handle(), UM_SET_PROMPT, IDS_SECTION_PROMPT, 0);
+    return true;
+}
+
+int SectionMenusWindow::TestSide(int id) const
+{
+    switch (id) {
+    case ID_TEST_LEFT:
+        return kLeft;
+    case ID_TEST_RIGHT:
+        return kRight;
+    default:  // the form's: the side being edited
+        return pane_->side();
+    }
+}
+
+bool SectionMenusWindow::QueryCommand(int id, win32::CommandState& state)
+{
+    if (!pane_)
+        return false;
+    if (id == ID_TEST_LEFT || id == ID_TEST_RIGHT || id == ID_TEST_FORM) {
+        state.enabled = TestSide(id) != kOptionsTab;
+        return true;
+    }
+    return pane_->QueryCommand(id, state);
+}
+
+bool SectionMenusWindow::RunCommand(int id)
+{
+    if (!pane_)
+        return false;
+    // A form's pending edit reaches its entry before the tree's command
+    // moves the entries about.
+    if (id != ID_TEST_LEFT && id != ID_TEST_RIGHT && id != ID_TEST_FORM)
+        return CommitEdits() && pane_->RunCommand(id);
+    int side = TestSide(id);
+    if (side != kOptionsTab)
+        ShowTestDisplay(instance_, GetAncestor(handle(), GA_ROOT), section_, static_cast<Side>(side));
     return true;
 }
 
@@ -58,10 +96,15 @@ void SectionMenusWindow::ShowRight(HWND pane)
         ShowWindow(old, SW_HIDE);
 }
 
-void SectionMenusWindow::CommitEdits()
+bool SectionMenusWindow::CommitEdits()
 {
-    if (forms_)
-        forms_->CommitEdits();
+    if (!forms_ || forms_->CommitEdits())
+        return true;
+    // The refused field keeps the focus in the window that comes forward.
+    HWND field = GetFocus();
+    SendMessageA(GetParent(handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle()), 0);
+    SetFocus(field);
+    return false;
 }
 
 void SectionMenusWindow::OnIdle()

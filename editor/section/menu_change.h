@@ -4,7 +4,10 @@
 // and marks the menu modified both ways: an undo after Save all leaves the
 // file behind the model again.
 #include <cstdint>
+#include <utility>
+#include <vector>
 #include "editor/section.h"
+#include "editor/section/entry_fields.h"
 #include "editor/section/entry_path.h"
 #include "editor/settings_change.h"
 
@@ -78,22 +81,41 @@ private:
     EntryPath from_, to_;
 };
 
-// The entry at path takes the texts, icon and flags of fields; its submenu
-// stays. Undone by giving the old ones back.
-class EntryFieldsChange : public MenuChange {
+// Entries put in place of others at their places, all in one step (a
+// form's edit, a change of kind, colours given to every title). Each holds
+// the entry it took out, submenu and all, until it is reverted.
+class ReplaceEntriesChange : public MenuChange {
 public:
-    EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields);
-    EntryPath Selection(bool) const override { return path_; }
+    using Replacement = std::pair<EntryPath, menufile::MenuEntry>;
+    ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements);
+    EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
 
 protected:
-    void Forward(menufile::MenuList& root) override { Swap(root); }
-    void Backward(menufile::MenuList& root) override { Swap(root); }
+    void Forward(menufile::MenuList& root) override { Exchange(root); }
+    void Backward(menufile::MenuList& root) override { Exchange(root); }
 
 private:
-    void Swap(menufile::MenuList& root);
+    void Exchange(menufile::MenuList& root);
 
-    EntryPath path_;
-    menufile::MenuEntry held_;
+    std::vector<Replacement> held_;
+};
+
+// New fields for entries at their places, their submenus kept, in one
+// step; each holds the fields it replaced.
+class EntryFieldsChange : public MenuChange {
+public:
+    using Edit = std::pair<EntryPath, EntryFields>;
+    EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits);
+    EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
+
+protected:
+    void Forward(menufile::MenuList& root) override { Exchange(root); }
+    void Backward(menufile::MenuList& root) override { Exchange(root); }
+
+private:
+    void Exchange(menufile::MenuList& root);
+
+    std::vector<Edit> held_;
 };
 
 // The menu change of a step to show after undo (its first) or redo (its

@@ -7,6 +7,7 @@
 // entries, delete and the moves, each through the model's operations,
 // after which the tree is built again and the entry selected by its path.
 #include <windows.h>
+#include <shellapi.h>
 #include <optional>
 #include "editor/change_history.h"
 #include "editor/section.h"
@@ -20,6 +21,14 @@
 #include "win32/window.h"
 
 namespace editor {
+
+// An entry being dragged in the tree.
+struct TreeDrag {
+    EntryPath source;
+    HTREEITEM item;
+    bool copy;  // Ctrl was down as the drag began
+    win32::UniqueImageList image;
+};
 
 class MenuPane : public win32::Window, public win32::CommandTarget, public TreeUpdates {
 public:
@@ -60,6 +69,17 @@ private:
     void OnTabChanged();
     void OnSelectionChanged();
     void ShowContextMenu();
+    // The node under a point of this window's client area, or null.
+    HTREEITEM ItemAt(POINT paneClient) const;
+    const TreeNode* NodeAt(POINT paneClient) const;
+    void OnDropFiles(HDROP drop);
+    void OnBeginDrag(const NMTREEVIEWA& info);
+    bool CanDropOn(const TreeNode* target) const;
+    void OnDragMove(POINT paneClient);
+    void OnDrop(POINT paneClient);
+    void EndDrag();
+    // The mouse and key messages of a drag under way; false without one.
+    bool OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void EnableItems(HMENU menu);
     bool CanEditLabel(HTREEITEM item) const;
     bool OnEndLabelEdit(const NMTVDISPINFOA& info);
@@ -93,6 +113,7 @@ private:
     MenuTree tree_;
     int side_ = kOptionsTab;
     EntryPath current_;
+    std::optional<TreeDrag> drag_;
 };
 
 }  // namespace editor

@@ -49,6 +49,7 @@ bool MenuPane::Create(HWND parent)
     if (!CreateTabs() || !tree_.Create(handle(), instance_))
         return false;
     SetWindowPos(tree_.handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    DragAcceptFiles(handle(), TRUE);
     SelectTab(0);
     return true;
 }
@@ -85,7 +86,12 @@ void MenuPane::SelectTab(int index)
 
 LRESULT MenuPane::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (OnDragMessage(message, wParam, lParam))
+        return 0;
     switch (message) {
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case WM_SIZE:
         Layout(LOWORD(lParam), HIWORD(lParam));
         return 0;
@@ -105,6 +111,9 @@ LRESULT MenuPane::OnNotify(const NMHDR& header)
     switch (header.code) {
     case TVN_SELCHANGEDA:
         OnSelectionChanged();
+        return 0;
+    case TVN_BEGINDRAGA:
+        OnBeginDrag(reinterpret_cast<const NMTREEVIEWA&>(header));
         return 0;
     case NM_RCLICK:
         ShowContextMenu();

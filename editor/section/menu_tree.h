@@ -5,11 +5,14 @@
 // again from the model after every change of its structure.
 #include <windows.h>
 #include <commctrl.h>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 #include "editor/section.h"
 #include "editor/section/entry_path.h"
 #include "editor/section/node_kind.h"
+#include "win32/unique_handle.h"
 #include "win32/unique_image_list.h"
 
 namespace editor {
@@ -49,6 +52,9 @@ private:
     HTREEITEM Add(HTREEITEM parent, const std::string& text, int image, TreeNode node);
     void AddEntries(HTREEITEM root, const menufile::MenuList& list);
     int ImageOf(const menufile::MenuEntry& entry);
+    // The image of an icon (a file and its number) in this build of the
+    // tree; -1 when the file gives none.
+    int IconImage(const std::string& file, int number);
     void ExpandAll(HTREEITEM root);
 
     HINSTANCE instance_ = nullptr;
@@ -56,7 +62,16 @@ private:
     win32::UniqueImageList images_;
     std::vector<TreeNode> nodes_;  // the item data of a node is its index here
     std::vector<HTREEITEM> items_;  // the node's item, by the same index
+    std::vector<HTREEITEM> groups_;  // the entries' nodes that hold others
     bool rebuilding_ = false;
+    using IconKey = std::pair<std::string, int>;
+    // Every icon extracted so far, kept for the window's life: the tree is
+    // built again after every change, and extraction costs milliseconds.
+    // An empty icon remembers a file that gave none.
+    std::map<IconKey, win32::UniqueIcon> icons_;
+    // In the image list since the last rebuild, by file then number: looked
+    // up for every entry, so without copying the file's name.
+    std::map<std::string, std::map<int, int>, std::less<>> imagesBuilt_;
 };
 
 }  // namespace editor

@@ -42,7 +42,9 @@ void MenuTree::Rebuild(int tab, const std::string& rootText, const Section& sect
     TreeView_DeleteAllItems(tree_);
     nodes_.clear();
     items_.clear();
+    groups_.clear();
     ImageList_SetImageCount(images_.get(), kFixedImages);
+    imagesBuilt_.clear();
     HTREEITEM root = Add(TVI_ROOT, rootText, RootKind(tab), {RootKind(tab), {}});
     if (tab == kOptionsTab) {
         for (int n = 0; n < 3; ++n)
@@ -132,8 +134,9 @@ void MenuTree::AddEntries(HTREEITEM root, const menufile::MenuList& list)
         const menufile::MenuEntry& entry = *next.entry;
         HTREEITEM item = Add(next.parent, EntryDisplayText(instance_, entry), ImageOf(entry),
                              {KindOf(entry), next.path});
-        if (!entry.IsPopup() || !entry.submenu)
+        if (!entry.IsPopup() || !entry.submenu || entry.submenu->entries.empty())
             continue;
+        groups_.push_back(item);
         for (size_t i = entry.submenu->entries.size(); i-- > 0;) {
             EntryPath path = next.path;
             path.push_back(i);
@@ -150,27 +153,32 @@ int MenuTree::ImageOf(const menufile::MenuEntry& entry)
     if (kind == kSeparatorNode)
         return kSeparatorNode;
     const std::string& file = entry.iconPath.empty() && kind == kCommandNode ? entry.text1 : entry.iconPath;
-    win32::UniqueIcon icon =
-        file.empty() ? win32::UniqueIcon() : win32::ExtractFileIcon(file, entry.iconNumber, win32::IconSize::Small);
-    if (!icon)
-        return kind;
-    int index = ImageList_ReplaceIcon(images_.get(), -1, icon.get());
+    int index = file.empty() ? -1 : IconImage(file, entry.iconNumber);
     return index < 0 ? kind : index;
 }
 
-// Without recursion, as AddEntries.
-void MenuTree::ExpandAll(HTREEITEM root)
+int MenuTree::IconImage(const std::string& file, int number)
 {
-    std::vector<HTREEITEM> pending{root};
-    while (!pending.empty()) {
-        HTREEITEM item = pending.back();
-        pending.pop_back();
-        HTREEITEM child = TreeView_GetChild(tree_, item);
-        if (child)
-            TreeView_Expand(tree_, item, TVE_EXPAND);
-        for (; child; child = TreeView_GetNextSibling(tree_, child))
-            pending.push_back(child);
+    auto builtFile = imagesBuilt_.find(file);
+    if (builtFile != imagesBuilt_.end()) {
+        if (auto built = builtFile->second.find(number); built != builtFile->second.end())
+            return built->second;
     }
+    IconKey key(file, number);
+    auto cached = icons_.find(key);
+    if (cached == icons_.end())
+        cached = icons_.emplace(key, win32::ExtractFileIcon(file, number, win32::IconSize::Small)).first;
+    int index = cached->second ? ImageList_ReplaceIcon(images_.get(), -1, cached->second.get()) : -1;
+    imagesBuilt_[file][number] = index;
+    return index;
 }
 
+// Only the nodes known to hold children: asking every node costs a message
+// each, which a large menu feels.
+void MenuTree::ExpandAll(HTREEITEM root)
+{
+    TreeView_Expand(tree_, root, TVE_EXPAND);
+    for (HTREEITEM group : groups_)
+        TreeView_Expand(tree_, group, TVE_EXPAND);
+}
 }  // namespace editor

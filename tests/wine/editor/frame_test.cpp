@@ -41,6 +41,7 @@ private:
 class TestSection : public editor::SectionWindow {
 public:
     TestSection(const void* section, Journal& journal) : SectionWindow(section), journal_(journal) {}
+    bool refuses = false;  // a form holds a value it refused
     bool QueryCommand(int id, win32::CommandState& state) override { return id == ID_DELETE_ITEM; }
     bool RunCommand(int id) override
     {
@@ -51,7 +52,11 @@ public:
     }
 
 protected:
-    void CommitEdits() override { journal_.entries.push_back("commit"); }
+    bool CommitEdits() override
+    {
+        journal_.entries.push_back("commit");
+        return !refuses;
+    }
 
 private:
     Journal& journal_;
@@ -183,6 +188,13 @@ TEST_F(FrameTest, CommandsGoToTheBarFirstThenTheActiveWindowAndUnhandledOnesAreD
         EXPECT_TRUE(frame.Run(id));
         EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "save"}));
     }
+    // A refused value stops Save all and closing before anything is saved or asked.
+    for (editor::ChildWindow* window : frame.windows().All())
+        static_cast<TestSection*>(window)->refuses = true;
+    journal.entries.clear();
+    EXPECT_TRUE(frame.Run(ID_SAVE_ALL));
+    EXPECT_FALSE(frame.CanClose());
+    EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "commit"}));
 }
 
 // The box runs the frame's thread's modal loop; another thread answers it.

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
+#include <algorithm>
 #include <memory>
 #include <cstring>
 #include <string>
@@ -153,7 +155,7 @@ TEST_F(MenuPaneTest, EachTabBuildsItsTreeWithKindsAndImagesAndCutsTheImagesBack)
     EXPECT_EQ(pane->side(), kLeft);
     EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n");
     const int withIcons = pane->tree().ImageCount();
-    EXPECT_EQ(withIcons, MenuTree::kFixedImages + 2);
+    EXPECT_EQ(withIcons, MenuTree::kFixedImages + 1);  // both entries name the same icon: one image
 
     ClickTab(2);
     EXPECT_EQ(Tree(), "右メニュー:13:13\n r:11:11\n ts:11:11\n all:8:8\n");
@@ -313,4 +315,87 @@ TEST_F(MenuPaneTest, ABusyClipboardAsksWhetherToTryAgain)
     EXPECT_EQ(ClipboardText(), "before");
     pane->RunCommand(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText().substr(0, 13), "@vq/MENUITEM ");
+}
+
+namespace {
+
+// A drag as the tree and the mouse report it: the tree's notice, a move
+// over the target and the button let go there (Esc pressed before when asked).
+void DragAndDrop(MenuPane& pane, HTREEITEM from, HTREEITEM to, bool control, bool escape = false)
+{
+    HWND tree = pane.tree().handle();
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = control ? 0x80 : 0;
+    SetKeyboardState(keys);
+    NMTREEVIEWA info = {};
+    info.hdr = {tree, MenuTree::kId, static_cast<UINT>(TVN_BEGINDRAGA)};
+    info.itemNew.hItem = from;
+    SendMessageA(pane.handle(), WM_NOTIFY, MenuTree::kId, reinterpret_cast<LPARAM>(&info));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    RECT box;
+    TreeView_GetItemRect(tree, to, &box, TRUE);
+    POINT at = {box.left + 3, (box.top + box.bottom) / 2};
+    MapWindowPoints(tree, pane.handle(), &at, 1);
+    SendMessageA(pane.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    if (escape)
+        SendMessageA(pane.handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    SendMessageA(pane.handle(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+}
+
+// What the shell sends for files dropped at a point of the pane.
+void DropFiles(MenuPane& pane, const std::vector<std::string>& files, HTREEITEM on)
+{
+    RECT box;
+    TreeView_GetItemRect(pane.tree().handle(), on, &box, TRUE);
+    POINT at = {box.left + 3, (box.top + box.bottom) / 2};
+    MapWindowPoints(pane.tree().handle(), pane.handle(), &at, 1);
+    size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& file : files)
+        size += file.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = at;
+    char* names = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& file : files)
+        names = std::copy(file.begin(), file.end(), names) + 1;
+    GlobalUnlock(memory);
+    SendMessageA(pane.handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+}  // namespace
+
+TEST_F(MenuPaneTest, DragsMoveOrCopyAfterTheTargetAndNeverIntoTheDraggedGroup)
+{
+    ClickTab(1);
+    DragAndDrop(*pane, Node(1), Node(5), false);  // one after two
+    EXPECT_EQ(Tree(), "左メニュー:0:0\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n one:7:+\n");
+    EXPECT_EQ(pane->current(), EntryPath{2});
+    const size_t steps = history.size();
+    DragAndDrop(*pane, Node(1), Node(2), false);        // a group onto its own child
+    DragAndDrop(*pane, Node(1), Node(1), false);        // onto itself
+    DragAndDrop(*pane, Node(4), Node(1), false, true);  // Esc
+    EXPECT_EQ(history.size(), steps);
+    DragAndDrop(*pane, Node(1), Node(0), true);  // Ctrl: a copy at the end
+    EXPECT_EQ(Tree(), "左メニュー:0:0\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n");
+    DragAndDrop(*pane, Node(2), Node(6), false);  // out of the group, after the copy
+    EXPECT_EQ(Tree(), "左メニュー:0:0\n g:8:8\n  :9:9\n two:7:+\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n t:11:11\n");
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(MenuPaneTest, DroppedFilesBecomeItemsInTheirOrder)
+{
+    DropFiles(*pane, {"C:\\x.txt"}, Node(0));  // the options tab takes none
+    ClickTab(1);
+    DropFiles(*pane, {"C:\\a.txt", "C:\\b c.txt", "C:\\ソフト.txt"}, Node(1));
+    DropFiles(*pane, {"C:\\z.txt"}, Node(0));
+    std::string paths;
+    for (const menufile::MenuEntry& entry : section().menu(kLeft)->root()->entries)
+        paths += (entry.IsCommand() ? entry.text1 : "-") + "|";
+    EXPECT_EQ(paths, "" + win32::ThisProgramPath() + "|C:\\a.txt|C:\\b c.txt|C:\\ソフト.txt|-|x.exe|C:\\z.txt|");
+    EXPECT_EQ(pane->current(), EntryPath{6});
+    history.Undo(model);
+    history.Undo(model);  // the three files are one step
+    EXPECT_EQ(section().menu(kLeft)->root()->entries.size(), 3u);
 }

@@ -10,6 +10,7 @@
 #include "editor/editor_settings.h"
 #include "editor/main_frame.h"
 #include "editor/section_menus_window.h"
+#include "box_answers.h"
 #include "resources/editor/resource_ids.h"
 #include "settings/ini_file.h"
 #include "tests/support/test_support.h"
@@ -18,6 +19,19 @@ using namespace editor;
 using testing_support::TempFolder;
 
 namespace {
+
+// What the test display showed: the ids of the open menu's items.
+std::vector<UINT> shownIds;
+
+void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND menuWindow = FindWindowA("#32768", nullptr);
+    HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
+    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position)
+        shownIds.push_back(GetSubMenu(menu, position) ? 0 : GetMenuItemID(menu, position));
+    EndMenu();
+}
 
 // Stands in for the forms: a form for every entry node, none for the rest.
 class RecordingForms : public FormPane {
@@ -32,7 +46,7 @@ public:
         shown_.push_back(node);
         return !node.path.empty();
     }
-    void CommitEdits() override {}
+    bool CommitEdits() override { return true; }
 
 private:
     std::vector<ChosenNode>& shown_;
@@ -231,4 +245,21 @@ TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes
     frame->Run(ID_EDIT_REDO);
     EXPECT_EQ(bytes(), edited);
     EXPECT_FALSE(frame->StateOf(ID_EDIT_REDO).enabled);
+}
+
+TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
+{
+    EXPECT_TRUE(frame->StateOf(ID_TEST_LEFT).enabled);
+    EXPECT_FALSE(frame->StateOf(ID_TEST_FORM).enabled);  // the options tab
+    window->pane().SelectTab(1);
+    EXPECT_TRUE(frame->StateOf(ID_TEST_FORM).enabled);
+    settings->model().section(0).menu(kRight)->root()->entries.clear();
+
+    shownIds.clear();
+    SetTimer(nullptr, 0, 500, &ReadAndCloseMenu);
+    frame->Run(ID_TEST_FORM);
+    EXPECT_EQ(shownIds, (std::vector<UINT>{0x7000, 0}));  // a.exe and the group g of the left side
+    editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDOK, ""}});
+    frame->Run(ID_TEST_RIGHT);
+    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"メニューが一つも登録されていません。"});
 }
