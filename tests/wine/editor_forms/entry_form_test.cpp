@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "box_answers.h"
 #include "screenshot.h"
 #include "editor/forms/entry_form.h"
 #include "editor/forms/section_forms.h"
 #include "resources/editor/resource_ids.h"
 #include "shellfiles/shortcut.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
 #include "win32/module_path.h"
@@ -168,7 +168,7 @@ TEST_F(EntryFormTest, AChangeOfKindIsAskedAndCancelChangesNothing)
     Open(FormKind::Group, {4});
     auto before = menufile::CopyTree(*section().menu(kLeft)->root());
     {
-        editor_test::BoxAnswers answers({editor_test::Answer{IDCANCEL, ""}});
+        testing_support::BoxAnswers answers({testing_support::Answer{IDCANCEL, ""}});
         SendMessageA(form->handle(), WM_COMMAND, ID_TO_SEPARATOR, 0);  // a group's form offers none
         Open(FormKind::Title, {5});
         Click(IDC_TO_GROUP);
@@ -186,7 +186,7 @@ TEST_F(EntryFormTest, AChangeOfKindIsAskedAndCancelChangesNothing)
                           Change{FormKind::FileItem, {2}, IDC_TO_SEPARATOR, menufile::ITEM_SEPARATOR},
                           Change{FormKind::Separator, {6}, IDC_TO_GROUP, menufile::ITEM_POPUP}}) {
         Open(change.form, change.path);
-        editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
+        testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
         Click(change.button);
         ASSERT_EQ(answers.Finish().size(), 1u);
         EXPECT_EQ(At(change.path).flags, change.flags);
@@ -207,7 +207,7 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     SetForegroundWindow(host);
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "300");
     EXPECT_EQ(At({2}).FolderOption(), 3);
-    editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
+    testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     EXPECT_FALSE(form->Commit());
     std::vector<std::string> texts = answers.Finish();
     ASSERT_EQ(texts.size(), 1u);
@@ -245,7 +245,7 @@ TEST_F(EntryFormTest, TheSectionsFormsFollowTheChosenNodeAndTellTheTree)
     ASSERT_EQ(tree.calls.size(), 1u);
     EXPECT_EQ(tree.calls[0].second, EntryUpdate::TextAndImage);
     {
-        editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
+        testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
         SendMessageA(forms.form()->handle(), WM_COMMAND, ID_TO_TITLE, 0);
     }
     EXPECT_EQ(tree.calls.size(), 1u);  // not while the form's handler runs

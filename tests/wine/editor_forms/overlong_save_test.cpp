@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <fstream>
 #include <iterator>
-#include "box_answers.h"
+#include "tests/support/box_answers.h"
 #include "editor/editor_settings.h"
 #include "editor/section/menu_operations.h"
 #include "settings/ini_file.h"
@@ -30,7 +30,7 @@ TEST(OverlongSave, SaveAllNamesTheEntryAndKeepsTheEditAndTheFile)
     std::string name = "long" + std::string(500, 'x');
     edit.SetDescription({0}, name);
 
-    editor_test::BoxAnswers answers({editor_test::Answer{IDOK, ""}});
+    testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     EXPECT_FALSE(editor.SaveAll());
     std::vector<std::string> texts = answers.Finish();
     ASSERT_EQ(texts.size(), 1u);
