@@ -1,5 +1,7 @@
 #include "editor/application.h"
 
+#include "editor/forms/section_forms.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 #include <exception>
@@ -105,8 +107,13 @@ bool Application::LoadSettings()
     treeBar_ = std::make_unique<ManageTreeBar>(
         instance_, *settings_, frame_->windows(), nullptr,
         [this](Section& section) {
-            return std::make_unique<SectionMenusWindow>(instance_, settings_->model(),
-                                                        settings_->historyOf(section.id()), section);
+            FormSettings forms{instance_, settings_->model(), settings_->historyOf(section.id()),
+                               FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()}};
+            return std::make_unique<SectionMenusWindow>(
+                instance_, settings_->model(), settings_->historyOf(section.id()), section,
+                [forms](const Section& shown, TreeUpdates& tree) {
+                    return std::make_unique<SectionForms>(forms, shown, tree);
+                });
         });
     if (!treeBar_->CreateTree(frame_->treeBar()))
         return false;

@@ -34,8 +34,10 @@ public:
 protected:
     // The window exists: make the contents. False ends the creation.
     virtual bool OnCreate() { return true; }
-    // Writes pending edits of the contents into the model (UM_COMMIT_EDITS).
-    virtual void CommitEdits() {}
+    // Writes pending edits of the contents into the model (UM_COMMIT_EDITS,
+    // which answers 1 for a refusal). False when a value was refused: the
+    // user has been told and the field has the focus.
+    virtual bool CommitEdits() { return true; }
     // The client area changed size: lay out the contents.
     virtual void OnSize(int width, int height) {}
 

@@ -41,11 +41,12 @@ LRESULT ChildWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         prompt_ = static_cast<UINT>(wParam);
         return 0;
     case UM_COMMIT_EDITS:
-        CommitEdits();
-        return 0;
+        return CommitEdits() ? 0 : 1;
     case WM_CLOSE:
-        // Closing loses nothing: the edits live in the settings model.
-        CommitEdits();
+        // Closing loses nothing: the edits live in the settings model. A
+        // refused value keeps the window open for the user to mend it.
+        if (!CommitEdits())
+            return 0;
         break;
     }
     return DefaultProc(message, wParam, lParam);

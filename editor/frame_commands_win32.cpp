@@ -99,21 +99,26 @@ bool MainFrame::RunCommand(int id)
     return true;
 }
 
-void MainFrame::CommitEdits()
+bool MainFrame::CommitEdits()
 {
-    for (ChildWindow* window : windows_.All())
-        SendMessageA(window->handle(), UM_COMMIT_EDITS, 0, 0);
+    for (ChildWindow* window : windows_.All()) {
+        if (SendMessageA(window->handle(), UM_COMMIT_EDITS, 0, 0) != 0)
+            return false;
+    }
+    return true;
 }
 
+// Nothing is saved while a form holds a value it refused: half a save
+// would write what the user has not finished.
 bool MainFrame::SaveAll()
 {
-    CommitEdits();
-    return saving_ && saving_->SaveAll();
+    return CommitEdits() && saving_ && saving_->SaveAll();
 }
 
 bool MainFrame::CanClose()
 {
-    CommitEdits();
+    if (!CommitEdits())
+        return false;
     if (!saving_ || !saving_->IsModified())
         return true;
     std::string question = LoadText(instance_, IDS_SAVE_CHANGES);

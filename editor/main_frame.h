@@ -49,7 +49,8 @@ public:
     // Runs an enabled command through the first target that handles it.
     bool Run(int id);
     // Writes every window's pending edits into the model (UM_COMMIT_EDITS).
-    void CommitEdits();
+    // Stops at the first window that refused a value (false).
+    bool CommitEdits();
     // The question 61699 when anything is modified; true when the editor may close.
     bool CanClose();
     // Idle work: the menu of the active window, tool bar states, the prompt.

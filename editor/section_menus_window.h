@@ -39,7 +39,7 @@ public:
 
 protected:
     bool OnCreate() override;
-    void CommitEdits() override;
+    bool CommitEdits() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -54,8 +54,10 @@ bool SectionMenusWindow::RunCommand(int id)
 {
     if (!pane_)
         return false;
+    // A form's pending edit reaches its entry before the tree's command
+    // moves the entries about.
     if (id != ID_TEST_LEFT && id != ID_TEST_RIGHT && id != ID_TEST_FORM)
-        return pane_->RunCommand(id);
+        return CommitEdits() && pane_->RunCommand(id);
     int side = TestSide(id);
     if (side != kOptionsTab)
         ShowTestDisplay(instance_, GetAncestor(handle(), GA_ROOT), section_, static_cast<Side>(side));
@@ -94,10 +96,15 @@ void SectionMenusWindow::ShowRight(HWND pane)
         ShowWindow(old, SW_HIDE);
 }
 
-void SectionMenusWindow::CommitEdits()
+bool SectionMenusWindow::CommitEdits()
 {
-    if (forms_)
-        forms_->CommitEdits();
+    if (!forms_ || forms_->CommitEdits())
+        return true;
+    // The refused field keeps the focus in the window that comes forward.
+    HWND field = GetFocus();
+    SendMessageA(GetParent(handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle()), 0);
+    SetFocus(field);
+    return false;
 }
 
 void SectionMenusWindow::OnIdle()

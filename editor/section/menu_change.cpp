@@ -89,20 +89,30 @@ void MoveEntryChange::Backward(menufile::MenuList& root)
     Put(root, from_, Take(root, to_));
 }
 
-EntryFieldsChange::EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields)
-    : MenuChange(sectionId, side), path_(std::move(path)), held_(std::move(fields))
+ReplaceEntriesChange::ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements)
+    : MenuChange(sectionId, side), held_(std::move(replacements))
 {
 }
 
-void EntryFieldsChange::Swap(menufile::MenuList& root)
+void ReplaceEntriesChange::Exchange(menufile::MenuList& root)
 {
-    menufile::MenuEntry& entry = *EntryAt(root, path_);
-    std::swap(entry.text1, held_.text1);
-    std::swap(entry.text2, held_.text2);
-    std::swap(entry.parameters, held_.parameters);
-    std::swap(entry.iconPath, held_.iconPath);
-    std::swap(entry.iconNumber, held_.iconNumber);
-    std::swap(entry.flags, held_.flags);
+    for (Replacement& replacement : held_)
+        std::swap(*EntryAt(root, replacement.first), replacement.second);
+}
+
+EntryFieldsChange::EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits)
+    : MenuChange(sectionId, side), held_(std::move(edits))
+{
+}
+
+void EntryFieldsChange::Exchange(menufile::MenuList& root)
+{
+    for (Edit& edit : held_) {
+        menufile::MenuEntry& entry = *EntryAt(root, edit.first);
+        EntryFields old = FieldsOf(entry);
+        PutFields(entry, edit.second);
+        edit.second = std::move(old);
+    }
 }
 
 }  // namespace editor

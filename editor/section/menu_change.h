@@ -4,7 +4,10 @@
 // and marks the menu modified both ways: an undo after Save all leaves the
 // file behind the model again.
 #include <cstdint>
+#include <utility>
+#include <vector>
 #include "editor/section.h"
+#include "editor/section/entry_fields.h"
 #include "editor/section/entry_path.h"
 #include "editor/settings_change.h"
 
@@ -69,21 +72,39 @@ private:
     EntryPath from_, to_;
 };
 
-// The entry at path takes the texts, icon and flags of fields; its submenu
-// stays. Undone by giving the old ones back.
-class EntryFieldsChange : public MenuChange {
+// Entries put in place of others at their places, all in one step (a
+// form's edit, a change of kind, colours given to every title). Each holds
+// the entry it took out, submenu and all, until it is reverted.
+class ReplaceEntriesChange : public MenuChange {
 public:
-    EntryFieldsChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry fields);
+    using Replacement = std::pair<EntryPath, menufile::MenuEntry>;
+    ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements);
 
 protected:
-    void Forward(menufile::MenuList& root) override { Swap(root); }
-    void Backward(menufile::MenuList& root) override { Swap(root); }
+    void Forward(menufile::MenuList& root) override { Exchange(root); }
+    void Backward(menufile::MenuList& root) override { Exchange(root); }
 
 private:
-    void Swap(menufile::MenuList& root);
+    void Exchange(menufile::MenuList& root);
 
-    EntryPath path_;
-    menufile::MenuEntry held_;
+    std::vector<Replacement> held_;
+};
+
+// New fields for entries at their places, their submenus kept, in one
+// step; each holds the fields it replaced.
+class EntryFieldsChange : public MenuChange {
+public:
+    using Edit = std::pair<EntryPath, EntryFields>;
+    EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits);
+
+protected:
+    void Forward(menufile::MenuList& root) override { Exchange(root); }
+    void Backward(menufile::MenuList& root) override { Exchange(root); }
+
+private:
+    void Exchange(menufile::MenuList& root);
+
+    std::vector<Edit> held_;
 };
 
 }  // namespace editor

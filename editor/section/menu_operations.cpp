@@ -89,16 +89,38 @@ EntryPath MenuOperations::MoveAfter(const EntryPath& source, const EntryPath& ta
     return Move(source, Sibling(after, after.back() + 1));
 }
 
+bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry, StepKind kind)
+{
+    if (!Exists(path))
+        return false;
+    std::vector<ReplaceEntriesChange::Replacement> replacements;
+    replacements.emplace_back(path, std::move(entry));
+    history_.Do(model_, std::make_unique<ReplaceEntriesChange>(sectionId_, side_, std::move(replacements)), kind);
+    return true;
+}
+
+bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits, StepKind kind)
+{
+    std::vector<EntryFieldsChange::Edit> changed;
+    for (const auto& edit : edits) {
+        const menufile::MenuEntry* entry = EntryAt(Root(), edit.first);
+        if (entry && FieldsOf(*entry) != edit.second)
+            changed.push_back(edit);
+    }
+    if (changed.empty())
+        return false;
+    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, std::move(changed)), kind);
+    return true;
+}
+
 EntryPath MenuOperations::SetDescription(const EntryPath& path, const std::string& text)
 {
     const menufile::MenuEntry* entry = EntryAt(Root(), path);
     if (!entry)
         return path;
-    menufile::MenuEntry fields = menufile::CopyEntry(*entry);
-    fields.submenu.reset();
-    (fields.IsCommand() ? fields.text2 : fields.text1) = text;
-    history_.Do(model_, std::make_unique<EntryFieldsChange>(sectionId_, side_, path, std::move(fields)),
-                StepKind::Rename);
+    EntryFields fields = FieldsOf(*entry);
+    PutDescription(fields, text);
+    SetFields({{path, fields}}, StepKind::Rename);
     return path;
 }
 

@@ -4,7 +4,10 @@
 // Every operation answers with the path the pane selects next.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 #include "editor/change_history.h"
+#include "editor/section/entry_fields.h"
 #include "editor/section/entry_path.h"
 #include "editor/settings_model.h"
 
@@ -44,6 +47,17 @@ public:
     // target lies inside the moved group.
     EntryPath MoveAfter(const EntryPath& source, const EntryPath& target);
 
+    // The entry at path replaced whole (a change of kind or of path).
+    // False, and nothing changes, when the path leads nowhere.
+    bool Replace(const EntryPath& path, menufile::MenuEntry entry, StepKind kind);
+    // New fields for entries, their submenus kept, as one change; entries
+    // whose fields are already these are left out. False when nothing
+    // changed.
+    bool SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits, StepKind kind);
+    bool SetFields(const EntryPath& path, const EntryFields& fields, StepKind kind = StepKind::Edit)
+    {
+        return SetFields({{path, fields}}, kind);
+    }
     // The entry's description (a command item's second text, the first of
     // the other kinds) becomes text.
     EntryPath SetDescription(const EntryPath& path, const std::string& text);

@@ -44,7 +44,9 @@ public:
     // node without a form (the roots): the item list is shown instead.
     virtual bool Show(const ChosenNode& node) = 0;
     // Writes a pending edit into the model (UM_COMMIT_EDITS, closing).
-    virtual void CommitEdits() = 0;
+    // False when a value was refused: the user has been told and the field
+    // has the focus.
+    virtual bool CommitEdits() = 0;
 };
 
 // Makes the forms of one section's window, which hands in its tree.

@@ -173,3 +173,44 @@
 #define IDC_FOLDER_LIST           4007
 #define IDC_FOLDER_GROUP          4101
 #define IDC_FOLDER_ICON           4102
+
+// The forms of the section window's right pane
+#define IDD_SHORTCUT_FORM         5301
+#define IDD_FILE_FORM             5302
+#define IDD_SEPARATOR_FORM        5303
+#define IDD_GROUP_FORM            5304
+#define IDD_TITLE_FORM            5309
+#define IDD_MENU_OPTIONS_FORM     5311
+#define IDD_TRAY_OPTIONS_FORM     5358
+#define IDD_GENERAL_OPTIONS_FORM  5359
+#define IDC_PATH                  5431
+#define IDC_PATH_MENU             5454  // also the string id of its tool tip
+#define IDC_SHORTCUT_DESCRIPTION  5412
+#define IDC_LINK_TARGET           5413
+#define IDC_LINK_ARGUMENTS        5414
+#define IDC_LINK_FOLDER           5415
+#define IDC_ICON_BUTTON           5433  // also the string id of its tool tip
+#define IDC_FILE_DESCRIPTION      5440
+#define IDC_FILE_TYPE             5434
+#define IDC_OPEN_COMMAND          5435
+#define IDC_PARAMETERS            5450  // the file form's parameters; the title form's colour button
+#define IDC_SHORTCUT_NOTE         5441
+#define IDC_FILE_NOTE             5442
+#define IDC_DESCRIPTION           5449
+#define IDC_MENU_BREAK            5443
+#define IDC_SHOW_FOLDER           5444
+#define IDC_FOLDER_DEPTH          1805
+#define IDC_FOLDER_DEPTH_SPIN     1806
+#define IDC_TO_TITLE              5482
+#define IDC_TO_SEPARATOR          5445
+#define IDC_TO_GROUP              5447
+#define IDC_TO_ITEM               5448
+#define IDC_TEST_DISPLAY          5455
+#define IDS_NOT_FOUND_NOTE        5345  // "ファイルが見つかりません" on the item forms
+#define IDS_PROGRAM_FILTER        5102
+#define IDS_SHORTCUT_FILTER       5107
+#define IDS_PICK_FOLDER           5103
+#define IDS_CHANGE_KIND           5358
+#define IDS_LINE_TOO_LONG         5390
+#define IDS_RANGE_ERROR           61714  // %1 to %2
+#define ID_PICK_SERVICE           36015

@@ -19,13 +19,8 @@ int main(int argc, char** argv)
     std::string folder = program.substr(0, program.find_last_of('\\') + 1);
     std::string signals = std::string(argv[3]) + "\\";
     ChildProcess child("\"" + program + "\"", folder);
-    HWND window = nullptr;
-    bool found = WaitFor([&] {
-        auto windows = WindowsOfProcess(child.id(), argv[2]);
-        window = windows.empty() ? nullptr : windows.front();
-        return window != nullptr;
-    });
-    if (!found) {
+    HWND window = WaitForWindow(child.id(), argv[2]);
+    if (!window) {
         fprintf(stderr, "screen_driver: no window of class %s\n", argv[2]);
         return 99;
     }

@@ -2,7 +2,15 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <utility>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+#include <shobjidl.h>
+#include "win32/com_ptr.h"
+#include "win32/wide_text.h"
 
 namespace testing_support {
 
@@ -73,24 +81,14 @@ void RemoveTree(const std::string& folder)
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    FILE* file = fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return fclose(file) == 0 && ok;
+    std::ofstream file(path, std::ios::binary);
+    return file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && file.flush();
 }
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::string bytes;
-    if (FILE* file = fopen(path.c_str(), "rb")) {
-        char buffer[4096];
-        size_t got;
-        while ((got = fread(buffer, 1, sizeof buffer, file)) > 0)
-            bytes.append(buffer, got);
-        fclose(file);
-    }
-    return bytes;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 bool FileExists(const std::string& path)
@@ -216,18 +214,16 @@ std::string WindowText(HWND window)
     return std::string(text, length > 0 ? length : 0);
 }
 
-HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs)
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption, bool visible, DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitFor(
         [&] {
-            for (HWND window : WindowsOfProcess(GetCurrentProcessId(), className)) {
-                if (WindowText(window) == caption) {
+            for (HWND window : WindowsOfProcess(processId, className)) {
+                if ((!caption || WindowText(window) == caption) && (!visible || IsWindowVisible(window)))
                     found = window;
-                    return true;
-                }
             }
-            return false;
+            return found != nullptr;
         },
         timeoutMs);
     return found;
@@ -253,18 +249,62 @@ std::string MessageBoxText(HWND box)
     return text;
 }
 
-bool SetClassesDefault(const std::string& keyName, const std::string& value, DWORD type)
+namespace {
+bool ClassesKeyExists(const std::string& key)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    HKEY handle;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
         return false;
-    LONG status = ERROR_SUCCESS;
-    if (!value.empty())
-        status = RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>(value.size() + 1));
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS;
+    RegCloseKey(handle);
+    return true;
+}
+}  // namespace
+
+ClassesKey::ClassesKey(std::string key, const char* value, DWORD type) : key_(std::move(key))
+{
+    for (size_t end = 0; made_.empty() && end != std::string::npos;) {
+        end = key_.find('\\', end + 1);
+        if (!ClassesKeyExists(key_.substr(0, end)))
+            made_ = key_.substr(0, end);
+    }
+    char saved[1024] = "";
+    LONG size = sizeof saved;
+    hadValue_ = RegQueryValueA(HKEY_CLASSES_ROOT, key_.c_str(), saved, &size) == ERROR_SUCCESS;
+    saved_ = saved;
+    HKEY handle;
+    if (!value) {
+        set_ = RegDeleteKeyA(HKEY_CLASSES_ROOT, key_.c_str()) == ERROR_SUCCESS || !made_.empty();
+    } else if (RegCreateKeyExA(HKEY_CLASSES_ROOT, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                               nullptr) == ERROR_SUCCESS) {
+        set_ = !*value || RegSetValueExA(handle, nullptr, 0, type, reinterpret_cast<const BYTE*>(value),
+                                         static_cast<DWORD>(strlen(value) + 1)) == ERROR_SUCCESS;
+        RegCloseKey(handle);
+    }
+}
+
+ClassesKey::~ClassesKey()
+{
+    if (!made_.empty())
+        SHDeleteKeyA(HKEY_CLASSES_ROOT, made_.c_str());
+    else if (hadValue_)
+        RegSetValueA(HKEY_CLASSES_ROOT, key_.c_str(), REG_SZ, saved_.c_str(), 0);
+}
+
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
+{
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void()),
+              S_OK);
+    link->SetPath(data.targetPath.c_str());
+    link->SetDescription(data.description.c_str());
+    link->SetWorkingDirectory(data.workingDirectory.c_str());
+    link->SetArguments(data.arguments.c_str());
+    link->SetIconLocation(data.iconPath.c_str(), data.iconIndex);
+    link->SetHotkey(data.hotkey);
+    link->SetShowCmd(data.showCommand);
+    win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
 }
 
 }  // namespace testing_support

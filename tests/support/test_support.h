@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "win32/shortcut_reader.h"
 
 namespace testing_support {
 
@@ -87,17 +88,35 @@ private:
     DWORD id_ = 0;
 };
 
-// Creates the key under HKEY_CLASSES_ROOT (with its parents) and sets its
-// default value, unless value is empty.
-bool SetClassesDefault(const std::string& keyName, const std::string& value, DWORD type = REG_SZ);
+// Saves a shortcut file with the fields of data through the shell link object.
+void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data);
+
+// A key under HKEY_CLASSES_ROOT with its default value set (left unset when
+// value is empty; the key deleted when value is null) while the object
+// lives. Afterwards the old value is back, or the outermost key that had to
+// be made is removed with everything below it.
+class ClassesKey {
+public:
+    ClassesKey(std::string key, const char* value, DWORD type = REG_SZ);
+    ~ClassesKey();
+    ClassesKey(const ClassesKey&) = delete;
+    ClassesKey& operator=(const ClassesKey&) = delete;
+    bool set() const { return set_; }
+
+private:
+    std::string key_, made_, saved_;
+    bool hadValue_ = false, set_ = false;
+};
 
 // Top-level windows of a process, optionally only those of one class.
 std::vector<HWND> WindowsOfProcess(DWORD processId, const char* className = nullptr);
 std::string WindowText(HWND window);
 
-// A top-level window of this process with that class and caption, waited
-// for up to timeoutMs; null when none came.
-HWND WaitForOwnWindow(const char* className, const char* caption, DWORD timeoutMs = kPatienceMs);
+// A top-level window of the process with that class (and caption, unless
+// null; only a visible one when visible is set), waited for up to
+// timeoutMs; null when none came.
+HWND WaitForWindow(DWORD processId, const char* className, const char* caption = nullptr, bool visible = false,
+                   DWORD timeoutMs = kPatienceMs);
 
 // The message of a message box: the text of its static control.
 std::string MessageBoxText(HWND box);

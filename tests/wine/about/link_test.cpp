@@ -2,14 +2,12 @@
 // target the shell can open and with one it cannot.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shlwapi.h>
 #include <string>
 #include "resources/setup/resource_ids.h"
 #include "setup/about_dialog.h"
 #include "setup/static_link.h"
 #include "tests/support/test_support.h"
 #include "win32/unique_handle.h"
-#include "registry_default.h"
 
 namespace {
 
@@ -17,30 +15,10 @@ using setup::CStaticLink;
 
 // The open command of a URL protocol, replaced (or removed, when command
 // is empty) for the test's time.
-class ProtocolCommand {
-public:
-    ProtocolCommand(const std::string& protocol, const std::string& command)
-        : protocol_(protocol), created_(!KeyExists(protocol)),
-          command_(protocol + "\\shell\\open\\command", command.empty() ? nullptr : command.c_str())
-    {
-    }
-    ~ProtocolCommand()
-    {
-        if (created_)
-            SHDeleteKeyA(HKEY_CLASSES_ROOT, protocol_.c_str());
-    }
-
-private:
-    static bool KeyExists(const std::string& key)
-    {
-        win32::UniqueRegistryKey handle;
-        return RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
-    }
-
-    std::string protocol_;
-    bool created_;
-    RegistryDefault command_;
-};
+testing_support::ClassesKey ProtocolCommand(const std::string& protocol, const std::string& command)
+{
+    return {protocol + "\\shell\\open\\command", command.empty() ? nullptr : command.c_str()};
+}
 
 class AboutLinks : public ::testing::Test {
 protected:
@@ -115,7 +93,7 @@ TEST_F(AboutLinks, TakeTheMouseAndShowTheHelpViewersHandOrTheSystemsOwn)
 
 TEST_F(AboutLinks, MailWithoutMailProgramKeepsTheUnvisitedColour)
 {
-    ProtocolCommand noMailer("mailto", "");
+    auto noMailer = ProtocolCommand("mailto", "");
     Click(dialog_.Item(IDC_MAIL_LINK));
     EXPECT_EQ(dialog_.mailLink().color(), CStaticLink::kUnvisited);
     EXPECT_FALSE(dialog_.mailLink().Open());
@@ -126,7 +104,7 @@ TEST_F(AboutLinks, OpenedTargetTurnsVisitedAndStaysSo)
 {
     testing_support::TempFolder folder("ombrix_link");
     ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", folder / "opener.exe"));
-    ProtocolCommand opener("ombrixlinktest", "\"" + folder / "opener.exe" + "\" \"%1\"");
+    auto opener = ProtocolCommand("ombrixlinktest", "\"" + folder / "opener.exe" + "\" \"%1\"");
 
     HWND control = CreateWindowExA(0, "STATIC", "ombrixlinktest:first", WS_CHILD | WS_VISIBLE, 0, 0, 100, 10,
                                    dialog_.handle(), nullptr, GetModuleHandleA(nullptr), nullptr);

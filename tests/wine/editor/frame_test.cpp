@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 #include "editor/main_frame.h"
 #include "editor/saving.h"
 #include "editor/section_window.h"
 #include "resources/editor/resource_ids.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -41,6 +40,7 @@ private:
 class TestSection : public editor::SectionWindow {
 public:
     TestSection(const void* section, Journal& journal) : SectionWindow(section), journal_(journal) {}
+    bool refuses = false;  // a form holds a value it refused
     bool QueryCommand(int id, win32::CommandState& state) override { return id == ID_DELETE_ITEM; }
     bool RunCommand(int id) override
     {
@@ -51,7 +51,11 @@ public:
     }
 
 protected:
-    void CommitEdits() override { journal_.entries.push_back("commit"); }
+    bool CommitEdits() override
+    {
+        journal_.entries.push_back("commit");
+        return !refuses;
+    }
 
 private:
     Journal& journal_;
@@ -183,46 +187,33 @@ TEST_F(FrameTest, CommandsGoToTheBarFirstThenTheActiveWindowAndUnhandledOnesAreD
         EXPECT_TRUE(frame.Run(id));
         EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "save"}));
     }
-}
-
-// The box runs the frame's thread's modal loop; another thread answers it.
-UINT ClosingAnswered(editor::MainFrame& frame, int answer, bool& canClose, std::string& question)
-{
-    std::atomic<bool> done{false};
-    std::thread answerer([&] {
-        HWND box = nullptr;
-        WaitFor([&] { return done || (box = WaitForOwnWindow("#32770", "Q-Fendix", 0)) != nullptr; }, 15000);
-        if (box) {
-            question = MessageBoxText(box);
-            PostMessageA(box, WM_COMMAND, answer, 0);
-        }
-    });
-    canClose = frame.CanClose();
-    done = true;
-    answerer.join();
-    return 0;
+    // A refused value stops Save all and closing before anything is saved or asked.
+    for (editor::ChildWindow* window : frame.windows().All())
+        static_cast<TestSection*>(window)->refuses = true;
+    journal.entries.clear();
+    EXPECT_TRUE(frame.Run(ID_SAVE_ALL));
+    EXPECT_FALSE(frame.CanClose());
+    EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "commit"}));
 }
 
 TEST_F(FrameTest, ClosingAsksOnlyWhenModifiedAndEndsOnlyAfterAFullSave)
 {
     bool canClose = false;
-    std::string question;
-    ClosingAnswered(frame, IDYES, canClose, question);
+    auto closing = [&](int answer) { return AnswerBox(answer, [&] { canClose = frame.CanClose(); }); };
+    EXPECT_EQ(closing(IDYES), "");
     EXPECT_TRUE(canClose);
-    EXPECT_EQ(question, "");
 
     saving.modified = true;
     saving.saveSucceeds = false;
-    ClosingAnswered(frame, IDYES, canClose, question);
+    EXPECT_EQ(closing(IDYES), "C:\\Tools\\Ombrix.ini への変更を保存しますか?");
     EXPECT_FALSE(canClose);
-    EXPECT_EQ(question, "C:\\Tools\\Ombrix.ini への変更を保存しますか?");
     saving.saveSucceeds = true;
-    ClosingAnswered(frame, IDYES, canClose, question);
+    closing(IDYES);
     EXPECT_TRUE(canClose);
-    ClosingAnswered(frame, IDCANCEL, canClose, question);
+    closing(IDCANCEL);
     EXPECT_FALSE(canClose);
     journal.entries.clear();
-    ClosingAnswered(frame, IDNO, canClose, question);
+    closing(IDNO);
     EXPECT_TRUE(canClose);
     EXPECT_TRUE(journal.entries.empty());
 }

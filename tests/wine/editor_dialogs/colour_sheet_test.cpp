@@ -69,7 +69,6 @@ protected:
 TEST(ColourNames, SystemColoursByTheirFirstRowAndOthersByTheirBytes)
 {
     EXPECT_EQ(editor::ColourName(Instance(), {1, 15}), "3次元表面色");
-    EXPECT_EQ(editor::ColourName(Instance(), {1, 16}), "3次元陰影");
     EXPECT_EQ(editor::ColourName(Instance(), {1, 20}), "3次元ハイライトカラー");
     EXPECT_EQ(editor::ColourName(Instance(), {1, 999}), "");
     EXPECT_EQ(editor::ColourName(Instance(), {0, RGB(18, 52, 86)}), "赤:18 緑:52 青:86");
@@ -84,10 +83,6 @@ TEST_F(ColourSheetRun, FixedSwatchThenOkGivesTheLiteralColourInTheStoredOrder)
     EXPECT_TRUE(sheet_->colours().text == (menufile::TitleColour{0, 255}));
     EXPECT_TRUE(sheet_->colours().background == (menufile::TitleColour{1, 4}));
     EXPECT_FALSE(sheet_->applyToAll());
-    std::string stored = menufile::FormatTitleColours(sheet_->colours());
-    EXPECT_EQ(stored, "/0/255/1/4");
-    TitleColours read = menufile::ParseTitleColours(stored);
-    EXPECT_TRUE(read.text == sheet_->colours().text && read.background == sheet_->colours().background);
 }
 
 TEST_F(ColourSheetRun, CancelAfterChangesOnBothPagesGivesTheCallersColours)

@@ -2,14 +2,14 @@
 // dialog: a missing or broken menu file and what each answer leaves.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include "box_answers.h"
 #include "editor/editor_settings.h"
 #include "settings/ini_file.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
 
 using namespace editor;
-using editor_test::Answer;
-using editor_test::BoxAnswers;
+using testing_support::Answer;
+using testing_support::BoxAnswers;
 using testing_support::TempFolder;
 
 namespace {

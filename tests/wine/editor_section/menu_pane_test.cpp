@@ -11,9 +11,9 @@
 #include <string>
 #include <thread>
 #include <vector>
-#include "box_answers.h"
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
+#include "tests/support/box_answers.h"
 #include "win32/clipboard.h"
 #include "win32/module_path.h"
 #include "win32/window.h"
@@ -207,9 +207,8 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
                       " 新規グループ:8:8\n  新規メニュー:7:+\n :9:9\n");
     EXPECT_TRUE(section().menu(kLeft)->modified());
 
-    editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDYES, ""}});
-    pane->RunCommand(ID_DELETE_ITEM);
-    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"区切りを削除しますか?"});
+    auto remove = [&] { pane->RunCommand(ID_DELETE_ITEM); };
+    EXPECT_EQ(testing_support::AnswerBox(IDYES, remove), "区切りを削除しますか?");
     EXPECT_TRUE(pane->current().empty());
     EXPECT_EQ(host.shown.back(), WPARAM{kLeftRootNode});
     while (history.Undo(model)) {
@@ -304,7 +303,7 @@ TEST_F(MenuPaneTest, ABusyClipboardAsksWhetherToTryAgain)
     });
     WaitForSingleObject(held, 60000);
     {
-        editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDYES, ""}, {IDNO, ""}});
+        testing_support::BoxAnswers answers(std::vector<testing_support::Answer>{{IDYES, ""}, {IDNO, ""}});
         pane->RunCommand(ID_EDIT_COPY);
         EXPECT_EQ(answers.Finish(), std::vector<std::string>(2, "Clipboard is using by another."));
     }

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include "editor/editor_settings.h"
 #include "editor/section/menu_pane.h"
@@ -14,22 +12,15 @@
 
 using namespace editor;
 
-namespace {
-
-std::string Bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
+using testing_support::ReadFileBytes;
 
 TEST(SaveEdits, CommandsThenSaveAllWriteTheEditedMenu)
 {
     testing_support::TempFolder folder("section save");
     const std::string menuPath = folder / "left.txt";
-    std::ofstream(menuPath, std::ios::binary) << "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\n"
-                                                 "MENUITEM b.exe, b\r\nEND\r\nMENUITEM c.exe, c\r\nEND\r\n";
+    ASSERT_TRUE(testing_support::WriteFileBytes(
+        menuPath, "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\nMENUITEM b.exe, b\r\nEND\r\n"
+                  "MENUITEM c.exe, c\r\nEND\r\n"));
     settings::IniFile file(folder / "Ombrix.ini");
     file.WriteText("Main", "TrayNo", "1");
     file.WriteText("Section1", "Desc", "One");
@@ -50,7 +41,7 @@ TEST(SaveEdits, CommandsThenSaveAllWriteTheEditedMenu)
     ASSERT_TRUE(editor.SaveAll());
     DestroyWindow(host);
 
-    std::string written = Bytes(menuPath);
+    std::string written = ReadFileBytes(menuPath);
     size_t begin = written.find("BEGIN\r\n");
     ASSERT_NE(begin, std::string::npos);
     const std::string title = "\x90V\x8BK\x83^\x83" "C\x83g\x83\x8B";  // 新規タイトル
@@ -58,5 +49,5 @@ TEST(SaveEdits, CommandsThenSaveAllWriteTheEditedMenu)
                                      "    STATIC " + title + ", " + title + ", , , 0\r\n    POPUP g, , 0\r\n"
                                      "    BEGIN\r\n        MENUITEM b.exe, b, , , 0\r\n    END\r\nEND\r\n");
     EXPECT_FALSE(editor.model().section(0).menu(kLeft)->modified());
-    EXPECT_EQ(Bytes(menuPath + ".bak").substr(0, 7), "POPUP m");
+    EXPECT_EQ(ReadFileBytes(menuPath + ".bak").substr(0, 7), "POPUP m");
 }

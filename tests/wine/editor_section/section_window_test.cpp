@@ -10,9 +10,9 @@
 #include "editor/editor_settings.h"
 #include "editor/main_frame.h"
 #include "editor/section_menus_window.h"
-#include "box_answers.h"
 #include "resources/editor/resource_ids.h"
 #include "settings/ini_file.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
 
 using namespace editor;
@@ -46,7 +46,7 @@ public:
         shown_.push_back(node);
         return !node.path.empty();
     }
-    void CommitEdits() override {}
+    bool CommitEdits() override { return true; }
 
 private:
     std::vector<ChosenNode>& shown_;
@@ -224,7 +224,6 @@ TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
     SetTimer(nullptr, 0, 500, &ReadAndCloseMenu);
     frame->Run(ID_TEST_FORM);
     EXPECT_EQ(shownIds, (std::vector<UINT>{0x7000, 0}));  // a.exe and the group g of the left side
-    editor_test::BoxAnswers answers(std::vector<editor_test::Answer>{{IDOK, ""}});
-    frame->Run(ID_TEST_RIGHT);
-    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"メニューが一つも登録されていません。"});
+    EXPECT_EQ(testing_support::AnswerBox(IDOK, [&] { frame->Run(ID_TEST_RIGHT); }),
+              "メニューが一つも登録されていません。");
 }

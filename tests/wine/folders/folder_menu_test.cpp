@@ -46,7 +46,7 @@ void WriteShortcut(const std::string& linkPath, const std::string& target)
 {
     win32::ShortcutData data;
     data.targetPath = target;
-    ::WriteShortcut(linkPath, data);
+    testing_support::WriteShortcut(linkPath, data);
 }
 
 TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByNameAlsoThroughAShortcut)

@@ -2,7 +2,6 @@
 // WM_INITMENUPOPUP to the registry, the submenu fills when the keyboard
 // opens it, the chosen file entry starts its program, and its key is refused
 // once the popup is gone.
-#include <cstdio>
 #include "resident/launch/launcher.h"
 #include "resident/menus/launch_map.h"
 #include "resident/tray/tray_popup.h"
@@ -48,29 +47,6 @@ TEST_F(FolderMenuTest, ChosenFileEntryOfAnOpenedSubmenuStartsItsProgram)
     std::string target = resident::LaunchTarget(launchMap.Find(chosen));
     ASSERT_EQ(target.compare(0, 3, "&0x"), 0);
     EXPECT_EQ(ReportOf([&] { resident::Launch(target, "", &registry); }), NotFoundReport(target));
-}
-
-TEST_F(FolderMenuTest, TheLastOfMoreThanFourThousandFilesStartsWhenChosen)
-{
-    // Every entry past the first 2,001 of a folder menu used to do nothing.
-    testing_support::TempFolder temp("many");
-    for (int i = 0; i < 4100; ++i) {
-        char name[16];
-        snprintf(name, sizeof name, "f%04d.txt", i);
-        MakeFile(temp / name);
-    }
-    ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", temp / "zz last.exe"));
-    std::vector<ShownItem> items = Open(RegisterFolder(temp.path()));
-    ASSERT_EQ(items.size(), 4103u) << "the header, its separator and 4,101 files";
-    menus_test::OwnerWindow owner;
-    resident::SetFolderEntryLookup(&registry);
-    resident::DispatchChoice(static_cast<int>(items.back().id), launchMap, owner.get());
-    resident::SetFolderEntryLookup(nullptr);
-    std::vector<testing_support::RecordedStart> starts;
-    testing_support::WaitFor([&] { return !(starts = testing_support::ReadRecorderLog(temp / "zz last.log")).empty(); });
-    EXPECT_EQ(starts.size(), 1u) << "entry id " << items.back().id;
-    MSG message;
-    EXPECT_FALSE(PeekMessageA(&message, owner.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE));
 }
 
 }  // namespace

@@ -126,8 +126,9 @@ TEST_F(FolderMenuOnScreen, PicturesAreLookedUpForTheDrawnEntriesOnlyAndNoneWitho
     EXPECT_EQ(PictureIndexOf(menu, 309), -1);
 }
 
-// Opens the folder's menu, chooses its last entry and starts it; inUse, if
-// given, is what was held while the menu was on screen.
+// Opens the folder's menu, chooses its last entry and starts it (entries
+// past the 2,001st used to do nothing); inUse, if given, is what was held
+// while the menu was on screen.
 void FolderMenuOnScreen::OpenAndStartTheLast(const TempFolder& folder, int entries, InUse* inUse)
 {
     NewPopup();
@@ -146,6 +147,8 @@ void FolderMenuOnScreen::OpenAndStartTheLast(const TempFolder& folder, int entri
     resident::SetFolderEntryLookup(&registry);
     resident::DispatchChoice(shown.chosen, launchMap, owner.get());
     resident::SetFolderEntryLookup(nullptr);
+    MSG message;
+    EXPECT_FALSE(PeekMessageA(&message, owner.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) << "not a command";
     std::string log = folder / "zz last.log";
     EXPECT_TRUE(testing_support::WaitFor([&] { return !testing_support::ReadRecorderLog(log).empty(); }, 20000));
     DeleteFileA(log.c_str());

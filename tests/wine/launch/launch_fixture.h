@@ -7,7 +7,6 @@
 #include <string>
 #include <gtest/gtest.h>
 #include "win32/com_ptr.h"
-#include "win32/shortcut_reader.h"
 
 class LaunchTest : public ::testing::Test {
 protected:
@@ -17,9 +16,8 @@ private:
     win32::ComScope com_;
 };
 
-// Runs action on a thread of its own (the report box is modal), waits for a
-// box captioned "Q-Fendix", returns its text and closes it. Empty when the
-// action ended without a box.
+// Runs action, answers the report box it shows with OK and returns the box's
+// text; empty when the action ended without a box.
 std::string ReportOf(const std::function<void()>& action);
 
 // The texts of the report as the user must see them.
@@ -27,6 +25,3 @@ std::string ExpectedReport(const std::string& reason, const std::string& path, i
 std::string ExpectedReport(const std::string& path, int code);
 // The report of a launch target that does not exist (code 2).
 std::string NotFoundReport(const std::string& path);
-
-// Saves a shortcut file with the fields of data through the shell link object.
-void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data);

@@ -9,6 +9,7 @@
 namespace {
 
 using testing_support::TempFolder;
+using testing_support::WriteShortcut;
 
 using ShortcutReaderTest = LaunchTest;
 

@@ -35,15 +35,6 @@ int Fail(const char* what)
     return 1;
 }
 
-HWND VisibleWindow(DWORD processId, const char* className)
-{
-    auto windows = WindowsOfProcess(processId, className);
-    for (HWND window : windows)
-        if (IsWindowVisible(window))
-            return window;
-    return nullptr;
-}
-
 int MenuFontHeight()
 {
     NONCLIENTMETRICSA metrics = {};
@@ -80,8 +71,8 @@ int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char
 {
     SetCursorPos(120, 60);
     PostMessageA(main, kTrayCallback, 0, button);
-    HWND menu = nullptr;
-    if (!WaitFor([&] { return (menu = VisibleWindow(residentId, "#32768")) != nullptr; }))
+    HWND menu = WaitForWindow(residentId, "#32768", nullptr, true);
+    if (!menu)
         return Fail("the menu did not open");
     Sleep(500);
     RECT frame = {};
@@ -103,7 +94,7 @@ int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char
         status = Fail("no screenshot was taken");
     SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     PostMessageA(main, kTrayCallback, 0, button == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP);
-    if (!WaitFor([&] { return VisibleWindow(residentId, "#32768") == nullptr; }))
+    if (!WaitFor([&] { return WaitForWindow(residentId, "#32768", nullptr, true, 0) == nullptr; }))
         status = Fail("the menu did not close");
     return status;
 }
@@ -132,12 +123,8 @@ int main(int argc, char** argv)
     std::string signals = std::string(argv[2]) + "\\";
     ChildProcess resident("\"" + folder + "Ombrix.exe\"", folder);
     // The resident's window is hidden: any window of its class will do.
-    HWND main = nullptr;
-    if (!WaitFor([&] {
-            auto windows = WindowsOfProcess(resident.id(), "Q-Fendix");
-            main = windows.empty() ? nullptr : windows.front();
-            return main != nullptr;
-        }))
+    HWND main = WaitForWindow(resident.id(), "Q-Fendix");
+    if (!main)
         return Fail("the resident's window did not appear");
     // The icons exist once the posted reload has run.
     WaitFor([&] {

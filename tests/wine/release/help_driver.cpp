@@ -39,12 +39,6 @@ LRESULT ContentsEntries(HWND help)
     return tree ? SendMessageA(tree, TVM_GETCOUNT, 0, 0) : -1;
 }
 
-HWND FirstWindow(DWORD processId, const char* className)
-{
-    auto windows = WindowsOfProcess(processId, className);
-    return windows.empty() ? nullptr : windows.front();
-}
-
 int Fail(const char* what)
 {
     fprintf(stdout, "FAIL: %s\n", what);
@@ -87,13 +81,13 @@ int main(int argc, char** argv)
     std::string signals = std::string(argv[2]) + "\\";
 
     ChildProcess resident("\"" + folder + "Ombrix.exe\"", folder);
-    HWND main = nullptr;
-    if (!WaitFor([&] { return (main = FirstWindow(resident.id(), "Q-Fendix")) != nullptr; }))
+    HWND main = WaitForWindow(resident.id(), "Q-Fendix");
+    if (!main)
         return Fail("the resident's window did not appear");
     PostMessageA(main, WM_COMMAND, CMD_HELP, 0);
 
-    HWND help = nullptr;
-    if (!WaitFor([&] { return (help = FirstWindow(resident.id(), "HH Parent")) != nullptr; }))
+    HWND help = WaitForWindow(resident.id(), "HH Parent");
+    if (!help)
         return Fail("no HTML Help window appeared");
     int status = CheckHelpWindow(help, main);
     WriteFileBytes(signals + "ready", "");

@@ -2,7 +2,7 @@
 // again afterwards.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shlwapi.h>
+#include <memory>
 #include <string>
 #include <vector>
 #include "shellfiles/file_type.h"
@@ -16,23 +16,14 @@ namespace {
 // Registers the types and classes of one test and removes them at its end.
 class FileTypes : public ::testing::Test {
 protected:
-    void Register(const std::string& type, const std::string& className)
+    void Set(const std::string& key, const std::string& value, DWORD type = REG_SZ)
     {
-        ASSERT_TRUE(testing_support::SetClassesDefault("." + type, className));
-        keys_.push_back("." + type);
-        keys_.push_back(className);
-    }
-    void TearDown() override
-    {
-        // An empty name would delete the whole of HKEY_CLASSES_ROOT.
-        for (const std::string& key : keys_) {
-            if (!key.empty())
-                SHDeleteKeyA(HKEY_CLASSES_ROOT, key.c_str());
-        }
+        keys_.push_back(std::make_unique<testing_support::ClassesKey>(key, value.c_str(), type));
+        ASSERT_TRUE(keys_.back()->set()) << key;
     }
 
 private:
-    std::vector<std::string> keys_;
+    std::vector<std::unique_ptr<testing_support::ClassesKey>> keys_;
 };
 
 struct Key {
@@ -76,9 +67,9 @@ TEST_F(FileTypes, VerbsAndDefaultIcons)
     int number = 0;
     for (const auto& c : cases) {
         std::string type = "ombrix" + std::to_string(++number), className = "OmbrixTest.Class" + std::to_string(number);
-        Register(type, className);
+        Set("." + type, className);
         for (const Key& key : c.keys)
-            ASSERT_TRUE(testing_support::SetClassesDefault(className + "\\" + key.name, key.value, key.type));
+            Set(className + "\\" + key.name, key.value, key.type);
         FileType found;
         found.command = "kept";
         found.iconPath = "kept.ico";
@@ -95,6 +86,6 @@ TEST_F(FileTypes, UnregisteredTypeAndEmptyClass)
     type.command = "kept";
     EXPECT_FALSE(LookUpFileType("ombrixnone", type));
     EXPECT_EQ(type.command, "kept");
-    Register("ombrixe", "");
+    Set(".ombrixe", "");
     EXPECT_FALSE(LookUpFileType("ombrixe", type));
 }

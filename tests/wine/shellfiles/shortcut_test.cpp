@@ -1,15 +1,14 @@
-// Shortcuts made, read back through the shell link object, and updated.
+// Shortcuts made and updated, read back through the shell link object.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
-#include <thread>
 #include "shellfiles/shortcut.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
 #include "win32/shortcut_reader.h"
 #include "win32/unique_handle.h"
-#include "win32/wide_text.h"
 
 using testing_support::FileExists;
 using testing_support::TempFolder;
@@ -17,32 +16,11 @@ using testing_support::WriteFileBytes;
 
 namespace {
 
-win32::ComPtr<IShellLinkA> LoadLink(const std::string& file)
-{
-    win32::ComPtr<IShellLinkA> link;
-    CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.put_void());
-    win32::ComPtr<IPersistFile> persist = link.Query<IPersistFile>(IID_IPersistFile);
-    if (!persist || FAILED(persist->Load(win32::WideFromAnsi(file).c_str(), STGM_READ)))
-        return {};
-    return link;
-}
-
 win32::ShortcutData ReadLink(const std::string& file)
 {
     win32::ShortcutReadResult result = win32::ReadShortcut(nullptr, file);
     EXPECT_TRUE(result.ok) << result.failure;
     return result.data;
-}
-
-// Sets a description and arguments, as a user's shortcut would have them.
-void AddUserProperties(const std::string& file)
-{
-    win32::ComPtr<IShellLinkA> link = LoadLink(file);
-    ASSERT_TRUE(link);
-    link->SetDescription("user's note");
-    link->SetArguments("/user");
-    win32::ComPtr<IPersistFile> persist = link.Query<IPersistFile>(IID_IPersistFile);
-    ASSERT_TRUE(SUCCEEDED(persist->Save(nullptr, TRUE)));
 }
 
 class Shortcuts : public ::testing::Test {
@@ -64,18 +42,17 @@ protected:
 
 }  // namespace
 
-TEST_F(Shortcuts, CreatedThenUpdatedKeepingTheOtherProperties)
+TEST_F(Shortcuts, AnUpdateSetsTargetAndIconAndKeepsTheUsersProperties)
 {
     std::string file = temp_ / "link.lnk";
-    win32::UniqueItemIdList first = IdList("first.txt");
-    ASSERT_TRUE(shellfiles::CreateShortcut(file, first.get()));
-    EXPECT_EQ(file, temp_ / "link.lnk");
-    EXPECT_EQ(ReadLink(file).targetPath, temp_ / "first.txt");
-    EXPECT_EQ(ReadLink(file).arguments, "");
-    AddUserProperties(file);
-
+    win32::ShortcutData users;
+    users.targetPath = temp_ / "first.txt";
+    users.description = "user's note";
+    users.arguments = "/user";
+    testing_support::WriteShortcut(file, users);
     win32::UniqueItemIdList second = IdList("second.txt");
     ASSERT_TRUE(shellfiles::CreateShortcut(file, second.get(), "D:\\icons.dll", 4));
+    EXPECT_EQ(file, temp_ / "link.lnk");
     win32::ShortcutData contents = ReadLink(file);
     EXPECT_EQ(contents.targetPath, temp_ / "second.txt");
     EXPECT_EQ(contents.description, "user's note");
@@ -101,14 +78,7 @@ TEST_F(Shortcuts, OneThatCannotBeSavedIsReportedAndTheProgramGoesOn)
     ASSERT_TRUE(CreateDirectoryA(file.c_str(), nullptr));
     win32::UniqueItemIdList target = IdList("first.txt");
     bool created = true;
-    std::thread worker([&] {
-        win32::ComScope com;
-        created = shellfiles::CreateShortcut(file, target.get());
-    });
-    HWND box = testing_support::WaitForOwnWindow("#32770", "Q-Fendix", 30000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(testing_support::MessageBoxText(box), "IPersistFile::Save failed.\n" + file);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    worker.join();
+    auto create = [&] { created = shellfiles::CreateShortcut(file, target.get()); };
+    EXPECT_EQ(testing_support::AnswerBox(IDOK, create), "IPersistFile::Save failed.\n" + file);
     EXPECT_FALSE(created);
 }

@@ -44,13 +44,7 @@ protected:
     HWND StartResident()
     {
         resident_ = Start();
-        HWND window = nullptr;
-        WaitFor([&] {
-            auto windows = WindowsOfProcess(resident_.id(), "Q-Fendix");
-            window = windows.empty() ? nullptr : windows.front();
-            return window != nullptr;
-        });
-        return window;
+        return WaitForWindow(resident_.id(), "Q-Fendix");
     }
 
     // The command lines that the copy of the recorder named `program` saw.
@@ -73,16 +67,6 @@ protected:
         return static_cast<LRESULT>(result);
     }
 
-    // A shown window of the class in the process (message boxes, menus).
-    static HWND ShownWindow(DWORD processId, const char* className)
-    {
-        for (HWND window : WindowsOfProcess(processId, className)) {
-            if (IsWindowVisible(window))
-                return window;
-        }
-        return nullptr;
-    }
-
     std::string Quoted(const std::string& program) const { return "\"" + folder_ + program + "\""; }
 
     TempFolder temp_{"resident"};
@@ -90,15 +74,11 @@ protected:
     ChildProcess resident_;
 };
 
-TEST_F(ResidentProgram, WithoutSettingsOrWithAnOlderVersionStartsTheAssistantAndEnds)
+// Without settings it is the same: the setup program test's start.
+TEST_F(ResidentProgram, WithAnOlderVersionStartsTheAssistantAndEnds)
 {
-    ChildProcess resident = Start();
-    EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
-    EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
-
-    ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.log").c_str()));
     WriteSettings("[Main]\r\nIniVersion=9\r\nTrayNo=1\r\n");
-    resident = Start();
+    ChildProcess resident = Start();
     EXPECT_EQ(resident.Wait(kPatienceMs), 0u);
     EXPECT_EQ(Started("Ombrixa"), std::vector<std::string>{Quoted("Ombrixa.exe") + " /pt"});
 }
@@ -107,9 +87,8 @@ TEST_F(ResidentProgram, AnAssistantThatCannotBeStartedIsReported)
 {
     ASSERT_TRUE(DeleteFileA((folder_ + "Ombrixa.exe").c_str()));
     ChildProcess resident = Start();
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident.id(), "#32770")) != nullptr; }));
-    EXPECT_EQ(WindowText(box), "Q-Fendix");
+    HWND box = WaitForWindow(resident.id(), "#32770", "Q-Fendix", true);
+    ASSERT_NE(box, nullptr);
     char text[1024] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     std::string message = text;
@@ -160,7 +139,7 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
     HWND window = StartResident();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
-    auto menuOpen = [&] { return ShownWindow(resident_.id(), "#32768") != nullptr; };
+    auto menuOpen = [&] { return WaitForWindow(resident_.id(), "#32768", nullptr, true, 0) != nullptr; };
     // The menu's loop takes the keys sent to any window of its thread.
     auto closeMenu = [&] { PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0); };
 
@@ -184,24 +163,6 @@ TEST_F(ResidentProgram, ReloadReadsTheFileAgainAndWaitsLikeCloseForTheOpenMenu)
     EXPECT_EQ(resident_.Wait(1000), STILL_ACTIVE);
     EXPECT_TRUE(menuOpen());
     closeMenu();
-    EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
-}
-
-// Missing files take the same way out; their message is the menu file's own.
-TEST_F(ResidentProgram, AMenuFileThatCannotBeReadEndsTheResidentAfterItsMessage)
-{
-    ASSERT_TRUE(CreateDirectoryA((folder_ + "work").c_str(), nullptr));
-    ASSERT_TRUE(WriteFileBytes(folder_ + "work\\broken.txt", "MENUITEM a.exe,a\r\n"));
-    WriteSettings("[Main]\r\nIniVersion=10\r\nTrayNo=1\r\n[Section1]\r\nMenuPath_R=broken.txt\r\n");
-    HWND window = StartResident();
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return TrayCallback(window, 0) == 1; }));
-
-    // A statement error: the message with the offer of Notepad, declined.
-    PostMessageA(window, kTrayCallback, 0, WM_RBUTTONDOWN);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (box = ShownWindow(resident_.id(), "#32770")) != nullptr; }));
-    PostMessageA(box, WM_COMMAND, IDNO, 0);
     EXPECT_EQ(resident_.Wait(kPatienceMs), 0u);
 }
 

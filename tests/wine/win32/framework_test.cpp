@@ -112,20 +112,16 @@ protected:
     }
 };
 
-TEST(Dialog, ModalRunsHandlersAndReturnsEndValue)
+TEST(Dialog, ModalRunsHandlersAndReturnsEndValueAndAMissingTemplateFails)
 {
     NameDialog dialog;
     EXPECT_EQ(dialog.DoModal(GetModuleHandleA(nullptr), 100, nullptr), 7);
     EXPECT_TRUE(dialog.initSeen);
     EXPECT_EQ(dialog.name, "initial!");
     EXPECT_EQ(dialog.handle(), nullptr);
-}
-
-TEST(Dialog, MissingTemplateFails)
-{
-    NameDialog dialog;
-    EXPECT_EQ(dialog.DoModal(GetModuleHandleA(nullptr), 999, nullptr), -1);
-    EXPECT_FALSE(dialog.initSeen);
+    NameDialog missing;
+    EXPECT_EQ(missing.DoModal(GetModuleHandleA(nullptr), 999, nullptr), -1);
+    EXPECT_FALSE(missing.initSeen);
 }
 
 TEST(Dialog, ModelessIsDestroyedByEndAndByItsOwner)

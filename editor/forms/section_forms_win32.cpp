@@ -1,0 +1,102 @@
+#include "editor/forms/section_forms.h"
+
+#include "editor/forms/entry_form.h"
+
+namespace editor {
+
+namespace {
+
+const char kClassName[] = "OmbrixForms";
+// Posted to itself: a form replaced its entry and its handler has returned.
+constexpr UINT kChooseReplaced = WM_APP + 0x101;
+
+void RegisterOnce(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass = {};
+    windowClass.hInstance = instance;
+    if (GetClassInfoExA(instance, kClassName, &windowClass))
+        return;
+    windowClass.lpszClassName = kClassName;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    win32::Window::RegisterClass(windowClass);
+}
+
+}  // namespace
+
+SectionForms::~SectionForms()
+{
+    form_.reset();
+}
+
+HWND SectionForms::Create(HWND parent)
+{
+    RegisterOnce(context_.instance);
+    bool made = Window::Create(WS_EX_CONTROLPARENT, kClassName, nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                               parent, nullptr, context_.instance);
+    return made ? handle() : nullptr;
+}
+
+// A form never outlives the node it shows: its entry's path may name
+// another entry once the tree has changed.
+bool SectionForms::Show(const ChosenNode& node)
+{
+    if (form_)
+        form_->Commit();
+    FormKind kind = FormKindOf(node.kind, node.shortcut);
+    if (kind != kind_ || kind == FormKind::None) {
+        form_.reset();
+        kind_ = FormKind::None;
+        form_ = MakeForm(kind);
+        if (!form_)
+            return false;
+        kind_ = kind;
+        ShowWindow(form_->handle(), SW_SHOW);
+    }
+    form_->Show({node.side, node.path});
+    return true;
+}
+
+std::unique_ptr<FormView> SectionForms::MakeForm(FormKind kind)
+{
+    std::unique_ptr<FormView> form;
+    switch (kind) {
+    case FormKind::ShortcutItem:
+    case FormKind::FileItem:
+    case FormKind::Group:
+    case FormKind::Separator:
+    case FormKind::Title:
+        form = std::make_unique<EntryForm>(context_, kind);
+        break;
+    default:
+        return nullptr;
+    }
+    return form->Create(handle()) ? std::move(form) : nullptr;
+}
+
+bool SectionForms::CommitEdits()
+{
+    return !form_ || form_->Commit();
+}
+
+LRESULT SectionForms::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kChooseReplaced) {
+        tree_.EntryChanged(replaced_, EntryUpdate::Structure);
+        return 0;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+void SectionForms::EntryChanged(const EntryPath& path)
+{
+    tree_.EntryChanged(path, EntryUpdate::TextAndImage);
+}
+
+void SectionForms::EntryReplaced(const EntryPath& path)
+{
+    replaced_ = path;
+    PostMessageA(handle(), kChooseReplaced, 0, 0);
+}
+
+}  // namespace editor

@@ -1,0 +1,130 @@
+// What the forms do to an entry: fields set without touching a group's
+// entries, each change of kind, a new path, and colours given to every
+// title; each undone to the menu as it was.
+#include <gtest/gtest.h>
+
+#include "editor/forms/title_colouring.h"
+#include "editor/section/menu_operations.h"
+#include "model_fakes.h"
+
+using namespace editor;
+using namespace menufile;
+
+namespace {
+
+class EntryEdits : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto section = std::make_unique<Section>(3, SectionValues{});
+        auto menu = std::make_unique<EditMenuFile>("", reports);
+        ASSERT_TRUE(menu->LoadBytes("POPUP m\r\nBEGIN\r\nMENUITEM c:\\w, desc, -x, i.ico, 2, MENUBREAK, SHOWFOLDER, 7\r\n"
+                                    "POPUP g, g.ico, 4\r\nBEGIN\r\nSTATIC t1, , /0/255\r\nPOPUP h\r\nBEGIN\r\n"
+                                    "STATIC t2\r\nEND\r\nEND\r\nSTATIC t3, , , , 0, MENUBREAK\r\nSEPARATOR s\r\n"
+                                    "MENUITEM x.exe\r\nEND\r\n"));
+        section->set_menu(kLeft, std::move(menu));
+        model.Insert(0, std::move(section));
+        before = CopyTree(Root());
+        Menu().set_modified(false);
+    }
+    EditMenuFile& Menu() { return *model.section(0).menu(kLeft); }
+    MenuList& Root() { return *Menu().root(); }
+    MenuEntry& At(const EntryPath& path) { return *EntryAt(Root(), path); }
+    void ExpectUndoneWhole()
+    {
+        while (history.Undo(model)) {
+        }
+        EXPECT_TRUE(SameTree(Root(), *before));
+    }
+
+    editor_test::Reports reports;
+    SettingsModel model;
+    ChangeHistory history;
+    MenuOperations edit{model, history, 3, kLeft};
+    KindChangeTexts texts{"Ombrixm.exe", "新規メニュー"};
+    std::unique_ptr<MenuList> before;
+};
+
+}  // namespace
+
+TEST_F(EntryEdits, FieldsChangeOnlyWhatDiffersAndKeepAGroupsEntries)
+{
+    EntryFields group = FieldsOf(At({1}));
+    EXPECT_FALSE(edit.SetFields({1}, group));
+    EXPECT_FALSE(Menu().modified());
+    PutDescription(group, "renamed");
+    ASSERT_TRUE(edit.SetFields({1}, group));
+    EXPECT_EQ(At({1}).text1, "renamed");
+    EXPECT_EQ(At({1, 1, 0}).text1, "t2");
+    EXPECT_TRUE(Menu().modified());
+
+    EntryFields item = FieldsOf(At({0}));
+    EXPECT_EQ(DescriptionOf(item), "desc");
+    PutDescription(item, "d2");
+    SetFolderDepth(item, 300);  // only the low byte reaches the bits
+    EXPECT_EQ(item.flags, ITEM_MENUBREAK | ITEM_SHOWFOLDER | (300u & 0xFF) << 16);
+    EXPECT_FALSE(ValidFolderDepth(256) || ValidFolderDepth(-1));
+    EXPECT_TRUE(ValidFolderDepth(0) && ValidFolderDepth(255));
+    ASSERT_TRUE(edit.SetFields({0}, item));
+    EXPECT_EQ(At({0}).text2, "d2");
+    EXPECT_EQ(At({0}).text1, "c:\\w");
+    ExpectUndoneWhole();
+}
+
+TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
+{
+    MenuEntry group = ConvertedEntry(At({0}), kGroupNode, texts);
+    EXPECT_EQ(group.text1, "desc");
+    EXPECT_EQ(group.iconPath, "i.ico");
+    EXPECT_EQ(group.iconNumber, 2);
+    EXPECT_EQ(group.flags, ITEM_POPUP | ITEM_MENUBREAK);  // no folder bits on a group
+    ASSERT_TRUE(group.submenu);
+    EXPECT_TRUE(group.submenu->entries.empty());
+
+    MenuEntry separator = ConvertedEntry(At({1}), kSeparatorNode, texts);
+    EXPECT_EQ(separator.text1, "g");
+    EXPECT_TRUE(separator.iconPath.empty() && !separator.submenu);
+    EXPECT_EQ(separator.flags, ITEM_SEPARATOR);
+
+    MenuEntry title = ConvertedEntry(At({3}), kTitleNode, texts);
+    EXPECT_EQ(title.text1, "s");
+    EXPECT_EQ(title.flags, ITEM_STATIC);
+
+    MenuEntry command = ConvertedEntry(At({2}), kCommandNode, texts);
+    EXPECT_EQ(command.text1, "Ombrixm.exe");
+    EXPECT_EQ(command.text2, "t3");
+    EXPECT_TRUE(command.parameters.empty() && command.iconPath.empty());
+    EXPECT_EQ(command.flags, ITEM_MENUBREAK);
+    EXPECT_EQ(ConvertedEntry(MenuEntry{}, kCommandNode, texts).text2, "新規メニュー");
+
+    ASSERT_TRUE(edit.Replace({1}, std::move(separator), StepKind::KindChange));  // the group's entries go with it
+    EXPECT_FALSE(At({1}).submenu);
+    EXPECT_FALSE(edit.Replace({9}, MenuEntry{}, StepKind::KindChange));
+    ExpectUndoneWhole();
+}
+
+TEST_F(EntryEdits, ANewPathClearsTheOtherTextsAndKeepsTheFlags)
+{
+    MenuEntry moved = WithNewPath(At({0}), "d:\\n.exe");
+    EXPECT_EQ(moved.text1, "d:\\n.exe");
+    EXPECT_TRUE(moved.text2.empty() && moved.parameters.empty() && moved.iconPath.empty());
+    EXPECT_EQ(moved.iconNumber, 0);
+    EXPECT_EQ(moved.flags, At({0}).flags);
+}
+
+TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
+{
+    EXPECT_EQ(FormatTitleColours(ColoursOf(FieldsOf(At({1, 0})))), "/0/255/1/4");
+    EXPECT_EQ(FormatTitleColours(ColoursOf(FieldsOf(At({2})))), "/1/7/1/4");
+    std::string red = "/0/255/1/4";
+    auto edits = RecolourAllTitles(Root(), red);
+    ASSERT_EQ(edits.size(), 3u);  // t1 as text differs, t2 nested two deep, t3
+    ASSERT_TRUE(edit.SetFields(edits, StepKind::AllTitles));
+    EXPECT_EQ(At({1, 0}).parameters, red);
+    EXPECT_EQ(At({1, 1, 0}).parameters, red);
+    EXPECT_EQ(At({2}).parameters, red);
+    EXPECT_EQ(At({2}).flags, ITEM_STATIC | ITEM_MENUBREAK);
+    EXPECT_TRUE(RecolourAllTitles(Root(), red).empty());
+    ASSERT_TRUE(history.Undo(model));  // one change for all of them
+    EXPECT_TRUE(SameTree(Root(), *before));
+}
