@@ -19,6 +19,9 @@ public:
     // The file error for a system error code: the text of its cause with
     // the path.
     void ShowFileError(const std::string& path, DWORD error);
+    // An entry whose line is too long to be read back; the file is not
+    // written and the edits are kept.
+    void ShowOverlongEntry(const std::string& path, const std::string& entryText);
 
 private:
     win32::ReportOwner Owner() const;

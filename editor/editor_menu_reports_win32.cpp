@@ -36,4 +36,14 @@ void EditorMenuReports::ShowFileError(const std::string& path, DWORD error)
     win32::ShowFileError(Owner(), error, path, MB_ICONEXCLAMATION);
 }
 
+void EditorMenuReports::ShowOverlongEntry(const std::string& path, const std::string& entryText)
+{
+    std::string text = LoadText(instance_, IDS_LINE_TOO_LONG);
+    size_t at = text.find("%1");
+    if (at != std::string::npos)
+        text.replace(at, 2, entryText);
+    text += "\n" + path;
+    MessageBoxA(owner_(), text.c_str(), caption_.c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
 }  // namespace editor

@@ -1,6 +1,8 @@
 #include "editor/menu_file_writers.h"
 
 #include "editor/command_text.h"
+#include "editor/overlong_entry.h"
+#include "editor/section/entry_text.h"
 #include "resources/editor/resource_ids.h"
 #include "shellfiles/display_name.h"
 
@@ -19,11 +21,39 @@ menufile::SaverArgs EditorSaverArgs(HINSTANCE instance, menufile::Backup backup)
     return args;
 }
 
+// Lines as the saver writes them, to measure them before the file is touched.
+class LineWriter : public menufile::MenuWriter {
+public:
+    explicit LineWriter(menufile::WriterInfo info) : MenuWriter(std::move(info)) {}
+
+protected:
+    std::string DisplayName(const menufile::MenuEntry& entry) const override
+    {
+        return shellfiles::ShellDisplayName(entry.text1);
+    }
+};
+
+menufile::WriterInfo LineInfo(HINSTANCE instance)
+{
+    menufile::WriterInfo info;
+    info.fallbackDisplayText = LoadText(instance, IDS_FILE_NOT_FOUND);
+    return info;
+}
+
 }  // namespace
 
 SaverMenuWriter::SaverMenuWriter(HINSTANCE instance, EditorMenuReports& reports, menufile::Backup backup)
-    : reports_(reports), saver_(EditorSaverArgs(instance, backup))
+    : instance_(instance), reports_(reports), saver_(EditorSaverArgs(instance, backup))
 {
+}
+
+bool SessionMenuWriter::Write(const std::string& path, const menufile::MenuList& root)
+{
+    if (const menufile::MenuEntry* entry = FindOverlongEntry(root, LineWriter(LineInfo(instance())))) {
+        reports().ShowOverlongEntry(path, EntryDisplayText(instance(), *entry));
+        return false;
+    }
+    return SaverMenuWriter::Write(path, root);
 }
 
 bool SaverMenuWriter::Write(const std::string& path, const menufile::MenuList& root)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/forms/title_colouring.h"
+#include "editor/overlong_entry.h"
 #include "editor/section/menu_operations.h"
 #include "model_fakes.h"
 
@@ -127,4 +128,30 @@ TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
     EXPECT_TRUE(RecolourAllTitles(Root(), red).empty());
     ASSERT_TRUE(history.Undo(model));  // one change for all of them
     EXPECT_TRUE(SameTree(Root(), *before));
+}
+
+TEST(OverlongEntry, ALineLongerThanTheResidentReadsWholeIsFoundWithItsIndentation)
+{
+    menufile::MenuWriter writer({});
+    MenuEntry item;
+    item.text1 = "a.exe";
+    item.text2 = "d";
+    size_t bare = writer.EntryText(item).size() - 2;  // without CR LF
+    item.text2 += std::string(kLongestMenuLine - 4 - bare, 'x');  // 511 bytes once indented one level
+    MenuList root;
+    root.entries.push_back(CopyEntry(item));
+    EXPECT_EQ(FindOverlongEntry(root, writer), nullptr);
+
+    MenuEntry group;
+    group.flags = ITEM_POPUP;
+    group.text1 = "g";
+    group.submenu = std::make_unique<MenuList>();
+    group.submenu->entries.push_back(CopyEntry(item));  // one level deeper: four bytes more
+    root.entries.push_back(std::move(group));
+    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[1].submenu->entries[0]);
+
+    root.entries[1].text1 = std::string(kLongestMenuLine, 'g');  // the group's own line comes first
+    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[1]);
+    root.entries[0].text2 += "x";
+    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[0]);
 }
