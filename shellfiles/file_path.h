@@ -30,12 +30,6 @@ public:
     bool IsFolder(bool report) const;
     // An existing folder is no failure; parent folders are not made.
     bool CreateFolder(bool report) const;
-    // A file that does not exist is no failure.
-    bool RemoveFile(bool report) const;
-    bool RenameFile(const std::string& newName, bool report) const;
-    // True only when the path certainly does not exist (not after, for
-    // example, a denied access).
-    bool IsMissing(bool report) const;
     // The error box for GetLastError() and this path; the program goes on.
     void ReportFileError() const;
 

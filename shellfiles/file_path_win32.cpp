@@ -47,29 +47,6 @@ bool FilePath::CreateFolder(bool report) const
     return Fail(path_, error, report);
 }
 
-bool FilePath::RemoveFile(bool report) const
-{
-    if (DeleteFileA(path_.c_str()))
-        return true;
-    DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || Fail(path_, error, report);
-}
-
-bool FilePath::RenameFile(const std::string& newName, bool report) const
-{
-    return MoveFileA(path_.c_str(), newName.c_str()) || Fail(path_, GetLastError(), report);
-}
-
-bool FilePath::IsMissing(bool report) const
-{
-    if (GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
-    DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND)
-        return true;
-    return Fail(path_, error, report);
-}
-
 void FilePath::ReportFileError() const { ShowFileError(path_); }
 
 }  // namespace shellfiles

@@ -5,13 +5,6 @@
 
 namespace shellfiles {
 
-std::string JoinIconLocation(const std::string& iconPath, unsigned number)
-{
-    if (number == 0)
-        return iconPath;
-    return iconPath + "|" + std::to_string(number);
-}
-
 IconLocation SplitIconLocation(const std::string& text)
 {
     IconLocation location;

@@ -10,7 +10,6 @@ struct IconLocation {
     int number = 0;
 };
 
-std::string JoinIconLocation(const std::string& iconPath, unsigned number);
 // Splits at the last "|" that is not the trail byte of a double-byte character.
 IconLocation SplitIconLocation(const std::string& text);
 

@@ -60,22 +60,18 @@ void PressF1(HWND box)
     SendMessageA(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-TEST(AboutBoxHelp, F1OpensTheHelpFileOnlyWhenItIsThere)
+// (Wine's HTML Help opens nothing for a missing file, so that the box's test
+// for the file cannot be told from it here.)
+TEST(AboutBoxHelp, F1OpensTheHelpFile)
 {
     std::string helpFile = testing_support::BinaryFolder() + "Ombrix.chm";
     ASSERT_TRUE(testing_support::FileExists(helpFile));
     auto windows = [] { return testing_support::WindowsOfProcess(GetCurrentProcessId()).size(); };
     size_t before = windows();
     {
-        setup::AboutDialog missing(GetModuleHandleA(nullptr), helpFile + ".missing");
-        ASSERT_TRUE(missing.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
-        size_t boxes = windows();
-        PressF1(missing.handle());
-        Sleep(1000);
-        EXPECT_EQ(windows(), boxes) << "no help window and no box without the file";
         setup::AboutDialog dialog(GetModuleHandleA(nullptr), helpFile);
         ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
-        boxes = windows();
+        size_t boxes = windows();
         PressF1(dialog.handle());
         EXPECT_TRUE(testing_support::WaitFor([&] { return windows() > boxes; }));
     }
