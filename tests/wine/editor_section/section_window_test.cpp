@@ -20,16 +20,20 @@ using testing_support::TempFolder;
 
 namespace {
 
-// What the test display showed: the ids of the open menu's items.
+// What the test display showed: the ids of the open menu's items, and how
+// many were grayed.
 std::vector<UINT> shownIds;
+int grayedItems = 0;
 
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
     HWND menuWindow = FindWindowA("#32768", nullptr);
     HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
-    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position)
+    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
         shownIds.push_back(GetSubMenu(menu, position) ? 0 : GetMenuItemID(menu, position));
+        grayedItems += (GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED) ? 1 : 0;
+    }
     EndMenu();
 }
 
@@ -259,6 +263,7 @@ TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
     SetTimer(nullptr, 0, 500, &ReadAndCloseMenu);
     frame->Run(ID_TEST_FORM);
     EXPECT_EQ(shownIds, (std::vector<UINT>{0x7000, 0}));  // a.exe and the group g of the left side
+    EXPECT_EQ(grayedItems, 0);  // drawn as the resident draws them, whatever the frame's commands
     EXPECT_EQ(testing_support::AnswerBox(IDOK, [&] { frame->Run(ID_TEST_RIGHT); }),
               "メニューが一つも登録されていません。");
 }
