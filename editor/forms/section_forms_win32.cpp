@@ -2,6 +2,7 @@
 
 #include "editor/forms/entry_form.h"
 #include "editor/forms/menu_options_form.h"
+#include "editor/forms/tray_options_form.h"
 
 namespace editor {
 
@@ -68,6 +69,9 @@ std::unique_ptr<FormView> SectionForms::MakeForm(FormKind kind)
     case FormKind::Separator:
     case FormKind::Title:
         form = std::make_unique<EntryForm>(context_, kind);
+        break;
+    case FormKind::TrayOptions:
+        form = std::make_unique<TrayOptionsForm>(context_);
         break;
     case FormKind::LeftMenuOptions:
     case FormKind::RightMenuOptions:

@@ -34,6 +34,10 @@ protected:
             file.WriteText(key, "MenuWidth_L", "0");
             file.WriteText(key, "Opt_R", "983040");  // 0xF0000: large icons and a bit no box shows
             file.WriteText(key, "MenuWidth_R", "20");
+            file.WriteText(key, "IconUp", "shell32.dll");
+            file.WriteText(key, "IconNoUp", "3");
+            file.WriteText(key, "IconDown", "shell32.dll");
+            file.WriteText(key, "IconNoDown", "4");
         }
         editor = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(),
                                                   [] { return HWND{}; });
@@ -140,4 +144,37 @@ TEST_F(OptionFormsTest, AllMenusTheSameReachesEverySectionInTheFile)
     }
     ASSERT_TRUE(editor->history().Undo(editor->model()));
     EXPECT_EQ(Values(1, kLeft).options, 0x50000);
+}
+
+TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
+{
+    const SectionValues& values = editor->model().section(0).values();
+    Open(kTrayOptionsNode);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "tray_options_form.bmp"));
+    Click(IDC_UP_IS_DOWN);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
+    EXPECT_EQ(values.flags, 0);  // the boxes wait for the commit
+    EXPECT_TRUE(forms->CommitEdits());
+    EXPECT_EQ(values.flags, 2);
+    EXPECT_EQ(values.pressedIconFile, "");
+    EXPECT_EQ(values.pressedIconNumber, -1);
+    EXPECT_EQ(values.normalIconNumber, 3);
+    Click(IDC_CALENDAR);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_NORMAL_ICON)));
+    EXPECT_TRUE(forms->CommitEdits());
+    EXPECT_EQ(values.flags, 3);
+    EXPECT_EQ(values.normalIconFile, "");
+    EXPECT_EQ(values.normalIconNumber, -1);
+
+    const SectionValues& other = editor->model().section(1).values();
+    EXPECT_EQ(other.pressedIconNumber, 4);  // another section keeps its own
+    ASSERT_TRUE(editor->historyOf(editor->model().section(0).id()).Undo(editor->model()));
+    EXPECT_EQ(values.flags, 2);
+    Open(kLeftOptionsNode);
+    Open(kTrayOptionsNode);
+    EXPECT_TRUE(IsDlgButtonChecked(Form(), IDC_UP_IS_DOWN) == BST_CHECKED);
+    Click(IDC_TRAY_DEFAULTS);
+    EXPECT_EQ(values.flags, 0);
+    EXPECT_EQ(values.normalIconFile, "");
 }
