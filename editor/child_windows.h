@@ -29,6 +29,8 @@ public:
     // first window of the kind.
     ChildWindow* Find(WindowKind kind, const void* subject = nullptr) const;
     ChildWindow* FromHandle(HWND window) const;
+    // The active window, or null.
+    ChildWindow* Active() const;
     // Every open window, in the order they were opened.
     std::vector<ChildWindow*> All() const;
 

@@ -53,6 +53,11 @@ ChildWindow* ChildWindows::FromHandle(HWND handle) const
     return nullptr;
 }
 
+ChildWindow* ChildWindows::Active() const
+{
+    return client_ ? FromHandle(reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0))) : nullptr;
+}
+
 std::vector<ChildWindow*> ChildWindows::All() const
 {
     std::vector<ChildWindow*> all;

@@ -9,6 +9,15 @@ std::string LoadText(HINSTANCE instance, UINT id)
     return std::string(text, length > 0 ? length : 0);
 }
 
+std::string FormattedText(HINSTANCE instance, UINT id, const std::string& value)
+{
+    std::string text = LoadText(instance, id);
+    size_t mark = text.find("%s");
+    if (mark != std::string::npos)
+        text.replace(mark, 2, value);
+    return text;
+}
+
 // The line break is a single byte that no Shift-JIS trail byte can be.
 std::string CommandPrompt(HINSTANCE instance, UINT id)
 {

@@ -33,8 +33,16 @@ void MainFrame::OnMenuSelect(UINT id, UINT flags, HMENU menu)
     if (flags & (MF_POPUP | MF_SEPARATOR | MF_SYSMENU) || id >= 0xF000)
         statusBar_.SetText("");
     else
-        statusBar_.SetText(CommandPrompt(instance_, id));
+        statusBar_.SetText(PromptOf(id));
     promptShown_ = 0;
+}
+
+// A command may name what it would do now (undo: the step); the others say
+// what the string table says.
+std::string MainFrame::PromptOf(UINT id)
+{
+    win32::CommandState state = StateOf(static_cast<int>(id));
+    return state.prompt.empty() ? CommandPrompt(instance_, id) : state.prompt;
 }
 
 LRESULT MainFrame::OnNotify(const NMHDR& header)
@@ -49,7 +57,7 @@ LRESULT MainFrame::OnNotify(const NMHDR& header)
         const auto& hot = reinterpret_cast<const NMTBHOTITEM&>(header);
         promptHeld_ = !(hot.dwFlags & HICF_LEAVING) && hot.idNew;
         if (promptHeld_) {
-            statusBar_.SetText(CommandPrompt(instance_, hot.idNew));
+            statusBar_.SetText(PromptOf(static_cast<UINT>(hot.idNew)));
             promptShown_ = 0;
         } else {
             ShowBasePrompt();

@@ -73,6 +73,7 @@ private:
     void ShowPrompt(UINT id);
     void ShowBasePrompt();
     UINT BasePrompt() const;
+    std::string PromptOf(UINT id);
     void OnMenuSelect(UINT id, UINT flags, HMENU menu);
     LRESULT OnNotify(const NMHDR& header);
     void OnClose();

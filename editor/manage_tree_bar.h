@@ -62,6 +62,10 @@ private:
     void Duplicate();
     void Delete();
     void Move(bool up);
+    // Undo and redo of the section commands: the tree has the focus, or no
+    // window is open to take them.
+    bool OwnsHistoryCommands() const;
+    void RunHistoryStep(int id);
     bool OnBeginLabelEdit(const NMTVDISPINFOA& info) const;
     bool OnEndLabelEdit(const NMTVDISPINFOA& info);
     void ShowNameTaken();

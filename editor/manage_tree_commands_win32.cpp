@@ -1,26 +1,19 @@
 // The management tree bar's commands and its label editing.
 #include "editor/command_text.h"
+#include "editor/history_commands.h"
 #include "editor/manage_tree_bar.h"
 #include "resources/editor/resource_ids.h"
 
 namespace editor {
 
-namespace {
-
-// A text of the string table with its "%s" filled in.
-std::string Formatted(HINSTANCE instance, UINT id, const std::string& value)
-{
-    std::string text = LoadText(instance, id);
-    size_t insert = text.find("%s");
-    if (insert != std::string::npos)
-        text.replace(insert, 2, value);
-    return text;
-}
-
-}  // namespace
-
 bool ManageTreeBar::QueryCommand(int id, win32::CommandState& state)
 {
+    if (IsHistoryCommand(id)) {
+        if (!OwnsHistoryCommands())
+            return false;
+        QueryHistoryCommand(instance_, settings_.history(), id, state);
+        return true;
+    }
     const size_t position = SelectedPosition();
     const bool onSection = position != SettingsModel::npos;
     const SectionOperations& operations = settings_.operations();
@@ -50,6 +43,12 @@ bool ManageTreeBar::QueryCommand(int id, win32::CommandState& state)
 
 bool ManageTreeBar::RunCommand(int id)
 {
+    if (IsHistoryCommand(id)) {
+        if (!OwnsHistoryCommands())
+            return false;
+        RunHistoryStep(id);
+        return true;
+    }
     switch (id) {
     case ID_SECTION_NEW: New(); return true;
     case ID_SECTION_OPEN: Open(); return true;
@@ -130,7 +129,7 @@ void ManageTreeBar::Delete()
     if (position == SettingsModel::npos)
         return;
     Section& section = settings_.model().section(position);
-    std::string question = Formatted(instance_, IDS_CONFIRM_DELETE, section.values().description);
+    std::string question = FormattedText(instance_, IDS_CONFIRM_DELETE, section.values().description);
     std::string caption = LoadText(instance_, IDS_APP_TITLE);
     if (MessageBoxA(GetAncestor(handle(), GA_ROOT), question.c_str(), caption.c_str(),
                     MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
@@ -154,6 +153,30 @@ void ManageTreeBar::Move(bool up)
     else
         operations.MoveDown(position);
     Refill();
+}
+
+bool ManageTreeBar::OwnsHistoryCommands() const
+{
+    return GetFocus() == tree_ || !windows_.Active();
+}
+
+// A section that undo or redo took out loses its window; the tree is built
+// again with the section of the step selected where it is still there.
+void ManageTreeBar::RunHistoryStep(int id)
+{
+    SettingsModel& model = settings_.model();
+    const SettingsChange* change = RunHistoryCommand(settings_.history(), model, id);
+    if (!change)
+        return;
+    for (ChildWindow* window : windows_.All()) {
+        const auto* section = static_cast<const Section*>(window->subject());
+        if (window->kind() == WindowKind::Section && model.PositionOf(section->id()) == SettingsModel::npos)
+            windows_.Close(WindowKind::Section, section);
+    }
+    Refill();
+    HTREEITEM item = change->sectionId() ? ItemOf(change->sectionId()) : nullptr;
+    if (item)
+        Select(item);
 }
 
 bool ManageTreeBar::OnBeginLabelEdit(const NMTVDISPINFOA& info) const
@@ -189,7 +212,7 @@ bool ManageTreeBar::OnEndLabelEdit(const NMTVDISPINFOA& info)
 
 void ManageTreeBar::ShowNameTaken()
 {
-    std::string text = Formatted(instance_, IDS_NAME_TAKEN, takenName_);
+    std::string text = FormattedText(instance_, IDS_NAME_TAKEN, takenName_);
     takenName_.clear();
     std::string caption = LoadText(instance_, IDS_APP_TITLE);
     MessageBoxA(GetAncestor(handle(), GA_ROOT), text.c_str(), caption.c_str(), MB_ICONINFORMATION);

@@ -60,7 +60,7 @@ bool SectionMenusWindow::RunCommand(int id)
         return CommitEdits() && pane_->RunCommand(id);
     int side = TestSide(id);
     if (side != kOptionsTab)
-        ShowTestDisplay(instance_, GetAncestor(handle(), GA_ROOT), section_, static_cast<Side>(side));
+        ShowTestDisplay(instance_, handle(), section_, static_cast<Side>(side));
     return true;
 }
 

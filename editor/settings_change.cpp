@@ -6,7 +6,7 @@
 namespace editor {
 
 InsertSectionChange::InsertSectionChange(size_t position, std::unique_ptr<Section> section)
-    : position_(position), held_(std::move(section))
+    : position_(position), sectionId_(section->id()), held_(std::move(section))
 {
 }
 
@@ -23,6 +23,7 @@ void InsertSectionChange::Revert(SettingsModel& model)
 void RemoveSectionChange::Apply(SettingsModel& model)
 {
     held_ = model.Remove(position_);
+    sectionId_ = held_->id();
 }
 
 void RemoveSectionChange::Revert(SettingsModel& model)

@@ -18,6 +18,9 @@ public:
     virtual ~SettingsChange() = default;
     virtual void Apply(SettingsModel& model) = 0;
     virtual void Revert(SettingsModel& model) = 0;
+    // The section the change is about, for showing it after an undo or a
+    // redo; 0 for none.
+    virtual uint64_t sectionId() const { return 0; }
 };
 
 // Changes that form one step: applied in order, reverted in reverse.
@@ -39,9 +42,11 @@ public:
     InsertSectionChange(size_t position, std::unique_ptr<Section> section);
     void Apply(SettingsModel& model) override;
     void Revert(SettingsModel& model) override;
+    uint64_t sectionId() const override { return sectionId_; }
 
 private:
     size_t position_;
+    uint64_t sectionId_;
     std::unique_ptr<Section> held_;
 };
 
@@ -51,9 +56,11 @@ public:
     explicit RemoveSectionChange(size_t position) : position_(position) {}
     void Apply(SettingsModel& model) override;
     void Revert(SettingsModel& model) override;
+    uint64_t sectionId() const override { return sectionId_; }
 
 private:
     size_t position_;
+    uint64_t sectionId_ = 0;
     std::unique_ptr<Section> held_;
 };
 
@@ -67,6 +74,7 @@ public:
     SectionValuesChange(const Section& section, SectionValues values);
     void Apply(SettingsModel& model) override;
     void Revert(SettingsModel& model) override { Apply(model); }
+    uint64_t sectionId() const override { return sectionId_; }
 
 private:
     uint64_t sectionId_;
@@ -81,6 +89,7 @@ public:
     SectionNameChange(const Section& section, std::string name);
     void Apply(SettingsModel& model) override;
     void Revert(SettingsModel& model) override { Apply(model); }
+    uint64_t sectionId() const override { return sectionId_; }
 
 private:
     uint64_t sectionId_;

@@ -125,7 +125,7 @@ folder="fill #b7950b rectangle 0,3 6,5 fill #f2c94c rectangle 0,5 15,14 "
 cog="fill #5a5a5a circle 10,10 10,6 fill #f2c94c circle 10,10 10,8 "
 make_icon system_folders "$folder$cog" "$editor_out"
 
-# The tool bar: sixteen 16 x 15 images on light grey, which the tool bar
+# The tool bar: eighteen 16 x 15 images on light grey, which the tool bar
 # turns into the button face, in the order of the button table.
 button_images=(
   # parent node: an arrow up and left of a line
@@ -154,6 +154,10 @@ button_images=(
   "fill #8b5a2b rectangle 1,2 11,14 fill #404040 rectangle 4,0 8,3 fill #5a5a5a rectangle 6,6 15,14 fill #ffffff rectangle 7,7 14,13"
   # delete: a red cross
   "stroke #c0392b stroke-width 3 line 3,2 12,12 line 12,2 3,12"
+  # undo: an arrow turning back to the left
+  "fill none stroke #2b6cb0 stroke-width 2 arc 3,3 14,13 270,90 fill #2b6cb0 stroke none polygon 1,3 7,0 7,6"
+  # redo: an arrow turning on to the right
+  "fill none stroke #2b6cb0 stroke-width 2 arc 1,3 12,13 90,270 fill #2b6cb0 stroke none polygon 14,3 8,0 8,6"
   # test the left menu: a mouse with its left button dark
   "fill #5a5a5a roundrectangle 3,1 12,14 4,4 fill #ffffff roundrectangle 4,2 11,13 3,3 fill #d6336c rectangle 4,2 7,6 fill #5a5a5a rectangle 8,2 8,6"
   # test the right menu: the right button dark

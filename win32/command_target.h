@@ -2,11 +2,15 @@
 // Something that runs commands (menu, tool bar and accelerator ids) and
 // tells whether they can run now. A frame offers each command to its
 // targets in turn; a command that no target handles is disabled.
+#include <string>
+
 namespace win32 {
 
 struct CommandState {
     bool enabled = true;
     bool checked = false;
+    // A status prompt of the moment, in place of the string table's.
+    std::string prompt;
 };
 
 class CommandTarget {

@@ -23,7 +23,7 @@ bool IsEditControlKey(const MSG& message, HWND focus)
         return false;
     const bool control = KeyDown(VK_CONTROL), shift = KeyDown(VK_SHIFT), alt = KeyDown(VK_MENU);
     switch (message.wParam) {
-    case 'C': case 'V': case 'X': case 'Z':
+    case 'C': case 'V': case 'X': case 'Z': case 'Y':
         return control && !alt;
     case VK_INSERT:
         return control || shift;

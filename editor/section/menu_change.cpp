@@ -23,7 +23,36 @@ void Put(menufile::MenuList& root, const EntryPath& path, menufile::MenuEntry en
     entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(path.back()), std::move(entry));
 }
 
+// Where an entry at path was: its neighbour above, else its group.
+EntryPath PlaceLeft(EntryPath path)
+{
+    if (path.back() > 0)
+        --path.back();
+    else
+        path.pop_back();
+    return path;
+}
+
 }  // namespace
+
+EntryPath InsertEntryChange::Selection(bool undone) const
+{
+    return undone ? PlaceLeft(path_) : path_;
+}
+
+EntryPath RemoveEntryChange::Selection(bool undone) const
+{
+    return undone ? path_ : PlaceLeft(path_);
+}
+
+const MenuChange* ShownMenuChange(const SettingsChange* step, bool undone)
+{
+    if (const auto* group = dynamic_cast<const ChangeGroup*>(step)) {
+        const auto& changes = group->changes();
+        return changes.empty() ? nullptr : ShownMenuChange((undone ? changes.front() : changes.back()).get(), undone);
+    }
+    return dynamic_cast<const MenuChange*>(step);
+}
 
 void MenuChange::Apply(SettingsModel& model)
 {

@@ -18,6 +18,12 @@ public:
     MenuChange(uint64_t sectionId, Side side) : sectionId_(sectionId), side_(side) {}
     void Apply(SettingsModel& model) final;
     void Revert(SettingsModel& model) final;
+    uint64_t sectionId() const override { return sectionId_; }
+    Side side() const noexcept { return side_; }
+    // The entry to show once the change is undone (or done again): the one
+    // it brought back or made, else the place it left (an empty path: the
+    // root).
+    virtual EntryPath Selection(bool undone) const = 0;
 
 protected:
     virtual void Forward(menufile::MenuList& root) = 0;
@@ -34,6 +40,7 @@ private:
 class InsertEntryChange : public MenuChange {
 public:
     InsertEntryChange(uint64_t sectionId, Side side, EntryPath path, menufile::MenuEntry entry);
+    EntryPath Selection(bool undone) const override;
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -48,6 +55,7 @@ private:
 class RemoveEntryChange : public MenuChange {
 public:
     RemoveEntryChange(uint64_t sectionId, Side side, EntryPath path);
+    EntryPath Selection(bool undone) const override;
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -63,6 +71,7 @@ private:
 class MoveEntryChange : public MenuChange {
 public:
     MoveEntryChange(uint64_t sectionId, Side side, EntryPath from, EntryPath to);
+    EntryPath Selection(bool undone) const override { return undone ? from_ : to_; }
 
 protected:
     void Forward(menufile::MenuList& root) override;
@@ -79,6 +88,7 @@ class ReplaceEntriesChange : public MenuChange {
 public:
     using Replacement = std::pair<EntryPath, menufile::MenuEntry>;
     ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements);
+    EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
 
 protected:
     void Forward(menufile::MenuList& root) override { Exchange(root); }
@@ -96,6 +106,7 @@ class EntryFieldsChange : public MenuChange {
 public:
     using Edit = std::pair<EntryPath, EntryFields>;
     EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits);
+    EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
 
 protected:
     void Forward(menufile::MenuList& root) override { Exchange(root); }
@@ -106,5 +117,9 @@ private:
 
     std::vector<Edit> held_;
 };
+
+// The menu change of a step to show after undo (its first) or redo (its
+// last); null for a step without one.
+const MenuChange* ShownMenuChange(const SettingsChange* step, bool undone);
 
 }  // namespace editor

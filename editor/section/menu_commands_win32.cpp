@@ -2,6 +2,7 @@
 // question, the four moves and the clipboard, offered on the menu tabs only.
 #include <string>
 #include "editor/command_text.h"
+#include "editor/history_commands.h"
 #include "editor/section/entry_text.h"
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
@@ -22,6 +23,10 @@ bool IsTreeCommand(int id)
 
 bool MenuPane::QueryCommand(int id, win32::CommandState& state)
 {
+    if (IsHistoryCommand(id)) {
+        QueryHistoryCommand(instance_, history_, id, state);
+        return true;
+    }
     if (!IsTreeCommand(id))
         return false;
     state.enabled = side_ != kOptionsTab && CanRun(id);
@@ -30,6 +35,10 @@ bool MenuPane::QueryCommand(int id, win32::CommandState& state)
 
 bool MenuPane::RunCommand(int id)
 {
+    if (IsHistoryCommand(id)) {
+        RunHistoryStep(id);
+        return true;
+    }
     if (!IsTreeCommand(id))
         return false;
     if (side_ == kOptionsTab || !CanRun(id))

@@ -98,6 +98,7 @@ private:
     std::optional<EntryPath> Cut();
     EntryPath AddNew(NewEntryKind kind);
     EntryPath AskAndDelete();
+    void RunHistoryStep(int id);
     // The tree built again with the entry at path (the root for an empty
     // path) selected.
     void ShowChanged(const EntryPath& path);

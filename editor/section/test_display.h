@@ -9,6 +9,9 @@
 namespace editor {
 
 // An empty menu is told with a box instead. Returns once the menu closed.
+// The owner must not be the frame: the frame grays every item whose command
+// no window handles, and every item of the display carries one id that none
+// does.
 void ShowTestDisplay(HINSTANCE instance, HWND owner, const Section& section, Side side);
 
 }  // namespace editor

@@ -22,8 +22,6 @@ void ShowTestDisplay(HINSTANCE instance, HWND owner, const Section& section, Sid
     const MenuSideValues& values = section.values().menus[side];
     POINT cursor;
     GetCursorPos(&cursor);
-    // The menu closes when the user clicks away only if its owner is in front.
-    SetForegroundWindow(owner);
     resident::ShowDisplayPopup(context, *menu->root(), values.options, values.width, cursor);
 }
 

@@ -89,6 +89,7 @@
 #define ID_EDIT_CUT               57635
 #define ID_EDIT_PASTE             57637
 #define ID_EDIT_UNDO              57643
+#define ID_EDIT_REDO              57644
 #define ID_WINDOW_ARRANGE         57649
 #define ID_WINDOW_CASCADE         57650
 #define ID_WINDOW_TILE            57651
@@ -136,6 +137,9 @@
 #define IDS_APP_TITLE             57344
 #define IDS_IDLE_PROMPT           57345
 #define IDS_SAVE_CHANGES          61699
+#define IDS_UNDO_STEP             5850  // "元に戻す: %s", the step's name
+#define IDS_REDO_STEP             5851
+#define IDS_STEP_BASE             5860  // + StepKind: the names of the steps
 #define IDS_FILE_ERROR_BASE       61856  // + the cause of a file error; %1 = the path
 
 // Colour sheet of a title: two pages of one layout

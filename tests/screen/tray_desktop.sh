@@ -18,12 +18,13 @@ first_pixel() {
   convert "$1" -fill black +opaque "#$2" -fill white -opaque "#$2" -trim -format '%X %Y\n' info: | tr -d '+'
 }
 
-# start_resident <desktop name>: sets desktop and driver_pid; on exit the
-# resident is told to end.
+# start_resident <desktop name> [program] [window class]: the resident (or
+# the program of "$work/app" named) until its window of that class shows;
+# sets desktop and driver_pid; on exit the program is told to end.
 start_resident() {
   desktop=$1
   mkdir -p "$work/signals"
-  wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\Ombrix.exe" Q-Fendix \
+  wine explorer "/desktop=$desktop,800x600" "$(win_path "$driver")" "$app_win\\${2:-Ombrix.exe}" "${3:-Q-Fendix}" \
     "$(win_path "$work/signals")" >"$work/driver.log" 2>&1 &
   driver_pid=$!
   trap 'touch "$work/signals/done"; wait "$driver_pid" 2>/dev/null || true' EXIT

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <iterator>
 #include <utility>
 #include <gtest/gtest.h>
+#include <shellapi.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 #include <shobjidl.h>
@@ -56,27 +59,11 @@ std::vector<std::string> FileNames(const std::string& pattern)
 
 void RemoveTree(const std::string& folder)
 {
-    std::string root = folder;
-    if (!root.empty() && root.back() != '\\')
-        root += '\\';
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((root + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = root + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(root.c_str());
+    // Without the last backslash, ended by two NULs.
+    std::string from = folder.substr(0, folder.find_last_not_of('\\') + 1) + '\0';
+    SHFILEOPSTRUCTA operation = {nullptr, FO_DELETE, from.c_str(), nullptr,
+                                 FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT};
+    SHFileOperationA(&operation);
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)
@@ -104,18 +91,19 @@ bool CopyFileTo(const std::string& from, const std::string& to)
 std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath)
 {
     std::vector<RecordedStart> starts;
-    std::string bytes = ReadFileBytes(logPath);
-    size_t begin = 0;
-    while (begin < bytes.size()) {
-        size_t end = bytes.find("\r\n", begin);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string line = bytes.substr(begin, end - begin);
+    std::istringstream lines(ReadFileBytes(logPath));
+    for (std::string line; std::getline(lines, line);) {
         size_t tab = line.rfind('\t');
         if (tab != std::string::npos)
-            starts.push_back({line.substr(0, tab), line.substr(tab + 1)});
-        begin = end + 2;
+            starts.push_back({line.substr(0, tab), line.substr(tab + 1, line.find('\r', tab) - tab - 1)});
     }
+    return starts;
+}
+
+std::vector<RecordedStart> WaitForRecorderLog(const std::string& logPath, size_t count, DWORD timeoutMs)
+{
+    std::vector<RecordedStart> starts;
+    WaitFor([&] { return (starts = ReadRecorderLog(logPath)).size() >= count; }, timeoutMs);
     return starts;
 }
 
@@ -305,6 +293,65 @@ void WriteShortcut(const std::string& linkPath, const win32::ShortcutData& data)
     win32::ComPtr<IPersistFile> file = link.Query<IPersistFile>(IID_IPersistFile);
     ASSERT_TRUE(file);
     ASSERT_EQ(file->Save(win32::WideFromAnsi(linkPath).c_str(), TRUE), S_OK);
+}
+
+void PressKey(HWND owner, WORD key, bool asCharacter)
+{
+    if (asCharacter) {
+        PostMessageA(owner, WM_CHAR, key, 1);
+        return;
+    }
+    PostMessageA(owner, WM_KEYDOWN, key, 1);
+    PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
+}
+
+namespace {
+
+struct PendingAction {
+    std::function<void()> action;
+    bool repeat = false;
+};
+
+std::map<UINT_PTR, PendingAction>& Pending()
+{
+    static std::map<UINT_PTR, PendingAction> pending;
+    return pending;
+}
+
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    auto found = Pending().find(timer);
+    if (found == Pending().end())
+        return Cancel(timer);
+    std::function<void()> action = found->second.action;
+    if (!found->second.repeat)
+        Cancel(timer);
+    action();
+}
+
+UINT_PTR Schedule(UINT ms, std::function<void()> action, bool repeat)
+{
+    UINT_PTR timer = SetTimer(nullptr, 0, ms, &RunPending);
+    Pending()[timer] = {std::move(action), repeat};
+    return timer;
+}
+
+}  // namespace
+
+UINT_PTR After(UINT ms, std::function<void()> action)
+{
+    return Schedule(ms, std::move(action), false);
+}
+
+UINT_PTR Every(UINT ms, std::function<void()> action)
+{
+    return Schedule(ms, std::move(action), true);
+}
+
+void Cancel(UINT_PTR timer)
+{
+    KillTimer(nullptr, timer);
+    Pending().erase(timer);
 }
 
 }  // namespace testing_support

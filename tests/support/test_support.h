@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the tests that run under Wine.
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 #include "win32/shortcut_reader.h"
@@ -47,6 +48,11 @@ std::vector<RecordedStart> ReadRecorderLog(const std::string& logPath);
 // waits end as soon as their condition holds; only a failure waits it out.
 constexpr DWORD kPatienceMs = 60000;
 
+// A recorder log's lines once it holds count of them (the recorder creates
+// the file before it writes its line), or what it holds after timeoutMs.
+std::vector<RecordedStart> WaitForRecorderLog(const std::string& logPath, size_t count = 1,
+                                              DWORD timeoutMs = kPatienceMs);
+
 // Waits up to timeoutMs for the condition, pumping this thread's messages.
 template <typename Condition>
 bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
@@ -64,6 +70,18 @@ bool WaitFor(Condition condition, DWORD timeoutMs = kPatienceMs)
     }
     return true;
 }
+
+// Runs action from the thread's message loop (an open menu's or a modal
+// dialog's loop included): once, ms from now, or every ms until cancelled.
+UINT_PTR After(UINT ms, std::function<void()> action);
+UINT_PTR Every(UINT ms, std::function<void()> action);
+void Cancel(UINT_PTR timer);
+
+// A key for an open menu, posted to the thread's queue where the menu's
+// loop reads it: a virtual key, or a character (WM_CHAR) when asCharacter.
+// Posted rather than sent through SendInput: the input would go to
+// whichever window holds the focus.
+void PressKey(HWND owner, WORD key, bool asCharacter = false);
 
 // A process started for a test: waited for (and killed if still running)
 // when the object goes.

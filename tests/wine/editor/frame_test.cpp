@@ -124,7 +124,7 @@ protected:
 
 TEST_F(FrameTest, MenusFollowTheActiveWindowWhichIsFoundByItsSubject)
 {
-    EXPECT_EQ(MenuTitle(1), "ヘルプ(&H)");
+    EXPECT_EQ(MenuTitle(2), "ヘルプ(&H)");
     // Two sections of the same name keep two windows.
     editor::ChildWindow* a = Open(&sectionA, "same");
     editor::ChildWindow* b = Open(&sectionB, "same");
@@ -150,7 +150,7 @@ TEST_F(FrameTest, MenusFollowTheActiveWindowWhichIsFoundByItsSubject)
     frame.windows().Close(editor::WindowKind::Options, nullptr);
     EXPECT_TRUE(frame.windows().All().empty());
     frame.OnIdle();
-    EXPECT_EQ(MenuTitle(1), "ヘルプ(&H)");
+    EXPECT_EQ(MenuTitle(2), "ヘルプ(&H)");
 }
 
 TEST_F(FrameTest, CommandsGoToTheBarFirstThenTheActiveWindowAndUnhandledOnesAreDisabled)
@@ -241,7 +241,7 @@ TEST_F(FrameTest, PromptsAndTipsComeFromTheStringTable)
     SendMessageA(frame.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     ASSERT_NE(tip.lpszText, nullptr);
     EXPECT_STREQ(tip.lpszText, "左クリックメニュー");
-    EXPECT_EQ(frame.toolBar().commands().size(), 16u);
+    EXPECT_EQ(frame.toolBar().commands().size(), 18u);
 }
 
 }  // namespace

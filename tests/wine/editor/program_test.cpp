@@ -226,8 +226,7 @@ TEST_F(EditorProgram, TheVersionBoxKeepsTheFrameDisabledButAnsweringUntilItEnds)
     ASSERT_TRUE(frame && Idle(frame));
     PostMessageA(frame, WM_COMMAND, kAbout, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(frame); }, 10000));
-    std::vector<RecordedStart> starts;
-    EXPECT_TRUE(WaitFor([&] { return !(starts = ReadRecorderLog(folder_ + "Ombrixa.log")).empty(); }, 10000));
+    std::vector<RecordedStart> starts = WaitForRecorderLog(folder_ + "Ombrixa.log");
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, Quoted("Ombrixa.exe"));
     // The frame goes on painting and answering while it waits.

@@ -1,6 +1,5 @@
 #include "modal_script.h"
 
-#include <map>
 #include "tests/support/test_support.h"
 
 namespace dialogs_test {
@@ -9,12 +8,6 @@ namespace {
 
 constexpr UINT kTickMs = 50;
 constexpr DWORD kStepPatienceMs = 10000;
-
-std::map<UINT_PTR, ModalScript*>& Scripts()
-{
-    static std::map<UINT_PTR, ModalScript*> scripts;
-    return scripts;
-}
 
 BOOL CALLBACK CloseWindow(HWND window, LPARAM)
 {
@@ -33,23 +26,16 @@ ModalScript& ModalScript::Then(Step step)
 void ModalScript::Start()
 {
     stepStart_ = GetTickCount();
-    timer_ = SetTimer(nullptr, 0, kTickMs, Tick);
-    Scripts()[timer_] = this;
+    timer_ = testing_support::Every(kTickMs, [this] {
+        if (!busy_)
+            RunNext();
+    });
 }
 
 ModalScript::~ModalScript()
 {
-    if (timer_) {
-        KillTimer(nullptr, timer_);
-        Scripts().erase(timer_);
-    }
-}
-
-void CALLBACK ModalScript::Tick(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    auto found = Scripts().find(timer);
-    if (found != Scripts().end() && !found->second->busy_)
-        found->second->RunNext();
+    if (timer_)
+        testing_support::Cancel(timer_);
 }
 
 void ModalScript::RunNext()

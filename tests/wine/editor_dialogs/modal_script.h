@@ -27,7 +27,6 @@ public:
     int stuckAt() const { return stuckAt_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD);
     void RunNext();
     void GiveUp();
 

@@ -53,7 +53,7 @@ protected:
         bar = std::make_unique<ManageTreeBar>(GetModuleHandleA(nullptr), *model, frame->windows(), nullptr,
                                               [this](Section& s) {
                                                   return std::make_unique<SectionMenusWindow>(
-                                                      GetModuleHandleA(nullptr), model->model(), model->history(), s);
+                                                      GetModuleHandleA(nullptr), model->model(), model->historyOf(s.id()), s);
                                               });
         ASSERT_TRUE(bar->CreateTree(frame->treeBar()));
         frame->SetTreeBarTarget(bar.get());
@@ -202,4 +202,40 @@ TEST_F(ManageTree, NewDuplicateAndMovesChangeTheListAndLeaveNoTemporaryFile)
     EXPECT_EQ(Text(Child(4)), texts[5]);
     EXPECT_EQ(TreeView_GetSelection(tree()), Child(4));
     EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
+}
+
+TEST_F(ManageTree, SectionCommandsUndoInTheFrameAndAWindowKeepsItsOwnSteps)
+{
+    ChildWindow* window = Open(3);
+    SetFocus(tree());
+    TreeView_SelectItem(tree(), Child(1));
+    frame->Run(ID_SECTION_DOWN);
+    {
+        BoxAnswers answers(std::vector<Answer>{{IDOK, ""}});
+        TreeView_SelectItem(tree(), Child(3));
+        frame->Run(ID_SECTION_DELETE);  // SAME, whose window is open
+        answers.Finish();
+    }
+    EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 削除");
+    SetFocus(tree());
+    frame->Run(ID_EDIT_UNDO);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"オプション", "Same", "Alpha", "SAME"}));
+    EXPECT_EQ(TreeView_GetSelection(tree()), Child(3));
+    EXPECT_EQ(frame->StateOf(ID_EDIT_REDO).prompt, "やり直し: 削除");
+    window = Open(3);
+    SetFocus(tree());
+    frame->Run(ID_EDIT_REDO);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"オプション", "Same", "Alpha"}));
+    EXPECT_TRUE(frame->windows().All().empty()) << "the window of a section taken out by redo";
+    frame->Run(ID_EDIT_UNDO);
+    frame->Run(ID_EDIT_UNDO);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"オプション", "Alpha", "Same", "SAME"}));
+    EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
+
+    window = Open(1);
+    SetFocus(window->handle());  // a window's undo is its own: nothing yet
+    frame->Run(ID_SECTION_DOWN);
+    EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
+    SetFocus(tree());
+    EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 移動");
 }

@@ -20,16 +20,20 @@ using testing_support::TempFolder;
 
 namespace {
 
-// What the test display showed: the ids of the open menu's items.
+// What the test display showed: the ids of the open menu's items, and how
+// many were grayed.
 std::vector<UINT> shownIds;
+int grayedItems = 0;
 
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
     HWND menuWindow = FindWindowA("#32768", nullptr);
     HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
-    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position)
+    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
         shownIds.push_back(GetSubMenu(menu, position) ? 0 : GetMenuItemID(menu, position));
+        grayedItems += (GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED) ? 1 : 0;
+    }
     EndMenu();
 }
 
@@ -212,6 +216,41 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     EXPECT_EQ(Left().entries[1].text1, "g");
 }
 
+TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes)
+{
+    auto bytes = [&] {
+        frame->Run(ID_SAVE_ALL);
+        return testing_support::ReadFileBytes(folder->path() + "left.txt");
+    };
+    window->pane().SelectTab(1);
+    EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
+    TreeView_SelectItem(tree(), Node(2));  // the group
+    frame->Run(ID_NEW_ITEM);
+    frame->Run(ID_EDIT_UNDO);
+    const std::string original = bytes();
+    frame->Run(ID_EDIT_REDO);
+    frame->Run(ID_MOVE_UP);
+    EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 移動");
+    const std::string edited = bytes();
+    EXPECT_NE(edited, original);
+
+    window->pane().SelectTab(2);
+    frame->Run(ID_EDIT_UNDO);  // shows the left menu again, the entry back in its place
+    EXPECT_EQ(window->pane().side(), kLeft);
+    EXPECT_EQ(window->pane().current(), (EntryPath{2}));
+    EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 新規作成");
+    EXPECT_EQ(frame->StateOf(ID_EDIT_REDO).prompt, "やり直し: 移動");
+    frame->Run(ID_EDIT_UNDO);
+    EXPECT_EQ(window->pane().current(), (EntryPath{1}));
+    EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
+    EXPECT_EQ(Title(), "One *");
+    EXPECT_EQ(bytes(), original);
+    frame->Run(ID_EDIT_REDO);
+    frame->Run(ID_EDIT_REDO);
+    EXPECT_EQ(bytes(), edited);
+    EXPECT_FALSE(frame->StateOf(ID_EDIT_REDO).enabled);
+}
+
 TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
 {
     EXPECT_TRUE(frame->StateOf(ID_TEST_LEFT).enabled);
@@ -224,6 +263,7 @@ TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
     SetTimer(nullptr, 0, 500, &ReadAndCloseMenu);
     frame->Run(ID_TEST_FORM);
     EXPECT_EQ(shownIds, (std::vector<UINT>{0x7000, 0}));  // a.exe and the group g of the left side
+    EXPECT_EQ(grayedItems, 0);  // drawn as the resident draws them, whatever the frame's commands
     EXPECT_EQ(testing_support::AnswerBox(IDOK, [&] { frame->Run(ID_TEST_RIGHT); }),
               "メニューが一つも登録されていません。");
 }

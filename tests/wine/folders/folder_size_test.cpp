@@ -150,7 +150,7 @@ void FolderMenuOnScreen::OpenAndStartTheLast(const TempFolder& folder, int entri
     MSG message;
     EXPECT_FALSE(PeekMessageA(&message, owner.get(), WM_COMMAND, WM_COMMAND, PM_REMOVE)) << "not a command";
     std::string log = folder / "zz last.log";
-    EXPECT_TRUE(testing_support::WaitFor([&] { return !testing_support::ReadRecorderLog(log).empty(); }, 20000));
+    EXPECT_EQ(testing_support::WaitForRecorderLog(log, 1, 20000).size(), 1u);
     DeleteFileA(log.c_str());
     NewPopup();
 }

@@ -13,7 +13,6 @@
 
 namespace {
 
-using testing_support::ReadRecorderLog;
 using testing_support::RecordedStart;
 using testing_support::TempFolder;
 
@@ -29,8 +28,7 @@ std::string MakeProgram(const std::string& folder, const std::string& name)
 RecordedStart WaitForStart(const std::string& programPath)
 {
     std::string log = programPath.substr(0, programPath.size() - 4) + ".log";
-    std::vector<RecordedStart> starts;
-    testing_support::WaitFor([&] { return (starts = ReadRecorderLog(log)).size() > 0; });
+    std::vector<RecordedStart> starts = testing_support::WaitForRecorderLog(log);
     EXPECT_EQ(starts.size(), 1u);
     return starts.empty() ? RecordedStart{} : starts[0];
 }

@@ -70,8 +70,6 @@ protected:
         return path;
     }
 
-    std::vector<RecordedStart> NotepadStarts() { return ReadRecorderLog(folder / "notepad.log"); }
-
     TempFolder folder{"menufile"};
     char previousFolder[MAX_PATH] = "";
 };
@@ -111,8 +109,7 @@ TEST_F(ReportTest, YesStartsNotepadWithThePathAnEndOfFileErrorEmptied)
     Box box;
     EXPECT_FALSE(LoadAndAnswer(file, IDYES, box));
     EXPECT_EQ(file.path(), "");
-    ASSERT_TRUE(WaitFor([&] { return !NotepadStarts().empty(); }));
-    std::vector<RecordedStart> starts = NotepadStarts();
+    std::vector<RecordedStart> starts = WaitForRecorderLog(folder / "notepad.log");
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, "notepad.exe \"" + path + "\"");
 }

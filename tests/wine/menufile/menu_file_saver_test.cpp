@@ -8,6 +8,7 @@
 #include "menufile/menu_file_backups.h"
 #include "menufile/menu_file_saver.h"
 #include "resources/setup/resource_ids.h"
+#include "tests/host/menufile/menufile_test_support.h"
 #include "tests/support/test_support.h"
 
 using menufile::Backup;
@@ -24,11 +25,7 @@ const char kUsersMenu[] = "POPUP x\r\nMENUITEM C:\\mine.exe, mine\r\nEND\r\n";
 
 std::unique_ptr<MenuList> MenuOf(const std::string& path)
 {
-    auto root = std::make_unique<MenuList>();
-    menufile::MenuEntry entry;
-    entry.text1 = path;
-    root->entries.push_back(std::move(entry));
-    return root;
+    return menufile_test::List(menufile_test::Entry(0, path));
 }
 
 MenuFileSaver Saver(Backup backup)

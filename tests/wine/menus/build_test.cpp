@@ -9,6 +9,7 @@
 #include "resident/menus/menu_builder.h"
 #include "resident/tray/tray_popup.h"
 #include "resources/resident/resource_ids.h"
+#include "tests/host/menufile/menufile_test_support.h"
 
 using namespace resident;
 using namespace menus_test;
@@ -40,20 +41,11 @@ protected:
     std::unique_ptr<OwnerDrawMenu> root;
 };
 
-class SilentMenuFile : public menufile::MenuFile {
-public:
-    SilentMenuFile() : MenuFile("", 0, MENU_SHOW_TEXT) {}
-
-protected:
-    void ReportError(int, const menufile::ReportArgs&) override {}
-    void ReportFileError(menufile::FileFailure, int) override {}
-};
-
 }  // namespace
 
 TEST_F(Building, MenuFileTextGivesIdsDepthFirstRecordsAndLaunchStrings)
 {
-    SilentMenuFile file;
+    menufile_test::RecordingMenuFile file;
     ASSERT_TRUE(file.LoadBytes("POPUP root\r\nBEGIN\r\n"
                                "MENUITEM C:\\a.exe,&Alpha,-x\r\n"
                                "SEPARATOR\r\n"

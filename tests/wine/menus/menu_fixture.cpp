@@ -1,8 +1,8 @@
 #include "menu_fixture.h"
 
-#include <map>
 #include "resident/app.h"
 #include "resident/tray/tray_popup.h"
+#include "tests/host/menufile/menufile_test_support.h"
 
 namespace menus_test {
 
@@ -21,65 +21,6 @@ const resident::MenuContext& Context()
     PrepareApp();
     static const resident::MenuContext context = resident::ResidentMenuContext(nullptr);
     return context;
-}
-
-void PressKey(HWND owner, WORD key, bool asCharacter)
-{
-    if (asCharacter) {
-        PostMessageA(owner, WM_CHAR, key, 1);
-        return;
-    }
-    PostMessageA(owner, WM_KEYDOWN, key, 1);
-    PostMessageA(owner, WM_KEYUP, key, 0xC0000001);
-}
-
-namespace {
-
-struct PendingAction {
-    std::function<void()> action;
-    bool repeat = false;
-};
-
-std::map<UINT_PTR, PendingAction>& Pending()
-{
-    static std::map<UINT_PTR, PendingAction> pending;
-    return pending;
-}
-
-void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    auto found = Pending().find(timer);
-    if (found == Pending().end())
-        return Cancel(timer);
-    std::function<void()> action = found->second.action;
-    if (!found->second.repeat)
-        Cancel(timer);
-    action();
-}
-
-UINT_PTR Schedule(UINT ms, std::function<void()> action, bool repeat)
-{
-    UINT_PTR timer = SetTimer(nullptr, 0, ms, &RunPending);
-    Pending()[timer] = {std::move(action), repeat};
-    return timer;
-}
-
-}  // namespace
-
-UINT_PTR After(UINT ms, std::function<void()> action)
-{
-    return Schedule(ms, std::move(action), false);
-}
-
-UINT_PTR Every(UINT ms, std::function<void()> action)
-{
-    return Schedule(ms, std::move(action), true);
-}
-
-void Cancel(UINT_PTR timer)
-{
-    KillTimer(nullptr, timer);
-    Pending().erase(timer);
 }
 
 OwnerWindow::OwnerWindow()
@@ -103,20 +44,7 @@ OwnerWindow::~OwnerWindow()
         DestroyWindow(window_);
 }
 
-namespace {
-
-menufile::MenuEntry Entry(int flags, const std::string& text1, const std::string& text2 = "",
-                          const std::string& parameters = "")
-{
-    menufile::MenuEntry entry;
-    entry.flags = flags;
-    entry.text1 = text1;
-    entry.text2 = text2;
-    entry.parameters = parameters;
-    return entry;
-}
-
-}  // namespace
+using menufile_test::Entry;
 
 menufile::MenuEntry Command(const std::string& path, const std::string& description,
                             const std::string& parameters)
@@ -136,8 +64,7 @@ menufile::MenuEntry Separator(const std::string& caption)
 
 menufile::MenuEntry Popup(const std::string& text, std::vector<menufile::MenuEntry> submenu)
 {
-    menufile::MenuEntry entry = Entry(menufile::ITEM_POPUP, text);
-    entry.submenu = std::make_unique<menufile::MenuList>();
+    menufile::MenuEntry entry = menufile_test::Popup(text, "", 0);
     entry.submenu->entries = std::move(submenu);
     return entry;
 }

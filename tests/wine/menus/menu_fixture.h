@@ -3,12 +3,12 @@
 // test executable (which carries the resident's resources), a hidden owner
 // window, and small model builders.
 #include <windows.h>
-#include <functional>
 #include <string>
 #include <vector>
 #include "menufile/menu_model.h"
 #include "resident/menus/menu_context.h"
 #include "resident/menus/menu_item_data.h"
+#include "tests/support/test_support.h"
 
 namespace menus_test {
 
@@ -17,17 +17,10 @@ void PrepareApp();
 // The resident's menu context after PrepareApp, made once.
 const resident::MenuContext& Context();
 
-// A key for an open menu, posted to the thread's queue where the menu's
-// loop reads it: a virtual key, or a character (WM_CHAR) when asCharacter.
-// Posted rather than sent through SendInput: the input would go to
-// whichever window holds the focus.
-void PressKey(HWND owner, WORD key, bool asCharacter = false);
-
-// Runs action from the thread's message loop (an open menu's loop
-// included): once, ms from now, or every ms until cancelled.
-UINT_PTR After(UINT ms, std::function<void()> action);
-UINT_PTR Every(UINT ms, std::function<void()> action);
-void Cancel(UINT_PTR timer);
+using testing_support::After;
+using testing_support::Cancel;
+using testing_support::Every;
+using testing_support::PressKey;
 
 // A hidden top-level window with DefWindowProc behaviour.
 class OwnerWindow {

@@ -66,12 +66,7 @@ TEST_F(TrayPopups, ChosenEntryIsStartedWithItsParameters)
     list.entries.push_back(Command(program, "&Chosen", "one two"));
 
     EXPECT_EQ(Show({'c'}), 2001);
-    // The recorder creates its log before it writes the line.
-    std::vector<testing_support::RecordedStart> starts;
-    ASSERT_TRUE(testing_support::WaitFor([&] {
-        starts = testing_support::ReadRecorderLog(folder / "chosen.log");
-        return !starts.empty();
-    }));
+    std::vector<testing_support::RecordedStart> starts = testing_support::WaitForRecorderLog(folder / "chosen.log");
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_NE(starts[0].commandLine.find("one two"), std::string::npos) << starts[0].commandLine;
 }

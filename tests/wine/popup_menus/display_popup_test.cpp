@@ -5,43 +5,19 @@
 #include "resident/folders/display_popup.h"
 #include "resident/folders/folder_registry.h"
 #include "resident/menus/popup_menu.h"
+#include "tests/host/menufile/menufile_test_support.h"
 #include "tests/support/test_support.h"
 #include "win32/com_ptr.h"
 #include "win32/system_image_lists.h"
 
 using namespace resident;
 
-namespace {
-
-HWND owner = nullptr;
-
-menufile::MenuEntry Entry(int flags, const std::string& text1, const std::string& text2 = "")
-{
-    menufile::MenuEntry entry;
-    entry.flags = flags;
-    entry.text1 = text1;
-    entry.text2 = text2;
-    return entry;
-}
-
-void CALLBACK ChooseRun(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    PostMessageA(owner, WM_CHAR, 'r', 1);
-}
-
-void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    EndMenu();
-}
-
-}  // namespace
+using menufile_test::Entry;
 
 TEST(DisplayPopup, EveryEntryCarriesTheDisplayIdFoldersFillAndAChoiceStartsNothing)
 {
     win32::ComScope com;
-    owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     testing_support::TempFolder temp("display");
     std::string program = temp / "run.exe";
     ASSERT_TRUE(testing_support::CopyFileTo(testing_support::BinaryFolder() + "recorder.exe", program));
@@ -71,10 +47,10 @@ TEST(DisplayPopup, EveryEntryCarriesTheDisplayIdFoldersFillAndAChoiceStartsNothi
             EXPECT_EQ(GetMenuItemID(folder, position), kDisplayOnlyId) << position;
     }
 
-    SetTimer(nullptr, 0, 400, &ChooseRun);
-    UINT_PTR guard = SetTimer(nullptr, 0, 8000, &CloseMenu);
+    testing_support::After(400, [owner] { testing_support::PressKey(owner, 'r', true); });
+    UINT_PTR guard = testing_support::After(8000, [] { EndMenu(); });
     EXPECT_EQ(ShowDisplayPopup(context, list, 0x50000, 0, {60, 60}), kDisplayOnlyId);
-    KillTimer(nullptr, guard);
+    testing_support::Cancel(guard);
     EXPECT_FALSE(testing_support::WaitFor(
         [&] { return GetFileAttributesA((temp / "run.log").c_str()) != INVALID_FILE_ATTRIBUTES; }, 2000));
     DestroyWindow(owner);

@@ -8,20 +8,6 @@
 #include "setup/setup_steps.h"
 #include "tests/support/test_support.h"
 
-namespace {
-
-const setup::SetupDialog* shownDialog = nullptr;
-
-// Enter only clicks the title, which does nothing; Escape is Cancel.
-void CALLBACK PressTitleThenEscape(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    PostMessageA(shownDialog->handle(), WM_COMMAND, IDC_SETUP_TITLE, 0);
-    PostMessageA(shownDialog->handle(), WM_COMMAND, IDCANCEL, 0);
-}
-
-}  // namespace
-
 TEST(SetupDialogSteps, EscapeBeforeTheFirstStepRunsNoStep)
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
@@ -29,8 +15,11 @@ TEST(SetupDialogSteps, EscapeBeforeTheFirstStepRunsNoStep)
     testing_support::TempFolder app("setup_dialog");
     setup::SetupSteps steps(setup::PathsForProgram(app / "Ombrixa.exe"));
     setup::SetupDialog dialog(GetModuleHandleA(nullptr), steps, testing_support::kPatienceMs);
-    shownDialog = &dialog;
-    SetTimer(nullptr, 0, 200, &PressTitleThenEscape);
+    // Enter only clicks the title, which does nothing; Escape is Cancel.
+    testing_support::After(200, [&] {
+        PostMessageA(dialog.handle(), WM_COMMAND, IDC_SETUP_TITLE, 0);
+        PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+    });
     EXPECT_EQ(dialog.Run(), IDCANCEL);
     EXPECT_FALSE(testing_support::FileExists(app / "Ombrix.ini"));
     EXPECT_FALSE(testing_support::FileExists(app / "work"));

@@ -50,11 +50,8 @@ protected:
     // The command lines that the copy of the recorder named `program` saw.
     std::vector<std::string> Started(const std::string& program) const
     {
-        // The recorder creates its log before it writes the line: wait for the line.
-        std::vector<RecordedStart> starts;
-        WaitFor([&] { return !(starts = ReadRecorderLog(folder_ + program + ".log")).empty(); });
         std::vector<std::string> lines;
-        for (const RecordedStart& start : starts)
+        for (const RecordedStart& start : WaitForRecorderLog(folder_ + program + ".log"))
             lines.push_back(start.commandLine);
         return lines;
     }

@@ -47,5 +47,5 @@ void ExpectFatalBox(const char* error, const char* text)
 TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
 {
     // Which error gives which code is the host death tests'.
-    ExpectFatalBox("last", "CStr fatal 2");
+    ExpectFatalBox("wide", "CStr fatal 4");
 }

@@ -8,7 +8,7 @@ int main(int argc, char** argv)
 {
     using resident::CStr;
     const char* error = argc > 1 ? argv[1] : "";
-    if (std::strcmp(error, "last") == 0)
-        return CStr().Last();
+    if (std::strcmp(error, "wide") == 0)
+        return CStr().Format("%S", L"wide").IsEmpty();
     return 0;
 }
