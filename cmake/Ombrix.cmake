@@ -8,6 +8,11 @@ if(OMBRIX_WINDOWS)
   add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600
                           NOMINMAX WIN32_LEAN_AND_MEAN STRICT)
   add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
+  # GCC's identical-code folding merges a thiscall member function with a
+  # cdecl function of the same body (a virtual override with the handler of
+  # a lambda that does the same): the member then reads its argument from the
+  # wrong stack slot. Seen with i686 mingw GCC 12 at -O2.
+  add_compile_options(-fno-ipa-icf)
   add_link_options(-static -static-libgcc -static-libstdc++)
 elseif(OMBRIX_FUZZ)
   # clang knows no CP932 execution character set; the fuzzers do not look at

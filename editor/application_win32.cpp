@@ -108,7 +108,7 @@ bool Application::LoadSettings()
         instance_, *settings_, frame_->windows(), nullptr,
         [this](Section& section) {
             FormSettings forms{instance_, settings_->model(), settings_->historyOf(section.id()),
-                               FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()}};
+                               settings_->history(), FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()}};
             return std::make_unique<SectionMenusWindow>(
                 instance_, settings_->model(), settings_->historyOf(section.id()), section,
                 [forms](const Section& shown, TreeUpdates& tree) {

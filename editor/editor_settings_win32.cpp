@@ -1,7 +1,7 @@
 #include "editor/editor_settings.h"
 
 #include "editor/ini_transaction.h"
-#include "settings/ini_file.h"
+#include "settings/ini_section_reader.h"
 #include "editor/save_all.h"
 #include "editor/section_loader.h"
 
@@ -9,7 +9,8 @@ namespace editor {
 
 namespace {
 
-// Reading goes straight to the file: nothing is written at start.
+// Reading goes straight to the file, a section at a time: nothing is
+// written at start.
 class IniReader : public ProfileStore {
 public:
     explicit IniReader(const std::string& path) : file_(path) {}
@@ -24,7 +25,7 @@ public:
     bool WriteText(const std::string&, const char*, const std::string&) override { return false; }
 
 private:
-    settings::IniFile file_;
+    settings::IniSectionReader file_;
 };
 
 }  // namespace

@@ -21,25 +21,6 @@ menufile::SaverArgs EditorSaverArgs(HINSTANCE instance, menufile::Backup backup)
     return args;
 }
 
-// Lines as the saver writes them, to measure them before the file is touched.
-class LineWriter : public menufile::MenuWriter {
-public:
-    explicit LineWriter(menufile::WriterInfo info) : MenuWriter(std::move(info)) {}
-
-protected:
-    std::string DisplayName(const menufile::MenuEntry& entry) const override
-    {
-        return shellfiles::ShellDisplayName(entry.text1);
-    }
-};
-
-menufile::WriterInfo LineInfo(HINSTANCE instance)
-{
-    menufile::WriterInfo info;
-    info.fallbackDisplayText = LoadText(instance, IDS_FILE_NOT_FOUND);
-    return info;
-}
-
 }  // namespace
 
 SaverMenuWriter::SaverMenuWriter(HINSTANCE instance, EditorMenuReports& reports, menufile::Backup backup)
@@ -49,7 +30,12 @@ SaverMenuWriter::SaverMenuWriter(HINSTANCE instance, EditorMenuReports& reports,
 
 bool SessionMenuWriter::Write(const std::string& path, const menufile::MenuList& root)
 {
-    if (const menufile::MenuEntry* entry = FindOverlongEntry(root, LineWriter(LineInfo(instance())))) {
+    const std::string fallback = LoadText(instance(), IDS_FILE_NOT_FOUND);
+    auto displayName = [&fallback](const menufile::MenuEntry& entry) {
+        std::string name = shellfiles::ShellDisplayName(entry.text1);
+        return name.empty() ? fallback : name;
+    };
+    if (const menufile::MenuEntry* entry = FindOverlongEntry(root, displayName)) {
         reports().ShowOverlongEntry(path, EntryDisplayText(instance(), *entry));
         return false;
     }

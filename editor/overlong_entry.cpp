@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 #include <vector>
+#include "menufile/menu_writer.h"
 
 namespace editor {
 
@@ -12,26 +13,27 @@ namespace {
 constexpr size_t kIndentStep = 4;
 constexpr size_t kMaxIndentLevel = 32;
 
-size_t LineLength(const menufile::MenuEntry& entry, const menufile::MenuWriter& writer, size_t level)
+// The entry's own fields, without a group's entries (its POPUP line comes
+// first) and with the name the writer would give it.
+size_t LineLength(const menufile::MenuEntry& entry, const DisplayNameOf& displayName, size_t level)
 {
-    std::string text;
-    if (entry.IsPopup()) {
-        menufile::MenuEntry alone;  // without its entries: the POPUP line comes first
-        alone.text1 = entry.text1;
-        alone.iconPath = entry.iconPath;
-        alone.iconNumber = entry.iconNumber;
-        alone.flags = entry.flags;
-        text = writer.EntryText(alone);
-    } else {
-        text = writer.EntryText(entry);
-    }
+    menufile::MenuEntry alone;
+    alone.text1 = entry.text1;
+    alone.text2 = entry.text2;
+    alone.parameters = entry.parameters;
+    alone.iconPath = entry.iconPath;
+    alone.iconNumber = entry.iconNumber;
+    alone.flags = entry.flags;
+    if (alone.IsCommand() && alone.text2.empty())
+        alone.text2 = displayName(entry);
+    std::string text = menufile::MenuWriter(menufile::WriterInfo{}).EntryText(alone);
     size_t end = text.find("\r\n");
     return std::min(level, kMaxIndentLevel) * kIndentStep + (end == std::string::npos ? text.size() : end);
 }
 
 }  // namespace
 
-const menufile::MenuEntry* FindOverlongEntry(const menufile::MenuList& root, const menufile::MenuWriter& writer)
+const menufile::MenuEntry* FindOverlongEntry(const menufile::MenuList& root, const DisplayNameOf& displayName)
 {
     std::vector<std::pair<const menufile::MenuEntry*, size_t>> pending;
     for (size_t i = root.entries.size(); i-- > 0;)
@@ -39,7 +41,7 @@ const menufile::MenuEntry* FindOverlongEntry(const menufile::MenuList& root, con
     while (!pending.empty()) {
         auto [entry, level] = pending.back();
         pending.pop_back();
-        if (LineLength(*entry, writer, level) > kLongestMenuLine)
+        if (LineLength(*entry, displayName, level) > kLongestMenuLine)
             return entry;
         if (!entry->IsPopup() || !entry->submenu)
             continue;

@@ -66,6 +66,10 @@ bool SectionMenusWindow::RunCommand(int id)
 
 LRESULT SectionMenusWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == UM_SECTION_CHANGED) {  // the tray form changed the section's icon
+        SetIcons();
+        return 0;
+    }
     if (message == UM_SHOW_FORM) {
         shownForm_ = wParam;
         ShowForm(wParam);

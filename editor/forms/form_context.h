@@ -30,7 +30,8 @@ public:
 struct FormContext {
     HINSTANCE instance;
     SettingsModel& model;
-    ChangeHistory& history;
+    ChangeHistory& history;       // the section's own
+    ChangeHistory& frameHistory;  // changes of every section at once
     const Section& section;
     FormHost& host;
     FormPaths paths;

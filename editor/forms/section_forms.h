@@ -17,13 +17,16 @@ struct FormSettings {
     HINSTANCE instance;
     SettingsModel& model;
     ChangeHistory& history;
+    ChangeHistory& frameHistory;
     FormPaths paths;
 };
 
 class SectionForms : public FormPane, private FormHost, private win32::Window {
 public:
     SectionForms(const FormSettings& settings, const Section& section, TreeUpdates& tree)
-        : context_{settings.instance, settings.model, settings.history, section, *this, settings.paths}, tree_(tree)
+        : context_{settings.instance, settings.model, settings.history, settings.frameHistory,
+                   section,           *this,          settings.paths},
+          tree_(tree)
     {
     }
     ~SectionForms() override;
@@ -47,6 +50,7 @@ private:
     TreeUpdates& tree_;
     std::unique_ptr<FormView> form_;
     FormKind kind_ = FormKind::None;
+    FormSubject subject_{kOptionsTab, {}};
     EntryPath replaced_;
 };
 

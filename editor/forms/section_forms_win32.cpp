@@ -1,12 +1,13 @@
 #include "editor/forms/section_forms.h"
 
 #include "editor/forms/entry_form.h"
+#include "editor/forms/menu_options_form.h"
+#include "editor/forms/tray_options_form.h"
 
 namespace editor {
 
 namespace {
 
-const char kClassName[] = "OmbrixForms";
 // Posted to itself: a form replaced its entry and its handler has returned.
 constexpr UINT kChooseReplaced = WM_APP + 0x101;
 
@@ -14,9 +15,9 @@ void RegisterOnce(HINSTANCE instance)
 {
     WNDCLASSEXA windowClass = {};
     windowClass.hInstance = instance;
-    if (GetClassInfoExA(instance, kClassName, &windowClass))
+    if (GetClassInfoExA(instance, kFormsClassName, &windowClass))
         return;
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = kFormsClassName;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     win32::Window::RegisterClass(windowClass);
@@ -32,7 +33,7 @@ SectionForms::~SectionForms()
 HWND SectionForms::Create(HWND parent)
 {
     RegisterOnce(context_.instance);
-    bool made = Window::Create(WS_EX_CONTROLPARENT, kClassName, nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+    bool made = Window::Create(WS_EX_CONTROLPARENT, kFormsClassName, nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
                                parent, nullptr, context_.instance);
     return made ? handle() : nullptr;
 }
@@ -53,7 +54,8 @@ bool SectionForms::Show(const ChosenNode& node)
         kind_ = kind;
         ShowWindow(form_->handle(), SW_SHOW);
     }
-    form_->Show({node.side, node.path});
+    subject_ = {node.side, node.path};
+    form_->Show(subject_);
     return true;
 }
 
@@ -68,6 +70,13 @@ std::unique_ptr<FormView> SectionForms::MakeForm(FormKind kind)
     case FormKind::Title:
         form = std::make_unique<EntryForm>(context_, kind);
         break;
+    case FormKind::TrayOptions:
+        form = std::make_unique<TrayOptionsForm>(context_);
+        break;
+    case FormKind::LeftMenuOptions:
+    case FormKind::RightMenuOptions:
+        form = std::make_unique<MenuOptionsForm>(context_, kind == FormKind::LeftMenuOptions ? kLeft : kRight);
+        break;
     default:
         return nullptr;
     }
@@ -81,6 +90,11 @@ bool SectionForms::CommitEdits()
 
 LRESULT SectionForms::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == kReloadMenuOptions) {
+        if (form_ && (kind_ == FormKind::LeftMenuOptions || kind_ == FormKind::RightMenuOptions))
+            form_->Show(subject_);
+        return 0;
+    }
     if (message == kChooseReplaced) {
         tree_.EntryChanged(replaced_, EntryUpdate::Structure);
         return 0;

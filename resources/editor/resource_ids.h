@@ -218,3 +218,24 @@
 #define IDS_LINE_TOO_LONG         5390
 #define IDS_RANGE_ERROR           61714  // %1 to %2
 #define ID_PICK_SERVICE           36015
+
+// The menu and tray option forms
+#define IDC_SHOW_TEXT             1032
+#define IDC_SHOW_ICONS            1033
+#define IDC_ALL_MENUS_SAME        1034
+#define IDC_WIDTH_LABEL           5924
+#define IDC_AUTOMATIC_WIDTH       5459
+#define IDC_WIDTH_TEXT            5468
+#define IDC_WIDTH_TRACK           5458
+#define IDC_SMALL_ICONS           5462
+#define IDC_LARGE_ICONS           5463
+#define IDC_DEFAULT_SMALL_ICON    5481
+#define IDC_DEFAULT_LARGE_ICON    5464
+#define IDC_MENU_PREVIEW          5469
+#define IDC_NORMAL_ICON           5556
+#define IDC_PRESSED_ICON          5560
+#define IDC_UP_IS_DOWN            5561
+#define IDC_CALENDAR              5901
+#define IDC_TRAY_PREVIEW          5479
+#define IDC_TRAY_DEFAULTS         5559
+#define IDS_NOTHING_TO_SHOW       5362

@@ -5,6 +5,7 @@
 
 #include "editor/forms/title_colouring.h"
 #include "editor/overlong_entry.h"
+#include "menufile/menu_writer.h"
 #include "editor/section/menu_operations.h"
 #include "model_fakes.h"
 
@@ -133,6 +134,7 @@ TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
 TEST(OverlongEntry, ALineLongerThanTheResidentReadsWholeIsFoundWithItsIndentation)
 {
     menufile::MenuWriter writer({});
+    auto names = [](const MenuEntry&) { return std::string("shell name"); };
     MenuEntry item;
     item.text1 = "a.exe";
     item.text2 = "d";
@@ -140,7 +142,7 @@ TEST(OverlongEntry, ALineLongerThanTheResidentReadsWholeIsFoundWithItsIndentatio
     item.text2 += std::string(kLongestMenuLine - 4 - bare, 'x');  // 511 bytes once indented one level
     MenuList root;
     root.entries.push_back(CopyEntry(item));
-    EXPECT_EQ(FindOverlongEntry(root, writer), nullptr);
+    EXPECT_EQ(FindOverlongEntry(root, names), nullptr);
 
     MenuEntry group;
     group.flags = ITEM_POPUP;
@@ -148,10 +150,16 @@ TEST(OverlongEntry, ALineLongerThanTheResidentReadsWholeIsFoundWithItsIndentatio
     group.submenu = std::make_unique<MenuList>();
     group.submenu->entries.push_back(CopyEntry(item));  // one level deeper: four bytes more
     root.entries.push_back(std::move(group));
-    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[1].submenu->entries[0]);
+    EXPECT_EQ(FindOverlongEntry(root, names), &root.entries[1].submenu->entries[0]);
 
     root.entries[1].text1 = std::string(kLongestMenuLine, 'g');  // the group's own line comes first
-    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[1]);
+    EXPECT_EQ(FindOverlongEntry(root, names), &root.entries[1]);
     root.entries[0].text2 += "x";
-    EXPECT_EQ(FindOverlongEntry(root, writer), &root.entries[0]);
+    EXPECT_EQ(FindOverlongEntry(root, names), &root.entries[0]);
+
+    MenuList unnamed;  // a command item without description is written with its shell name
+    unnamed.entries.emplace_back().text1 = "a.exe";
+    EXPECT_EQ(FindOverlongEntry(unnamed, names), nullptr);
+    auto longName = [](const MenuEntry&) { return std::string(kLongestMenuLine, 'n'); };
+    EXPECT_EQ(FindOverlongEntry(unnamed, longName), &unnamed.entries[0]);
 }

@@ -47,7 +47,7 @@ protected:
                                     "MENUITEM c:\\missing\\none.exe\r\nPOPUP g\r\nBEGIN\r\nSEPARATOR\r\nEND\r\n"
                                     "STATIC t\r\nSEPARATOR s\r\nEND\r\n"));
         section().set_menu(kLeft, std::move(menu));
-        context.reset(new FormContext{GetModuleHandleA(nullptr), model, history, section(), calls,
+        context.reset(new FormContext{GetModuleHandleA(nullptr), model, history, history, section(), calls,
                                       {"", "", "C:\\Tools\\Ombrixm.exe"}});
         host = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr, nullptr,
                                nullptr, nullptr);
@@ -230,7 +230,7 @@ struct TreeCalls : TreeUpdates {
 TEST_F(EntryFormTest, TheSectionsFormsFollowTheChosenNodeAndTellTheTree)
 {
     TreeCalls tree;
-    SectionForms forms({GetModuleHandleA(nullptr), model, history, {"", "", self}}, section(), tree);
+    SectionForms forms({GetModuleHandleA(nullptr), model, history, history, {"", "", self}}, section(), tree);
     ASSERT_TRUE(forms.Create(host));
     EXPECT_FALSE(forms.Show({kLeftRootNode, false, kLeft, {}}));
     ASSERT_TRUE(forms.Show({kCommandNode, false, kLeft, {1}}));

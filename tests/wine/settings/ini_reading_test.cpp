@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/ini_file.h"
+#include "settings/ini_section_reader.h"
 #include "settings/keys.h"
 #include "settings/main_section.h"
 #include "settings/tray_section.h"
@@ -92,4 +93,27 @@ TEST_F(IniReading, PoolPathFromTheFileOrBesideTheProgram)
     IniFile set(Write("[Main]\r\nPoolPath=F:\\pool\\\r\nIniVersion=10\r\n"));
     EXPECT_EQ(ReadPoolPath(set, "D:\\Tools\\"), "F:\\pool\\");
     EXPECT_EQ(set.ReadInt(kMainSection, kIniVersion, 0), kCurrentIniVersion);
+}
+
+// The section-at-a-time reading answers as the system does key by key, odd
+// values included.
+TEST_F(IniReading, ASectionAtATimeReadsWhatTheSystemReadsKeyByKey)
+{
+    std::string path = Write("[main]\r\n TrayNo = 7 \r\ntrayno=9\r\n"
+                             "[Section1]\r\nDesc=  \"quoted name\"  \r\nFlags=-3\r\nOpt_L=0x10\r\n"
+                             "Opt_R=12abc\r\nIconNoUp=\r\nMenuWidth_L=99999999999\r\nIconUp='single'\r\n"
+                             ";Comment=1\r\nDESC=second\r\nMenuPath_L=" + std::string(300, '\x82') + "\r\n"
+                             "Broken line\r\nMenuPath_R=a=b\r\n");
+    IniFile file(path);
+    IniSectionReader sections(path);
+    for (const char* key : {"TrayNo", "trayno", "Missing"}) {
+        EXPECT_EQ(sections.ReadInt("Main", key, 42), file.ReadInt("Main", key, 42)) << key;
+        EXPECT_EQ(sections.ReadText("MAIN", key), file.ReadText("MAIN", key)) << key;
+    }
+    for (const char* key : {"Desc", "Flags", "Opt_L", "Opt_R", "IconNoUp", "MenuWidth_L", "IconUp", ";Comment",
+                            "MenuPath_L", "MenuPath_R", "Broken line", "Missing"}) {
+        EXPECT_EQ(sections.ReadInt("Section1", key, 42), file.ReadInt("Section1", key, 42)) << key;
+        EXPECT_EQ(sections.ReadText("Section1", key), file.ReadText("Section1", key)) << key;
+    }
+    EXPECT_EQ(sections.ReadText("No such section", "Desc"), "");
 }

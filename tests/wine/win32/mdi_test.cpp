@@ -257,6 +257,7 @@ TEST(MessageLoop, EditControlsKeepTheirEditingKeysFromTheAccelerators)
     };
     holding(VK_CONTROL);
     EXPECT_FALSE(translated(edit, 'C'));
+    EXPECT_FALSE(translated(edit, 'Y')) << "redo would change the model under a field being typed";
     EXPECT_TRUE(translated(edit, 'S'));
     EXPECT_TRUE(translated(button, 'C'));
     holding(VK_SHIFT);

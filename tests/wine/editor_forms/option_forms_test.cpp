@@ -1,0 +1,180 @@
+// The menu options form on real controls: what it shows of the option
+// words, the guard that keeps texts or icons on, the track bar, and
+// "すべてのメニューを同じに設定" through Save all to the settings file.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <memory>
+#include "editor/editor_settings.h"
+#include "editor/forms/menu_options_form.h"
+#include "editor/forms/section_forms.h"
+#include "resources/editor/resource_ids.h"
+#include "screenshot.h"
+#include "settings/ini_file.h"
+#include "tests/support/box_answers.h"
+#include "tests/support/test_support.h"
+
+using namespace editor;
+
+namespace {
+
+struct NoTree : TreeUpdates {
+    void EntryChanged(const EntryPath&, EntryUpdate) override {}
+};
+
+class OptionFormsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        settings::IniFile file(folder / "Ombrix.ini");
+        file.WriteText("Main", "TrayNo", "2");
+        for (const char* key : {"Section1", "Section2"}) {
+            file.WriteText(key, "Desc", key);
+            file.WriteText(key, "Opt_L", "327680");  // 0x50000
+            file.WriteText(key, "MenuWidth_L", "0");
+            file.WriteText(key, "Opt_R", "983040");  // 0xF0000: large icons and a bit no box shows
+            file.WriteText(key, "MenuWidth_R", "20");
+            file.WriteText(key, "IconUp", "shell32.dll");
+            file.WriteText(key, "IconNoUp", "3");
+            file.WriteText(key, "IconDown", "shell32.dll");
+            file.WriteText(key, "IconNoDown", "4");
+        }
+        editor = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(),
+                                                  [] { return HWND{}; });
+        ASSERT_TRUE(editor->Load());
+        ASSERT_TRUE(editor->SaveAll());  // the new menu files named and written
+        host = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 520, 420, nullptr, nullptr,
+                               nullptr, nullptr);
+        const Section& section = editor->model().section(0);
+        forms = std::make_unique<SectionForms>(
+            FormSettings{GetModuleHandleA(nullptr), editor->model(), editor->historyOf(section.id()),
+                         editor->history(), {folder / "Ombrix.ini", "", ""}},
+            section, tree);
+        HWND pane = forms->Create(host);
+        ASSERT_TRUE(pane);
+        ShowWindow(pane, SW_SHOW);
+        MoveWindow(pane, 0, 0, 500, 400, TRUE);
+    }
+    void TearDown() override
+    {
+        forms.reset();
+        DestroyWindow(host);
+    }
+    HWND Form() { return forms->form()->handle(); }
+    void Open(NodeKind kind) { ASSERT_TRUE(forms->Show({kind, false, kOptionsTab, {}})); }
+    bool Checked(int id) { return IsDlgButtonChecked(Form(), id) == BST_CHECKED; }
+    void Click(int id)
+    {
+        HWND button = GetDlgItem(Form(), id);
+        SendMessageA(button, BM_CLICK, 0, 0);
+    }
+    int Track() { return static_cast<int>(SendDlgItemMessageA(Form(), IDC_WIDTH_TRACK, TBM_GETPOS, 0, 0)); }
+    void Scroll(int code, int position)
+    {
+        HWND track = GetDlgItem(Form(), IDC_WIDTH_TRACK);
+        SendMessageA(track, TBM_SETPOS, TRUE, position);
+        SendMessageA(Form(), WM_HSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(track));
+    }
+    const MenuSideValues& Values(size_t section, Side side) { return editor->model().section(section).values().menus[side]; }
+
+    testing_support::TempFolder folder{"option forms"};
+    std::unique_ptr<EditorSettings> editor;
+    NoTree tree;
+    HWND host = nullptr;
+    std::unique_ptr<SectionForms> forms;
+};
+
+}  // namespace
+
+TEST_F(OptionFormsTest, TheFormShowsTheOptionWordsAndStoresOnlyWhatItShows)
+{
+    Open(kLeftOptionsNode);
+    EXPECT_TRUE(Checked(IDC_SHOW_TEXT) && Checked(IDC_SHOW_ICONS) && Checked(IDC_SMALL_ICONS));
+    EXPECT_TRUE(Checked(IDC_AUTOMATIC_WIDTH));
+    EXPECT_EQ(Track(), 3);
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(Form(), IDC_WIDTH_TEXT)), "");
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_WIDTH_TRACK)));
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "menu_options_form.bmp"));
+
+    Open(kRightOptionsNode);
+    EXPECT_TRUE(Checked(IDC_LARGE_ICONS));
+    EXPECT_EQ(Track(), 14);
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(Form(), IDC_WIDTH_TEXT)), "20");
+    EXPECT_FALSE(editor->model().section(0).modified());
+    Scroll(SB_THUMBTRACK, 9);  // a drag under way stores nothing
+    EXPECT_EQ(Values(0, kRight).width, 20);
+    EXPECT_TRUE(forms->CommitEdits());  // untouched: 14, and the stray bit gone
+    EXPECT_EQ(Values(0, kRight).width, 14);
+    EXPECT_EQ(Values(0, kRight).options, 0x70000);
+    EXPECT_TRUE(editor->model().section(0).modified());
+    Scroll(SB_ENDSCROLL, 9);
+    EXPECT_EQ(Values(0, kRight).width, 9);
+    Click(IDC_AUTOMATIC_WIDTH);
+    EXPECT_EQ(Values(0, kRight).width, 0);
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "menu_options_large.bmp"));
+}
+
+TEST_F(OptionFormsTest, TextsOrIconsMustStayOn)
+{
+    Open(kLeftOptionsNode);
+    Click(IDC_SHOW_ICONS);
+    EXPECT_EQ(Values(0, kLeft).options, 0x40000);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_SMALL_ICONS)));
+    testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
+    Click(IDC_SHOW_TEXT);
+    std::vector<std::string> texts = answers.Finish();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0], "メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。");
+    EXPECT_TRUE(Checked(IDC_SHOW_TEXT));
+    EXPECT_EQ(Values(0, kLeft).options, 0x40000);
+}
+
+TEST_F(OptionFormsTest, AllMenusTheSameReachesEverySectionInTheFile)
+{
+    Open(kRightOptionsNode);
+    Click(IDC_ALL_MENUS_SAME);  // commits its own first: 0x70000 and 14, not the stray bit
+    ASSERT_TRUE(editor->SaveAll());
+    settings::IniFile file(folder / "Ombrix.ini");
+    for (const char* key : {"Section1", "Section2"}) {
+        SCOPED_TRACE(key);
+        EXPECT_EQ(file.ReadText(key, "Opt_L", ""), "458752");
+        EXPECT_EQ(file.ReadText(key, "Opt_R", ""), "458752");
+        EXPECT_EQ(file.ReadText(key, "MenuWidth_L", ""), "14");
+        EXPECT_EQ(file.ReadText(key, "MenuWidth_R", ""), "14");
+    }
+    ASSERT_TRUE(editor->history().Undo(editor->model()));
+    EXPECT_EQ(Values(1, kLeft).options, 0x50000);
+}
+
+TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
+{
+    const SectionValues& values = editor->model().section(0).values();
+    Open(kTrayOptionsNode);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "tray_options_form.bmp"));
+    Click(IDC_UP_IS_DOWN);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
+    EXPECT_EQ(values.flags, 0);  // the boxes wait for the commit
+    EXPECT_TRUE(forms->CommitEdits());
+    EXPECT_EQ(values.flags, 2);
+    EXPECT_EQ(values.pressedIconFile, "");
+    EXPECT_EQ(values.pressedIconNumber, -1);
+    EXPECT_EQ(values.normalIconNumber, 3);
+    Click(IDC_CALENDAR);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_NORMAL_ICON)));
+    EXPECT_TRUE(forms->CommitEdits());
+    EXPECT_EQ(values.flags, 3);
+    EXPECT_EQ(values.normalIconFile, "");
+    EXPECT_EQ(values.normalIconNumber, -1);
+
+    const SectionValues& other = editor->model().section(1).values();
+    EXPECT_EQ(other.pressedIconNumber, 4);  // another section keeps its own
+    ASSERT_TRUE(editor->historyOf(editor->model().section(0).id()).Undo(editor->model()));
+    EXPECT_EQ(values.flags, 2);
+    Open(kLeftOptionsNode);
+    Open(kTrayOptionsNode);
+    EXPECT_TRUE(IsDlgButtonChecked(Form(), IDC_UP_IS_DOWN) == BST_CHECKED);
+    Click(IDC_TRAY_DEFAULTS);
+    EXPECT_EQ(values.flags, 0);
+    EXPECT_EQ(values.normalIconFile, "");
+}
