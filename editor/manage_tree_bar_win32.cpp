@@ -5,6 +5,7 @@
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
 #include "win32/file_icon.h"
+#include "win32/tree_view.h"
 
 namespace editor {
 
@@ -12,18 +13,6 @@ namespace {
 
 // Icon 35 of the system's SHELL32.dll: the options item.
 constexpr int kOptionsShellIcon = 35;
-
-HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::string& text, int image, LPARAM data)
-{
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.iImage = insert.item.iSelectedImage = image;
-    insert.item.lParam = data;
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
 
 win32::UniqueIcon ShellIcon(int number)
 {
@@ -89,8 +78,8 @@ void ManageTreeBar::Refill()
 {
     LPARAM selected = DataOf(TreeView_GetSelection(tree_));
     TreeView_DeleteAllItems(tree_);
-    root_ = Insert(tree_, TVI_ROOT, LoadText(instance_, IDS_TREE_ROOT), 0, kRootData);
-    options_ = Insert(tree_, root_, LoadText(instance_, IDS_OPTIONS_TITLE), 1, kOptionsData);
+    root_ = win32::InsertTreeItem(tree_, TVI_ROOT, LoadText(instance_, IDS_TREE_ROOT), 0, kRootData);
+    options_ = win32::InsertTreeItem(tree_, root_, LoadText(instance_, IDS_OPTIONS_TITLE), 1, kOptionsData);
     const SettingsModel& model = settings_.model();
     for (size_t i = 0; i < model.size(); ++i)
         AddSectionItem(model.section(i));
@@ -101,7 +90,8 @@ void ManageTreeBar::Refill()
 
 HTREEITEM ManageTreeBar::AddSectionItem(const Section& section)
 {
-    return Insert(tree_, root_, section.values().description, ImageOf(section), static_cast<LPARAM>(section.id()));
+    return win32::InsertTreeItem(tree_, root_, section.values().description, ImageOf(section),
+                                 static_cast<LPARAM>(section.id()));
 }
 
 int ManageTreeBar::ImageOf(const Section& section)

@@ -12,6 +12,7 @@
 #include "editor/edit_menu_file.h"
 #include "editor/section/menu_tree.h"
 #include "win32/file_icon.h"
+#include "win32/tree_view.h"
 
 namespace {
 
@@ -89,26 +90,16 @@ void CollectNodes(const menufile::MenuList& list, size_t depth, std::vector<Bare
     }
 }
 
-HTREEITEM Insert(HWND tree, HTREEITEM parent, const std::string& text, int image)
-{
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.iImage = insert.item.iSelectedImage = image;
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-}
 
 void BareFill(HWND tree, const std::vector<BareNode>& nodes)
 {
     SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
     TreeView_DeleteAllItems(tree);
-    std::vector<HTREEITEM> parents{Insert(tree, TVI_ROOT, "root", 0)};
+    std::vector<HTREEITEM> parents{win32::InsertTreeItem(tree, TVI_ROOT, "root", 0)};
     std::vector<HTREEITEM> groups{parents[0]};
     for (const BareNode& node : nodes) {
         parents.resize(node.depth + 1);
-        HTREEITEM item = Insert(tree, parents.back(), node.text, node.image);
+        HTREEITEM item = win32::InsertTreeItem(tree, parents.back(), node.text, node.image);
         parents.push_back(item);
         if (node.image == 8)
             groups.push_back(item);

@@ -4,6 +4,7 @@
 #include "editor/section/entry_text.h"
 #include "resources/editor/resource_ids.h"
 #include "win32/file_icon.h"
+#include "win32/tree_view.h"
 
 namespace editor {
 
@@ -72,16 +73,9 @@ const TreeNode* MenuTree::NodeOf(HTREEITEM item) const
 
 HTREEITEM MenuTree::Add(HTREEITEM parent, const std::string& text, int image, TreeNode node)
 {
-    TVINSERTSTRUCTA insert = {};
-    insert.hParent = parent;
-    insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.iImage = insert.item.iSelectedImage = image;
-    insert.item.lParam = static_cast<LPARAM>(nodes_.size());
+    LPARAM index = static_cast<LPARAM>(nodes_.size());
     nodes_.push_back(std::move(node));
-    items_.push_back(
-        reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert))));
+    items_.push_back(win32::InsertTreeItem(tree_, parent, text, image, index));
     return items_.back();
 }
 
