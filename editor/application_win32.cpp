@@ -1,11 +1,14 @@
 #include "editor/application.h"
 
+#include "editor/command_text.h"
+#include "editor/forms/options_window.h"
 #include "editor/forms/section_forms.h"
 
 #include <commctrl.h>
 #include <ole2.h>
 #include <exception>
 #include "editor/section_menus_window.h"
+#include "resources/editor/resource_ids.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "settings/paths.h"
@@ -105,7 +108,12 @@ bool Application::LoadSettings()
         return false;
     frame_->SetSaving(settings_.get());
     treeBar_ = std::make_unique<ManageTreeBar>(
-        instance_, *settings_, frame_->windows(), nullptr,
+        instance_, *settings_, frame_->windows(),
+        [this] {
+            frame_->windows().OpenOrActivate(WindowKind::Options, nullptr, LoadText(instance_, IDS_OPTIONS_TITLE), [this] {
+                return std::make_unique<OptionsWindow>(instance_, settings_->model(), settings_->history());
+            });
+        },
         [this](Section& section) {
             FormSettings forms{instance_, settings_->model(), settings_->historyOf(section.id()),
                                settings_->history(), FormPaths{paths_.settingsPath, servePath_, win32::ThisProgramPath()}};

@@ -239,3 +239,8 @@
 #define IDC_TRAY_PREVIEW          5479
 #define IDC_TRAY_DEFAULTS         5559
 #define IDS_NOTHING_TO_SHOW       5362
+
+// The options window
+#define IDC_AUTO_HIDE             5563
+#define IDC_AUTO_HIDE_SPIN        5564
+#define IDR_OPTIONS_PAGE          5347  // the page "t.htm" above the form
