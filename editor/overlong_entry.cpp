@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 #include <vector>
+#include "editor/section/entry_fields.h"
 #include "menufile/menu_writer.h"
 
 namespace editor {
@@ -18,12 +19,7 @@ constexpr size_t kMaxIndentLevel = 32;
 size_t LineLength(const menufile::MenuEntry& entry, const DisplayNameOf& displayName, size_t level)
 {
     menufile::MenuEntry alone;
-    alone.text1 = entry.text1;
-    alone.text2 = entry.text2;
-    alone.parameters = entry.parameters;
-    alone.iconPath = entry.iconPath;
-    alone.iconNumber = entry.iconNumber;
-    alone.flags = entry.flags;
+    PutFields(alone, FieldsOf(entry));
     if (alone.IsCommand() && alone.text2.empty())
         alone.text2 = displayName(entry);
     std::string text = menufile::MenuWriter(menufile::WriterInfo{}).EntryText(alone);

@@ -11,18 +11,6 @@ namespace {
 // Posted to itself: a form replaced its entry and its handler has returned.
 constexpr UINT kChooseReplaced = WM_APP + 0x101;
 
-void RegisterOnce(HINSTANCE instance)
-{
-    WNDCLASSEXA windowClass = {};
-    windowClass.hInstance = instance;
-    if (GetClassInfoExA(instance, kFormsClassName, &windowClass))
-        return;
-    windowClass.lpszClassName = kFormsClassName;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    win32::Window::RegisterClass(windowClass);
-}
-
 }  // namespace
 
 SectionForms::~SectionForms()
@@ -32,9 +20,9 @@ SectionForms::~SectionForms()
 
 HWND SectionForms::Create(HWND parent)
 {
-    RegisterOnce(context_.instance);
-    bool made = Window::Create(WS_EX_CONTROLPARENT, kFormsClassName, nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
-                               parent, nullptr, context_.instance);
+    bool made = RegisterClassOnce(kFormsClassName, COLOR_BTNFACE) &&
+                Window::Create(WS_EX_CONTROLPARENT, kFormsClassName, nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                               parent, nullptr, GetModuleHandleA(nullptr));
     return made ? handle() : nullptr;
 }
 
