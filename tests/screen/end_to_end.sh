@@ -63,8 +63,27 @@ wait_tray() {
   done
   fail "${#icons[@]} tray icons instead of $1"
 }
-# wait_submenu <left> <top>: the open menu that is not the one at that corner.
-wait_submenu() { wait_menus 2 | awk -v l="$1" -v t="$2" 'NF == 4 && !($1 == l && $2 == t)' | head -1; }
+# open_tray_menu: a right click on that icon; sets l t r b to its menu.
+open_tray_menu() {
+  click "$((icon + 8))" 590 3
+  read -r l t r b < <(wait_menus 1 | head -1)
+  [ -n "${b:-}" ] || fail "the tray menu did not open"
+}
+# open_submenu <y>: a click on the tray menu's entry at y; sets sl st sr sb
+# to the submenu, the open menu that is not the tray menu.
+open_submenu() {
+  click "$(((l + r) / 2))" "$1"
+  read -r sl st sr sb < <(wait_menus 2 | awk -v l="$l" -v t="$t" 'NF == 4 && !($1 == l && $2 == t)' | head -1)
+  [ -n "${sb:-}" ] || fail "no submenu opened at $1"
+}
+# choose <y> <picture>: the submenu's entry at y, with the pointer resting
+# on it (a touch: the menus hide after 3 s untouched) while the picture, a
+# fraction of a second, is taken.
+choose() {
+  xdotool mousemove --window "$window" "$(((sl + sr) / 2))" "$1"
+  shot "$2"
+  click "$(((sl + sr) / 2))" "$1"
+}
 
 in_desktop "$app_win\\Ombrix.exe" >"$work/wine.log" 2>&1 &
 for _ in $(seq 1 600); do
@@ -76,18 +95,11 @@ shot tray
 watch_menus
 
 # The tray menu's last entry is the settings submenu; its first, "メニューの
-#設定". The menu hides after 3 s without a touch: the pointer rests on the
-# entry (a touch) while the picture, a fraction of a second, is taken.
-click "$((icon + 8))" 590 3
-read -r l t r b < <(wait_menus 1 | head -1)
-[ -n "${b:-}" ] || fail "the tray menu did not open"
+# 設定".
+open_tray_menu
 sample_height=$((b - t))
-click "$(((l + r) / 2))" "$((b - 8))"
-read -r sl st sr sb < <(wait_submenu "$l" "$t")
-[ -n "${sb:-}" ] || fail "the settings submenu did not open"
-xdotool mousemove --window "$window" "$(((sl + sr) / 2))" "$((st + 3 + (sb - st - 6) / 12))"
-shot tray_menu
-click "$(((sl + sr) / 2))" "$((st + 3 + (sb - st - 6) / 12))"
+open_submenu "$((b - 8))"
+choose "$((st + 3 + (sb - st - 6) / 12))" tray_menu
 
 # The editor asks whether it may close the resident: はい.
 place '#32770' 1 >"$work/yes.txt"
@@ -142,17 +154,11 @@ closing OmbrixmFrame
 wait_tray 3
 
 # The restarted resident's menu is one entry longer: the group, third.
-click "$((icon + 8))" 590 3
-read -r l t r b < <(wait_menus 1 | head -1)
-[ -n "${b:-}" ] || fail "the tray menu did not open again"
+open_tray_menu
 row=$((b - t - sample_height))
 [ "$row" -ge 16 ] || fail "the menu is $((b - t)) pixels high, $sample_height before the edits"
-click "$(((l + r) / 2))" "$((t + 3 + 2 * row + row / 2))"
-read -r sl st sr sb < <(wait_submenu "$l" "$t")
-[ -n "${sb:-}" ] || fail "the group did not open"
-xdotool mousemove --window "$window" "$(((sl + sr) / 2))" "$((sb - 8))"
-shot end_to_end
-click "$(((sl + sr) / 2))" "$((sb - 8))"
+open_submenu "$((t + 3 + 2 * row + row / 2))"
+choose "$((sb - 8))" end_to_end
 log="$work/app/recorded.log"
 for _ in $(seq 1 300); do
   grep -q 'recorded.exe' "$log" 2>/dev/null && break
