@@ -24,6 +24,14 @@ POINT ScreenPoint(HWND window, LPARAM lParam)
     return point;
 }
 
+// The drag image is drawn over the frame, in its window's coordinates.
+POINT OnImageWindow(HWND window, POINT screen)
+{
+    RECT box = {};
+    GetWindowRect(window, &box);
+    return {screen.x - box.left, screen.y - box.top};
+}
+
 HTREEITEM TreeItemAt(HWND tree, POINT screen)
 {
     TVHITTESTINFO hit = {};
@@ -79,8 +87,9 @@ void ServicesWindow::BeginDrag(ObjectDrag drag, POINT screen)
 {
     drag_ = std::move(drag);
     if (drag_->image) {
+        POINT at = OnImageWindow(GetAncestor(handle(), GA_ROOT), screen);
         ImageList_BeginDrag(drag_->image.get(), 0, kImageHotSpot, kImageHotSpot);
-        ImageList_DragEnter(GetDesktopWindow(), screen.x, screen.y);
+        ImageList_DragEnter(GetAncestor(handle(), GA_ROOT), at.x, at.y);
     }
     // Esc reaches the focus.
     SetFocus(handle());
@@ -130,7 +139,8 @@ void ServicesWindow::OnDragMove(POINT screen, bool expand)
     ImageList_DragShowNolock(FALSE);
     SetDropTarget(takes ? under : nullptr, item);
     ImageList_DragShowNolock(TRUE);
-    ImageList_DragMove(screen.x, screen.y);
+    POINT at = OnImageWindow(GetAncestor(handle(), GA_ROOT), screen);
+    ImageList_DragMove(at.x, at.y);
     SetCursor(LoadCursorA(context_.instance, MAKEINTRESOURCEA(takes ? IDC_DROP : IDC_NO_DROP)));
 }
 
@@ -156,7 +166,7 @@ void ServicesWindow::EndDrag()
         return;
     HWND target = drag_->target;
     drag_.reset();
-    ImageList_DragLeave(GetDesktopWindow());
+    ImageList_DragLeave(GetAncestor(handle(), GA_ROOT));
     ImageList_EndDrag();
     if (target)
         TreeView_SelectDropTarget(target, nullptr);

@@ -88,6 +88,7 @@ private:
     ObjectList list_;
     std::map<int, std::vector<ServiceObject>> objects_;
     std::optional<ObjectDrag> drag_;
+    win32::UniqueIcon smallIcon_, largeIcon_;
 };
 
 }  // namespace editor

@@ -17,9 +17,15 @@ int AddIcon(HIMAGELIST images, HICON icon)
     return icon ? ImageList_AddIcon(images, icon) : -1;
 }
 
+win32::UniqueIcon ResourceIcon(HINSTANCE instance, int id, int size)
+{
+    return win32::UniqueIcon(
+        static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0)));
+}
+
 win32::UniqueIcon SmallResourceIcon(HINSTANCE instance, int id)
 {
-    return win32::UniqueIcon(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 16, 16, 0)));
+    return ResourceIcon(instance, id, 16);
 }
 
 POINT ScreenPointOf(DWORD position)
@@ -36,6 +42,11 @@ bool ServicesWindow::OnCreate()
     if (!list_.Create(splitter_.handle(), context_.images, LoadText(context_.instance, IDS_NAME_COLUMN)))
         return false;
     splitter_.SetPanes(tree_, list_.handle());
+    // The window class carries the section's icon.
+    smallIcon_ = SmallResourceIcon(context_.instance, IDR_TEMPLATES);
+    largeIcon_ = ResourceIcon(context_.instance, IDR_TEMPLATES, 32);
+    SendMessageA(handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    SendMessageA(handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
     SendMessageA(handle(), UM_SET_PROMPT, IDS_TEMPLATES_PROMPT, 0);
     return true;
 }
