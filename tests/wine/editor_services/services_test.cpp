@@ -288,9 +288,11 @@ TEST_F(ServicesTest, AShortcutThatCannotBeMadeIsToldOnceAndNothingIsPutIn)
     MenuOperations(settings->model(), history(), settings->model().section(0).id(), kLeft).Insert(std::move(kept), {});
     const size_t steps = history().size();
 
-    testing_support::BoxAnswers answers({{IDOK}, {IDOK}});
+    testing_support::BoxAnswers answers({{IDOK}, {IDOK}, {IDOK}});
     DragCategory(kControlPanelCategory, OnMenuRoot());
-    EXPECT_EQ(answers.Finish().size(), 1u);
+    std::vector<std::string> told = answers.Finish();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find(pool), std::string::npos);
     EXPECT_EQ(history().size(), steps);
     EXPECT_EQ(Texts(Left()), (std::vector<std::string>{"a.exe", "edited.exe"}));
     EXPECT_TRUE(IsWindow(services->handle()));
