@@ -3,18 +3,10 @@
 // entry under the point, at the end of the menu on a root; so do the
 // entries the services browser hands over (UM_DROP_ENTRIES).
 #include "editor/section/menu_pane.h"
+#include "win32/drag_messages.h"
 #include "win32/file_drop.h"
 
 namespace editor {
-
-namespace {
-
-POINT PointOf(LPARAM lParam)
-{
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-}  // namespace
 
 HTREEITEM MenuPane::ItemAt(POINT paneClient) const
 {
@@ -126,24 +118,9 @@ void MenuPane::EndDrag()
 
 bool MenuPane::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!drag_)
-        return false;
-    switch (message) {
-    case WM_MOUSEMOVE:
-        OnDragMove(PointOf(lParam));
-        return true;
-    case WM_LBUTTONUP:
-        OnDrop(PointOf(lParam));
-        return true;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE)
-            EndDrag();
-        return true;
-    case WM_CAPTURECHANGED:
-        EndDrag();
-        return true;
-    }
-    return false;
+    return drag_ && win32::RouteDragMessage(message, wParam, lParam,
+                                            {[this](POINT at, WPARAM) { OnDragMove(at); },
+                                             [this](POINT at) { OnDrop(at); }, [this] { EndDrag(); }});
 }
 
 }  // namespace editor

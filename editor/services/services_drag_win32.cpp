@@ -8,6 +8,7 @@
 #include "editor/section/entry_drop.h"
 #include "editor/services/object_entries.h"
 #include "resources/editor/resource_ids.h"
+#include "win32/drag_messages.h"
 #include "win32/file_error_report.h"
 
 namespace editor {
@@ -16,13 +17,6 @@ namespace {
 
 // Where the cursor sits on the drag image.
 constexpr int kImageHotSpot = 8;
-
-POINT ScreenPoint(HWND window, LPARAM lParam)
-{
-    POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    ClientToScreen(window, &point);
-    return point;
-}
 
 // The drag image is drawn over the frame, in its window's coordinates.
 POINT OnImageWindow(HWND window, POINT screen)
@@ -99,25 +93,14 @@ void ServicesWindow::BeginDrag(ObjectDrag drag, POINT screen)
 
 bool ServicesWindow::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!drag_)
-        return false;
-    switch (message) {
-    case WM_MOUSEMOVE:
-    case WM_MBUTTONDOWN:
-        OnDragMove(ScreenPoint(handle(), lParam), (wParam & MK_MBUTTON) != 0);
-        return true;
-    case WM_LBUTTONUP:
-        OnDrop(ScreenPoint(handle(), lParam));
-        return true;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE)
-            EndDrag();
-        return true;
-    case WM_CAPTURECHANGED:
-        EndDrag();
-        return true;
-    }
-    return false;
+    auto screen = [this](POINT client) {
+        ClientToScreen(handle(), &client);
+        return client;
+    };
+    return drag_ && win32::RouteDragMessage(
+                        message, wParam, lParam,
+                        {[=](POINT at, WPARAM keys) { OnDragMove(screen(at), (keys & MK_MBUTTON) != 0); },
+                         [=](POINT at) { OnDrop(screen(at)); }, [this] { EndDrag(); }});
 }
 
 void ServicesWindow::SetDropTarget(HWND tree, HTREEITEM item)

@@ -7,13 +7,8 @@
 set -euo pipefail
 editor=$1 driver=$2 work=$3
 rm -rf "$work"
-mkdir -p "$work/app/work"
-cp "$editor" "$work/app/Ombrixm.exe"
 source "$(dirname "$0")/tray_desktop.sh"
-printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=1" "[Section1]" "Desc=Drag" "MenuPath_L=left.txt" \
-  "MenuPath_R=left.txt" > "$work/app/Ombrix.ini"
-menu="$work/app/work/left.txt"
-printf '%s\r\n' "POPUP m" "BEGIN" "MENUITEM a.exe, a" "END" > "$menu"
+editor_app "MENUITEM a.exe, a"
 
 start_resident "OmbrixScreenServices$$" Ombrixm.exe OmbrixmFrame
 shot_desktop "$work/start.png"
@@ -36,13 +31,7 @@ sleep 1
 # The control panel chosen in the browser, then dragged onto the entry a.
 click 255 179
 sleep 2
-xdotool mousemove --window "$window" 250 179 sleep 0.2 mousedown 1 sleep 0.3 \
-  mousemove --window "$window" 254 184 sleep 0.2 mousemove --window "$window" 240 300 sleep 0.2 \
-  mousemove --window "$window" 221 373 sleep 0.5
-shot_desktop "$work/dragging.png"
-xdotool mouseup 1
-sleep 2
-shot_desktop "$work/dropped.png"
+drag_and_drop 250 179 221 373
 click 45 50  # Save all
 popup=$(printf 'POPUP "コントロール パネル"' | iconv -f UTF-8 -t CP932)
 found=""
@@ -57,13 +46,5 @@ if [ -z "$found" ] || [ "$links" != 3 ] || [ "$entries" != 3 ]; then
   echo "the menu file lacks the group of 3 shortcuts (group: ${found:-no}, $links .lnk files, $entries entries)"
   exit 1
 fi
-# Closing after a save asks whether to start the resident again: No, where
-# the centred box has its button (a click beside it finds the bare client).
-touch "$work/signals/done"
-for _ in $(seq 1 40); do
-  kill -0 "$driver_pid" 2>/dev/null || break
-  sleep 0.5
-  click 475 328 2>/dev/null || true  # the desktop may be gone meanwhile
-done
-stop_resident
+close_editor
 echo "1 passed, 0 failed"

@@ -33,32 +33,23 @@ namespace {
 
 class ServicesTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        paths = new EditorPaths(PathsForProgram(folder->path() + "Ombrixm.exe"));
-        frame = new MainFrame(GetModuleHandleA(nullptr), *paths, *loop);
-        ASSERT_TRUE(frame->Create());
-        MoveWindow(frame->handle(), 0, 0, 1000, 700, TRUE);
-        ShowWindow(frame->handle(), SW_SHOW);
-    }
-    static void TearDownTestSuite()
-    {
-        DestroyWindow(frame->handle());
-        delete frame;
-        delete paths;
-        MSG quit;
-        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    }
-
+    // One frame for the group, made by the first test: a frame takes
+    // seconds to go under Wine.
     void SetUp() override
     {
-        testing_support::WriteFileBytes(folder->path() + "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nEND\r\n");
-        settings::IniFile file(paths->settingsPath);
+        if (!frame) {
+            frame = std::make_unique<MainFrame>(GetModuleHandleA(nullptr), paths, loop);
+            ASSERT_TRUE(frame->Create());
+            MoveWindow(frame->handle(), 0, 0, 1000, 700, TRUE);
+            ShowWindow(frame->handle(), SW_SHOW);
+        }
+        testing_support::WriteFileBytes(folder.path() + "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nEND\r\n");
+        settings::IniFile file(paths.settingsPath);
         file.WriteText("Main", "TrayNo", "1");
         file.WriteText("Section1", "Desc", "One");
-        file.WriteText("Section1", "MenuPath_L", (folder->path() + "left.txt").c_str());
-        file.WriteText("Section1", "MenuPath_R", (folder->path() + "left.txt").c_str());
-        settings = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths->settingsPath, folder->path(),
+        file.WriteText("Section1", "MenuPath_L", (folder.path() + "left.txt").c_str());
+        file.WriteText("Section1", "MenuPath_R", (folder.path() + "left.txt").c_str());
+        settings = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths.settingsPath, folder.path(),
                                                     [] { return frame->handle(); });
         ASSERT_TRUE(settings->Load());
         frame->SetSaving(settings.get());
@@ -85,7 +76,7 @@ protected:
             open->Destroy();
         frame->SetSaving(nullptr);
         settings.reset();
-        DeleteFileA(paths->settingsPath.c_str());
+        DeleteFileA(paths.settingsPath.c_str());
         testing_support::RemoveTree(pool);
     }
 
@@ -152,11 +143,11 @@ protected:
         return texts;
     }
 
-    static inline TempFolder* folder = new TempFolder("services");
-    static inline win32::MessageLoop* loop = new win32::MessageLoop;
-    static inline EditorPaths* paths = nullptr;
-    static inline MainFrame* frame = nullptr;
-    const std::string pool = folder->path() + "pool\\";
+    static inline TempFolder folder{"services"};
+    static inline win32::MessageLoop loop;
+    static inline EditorPaths paths = PathsForProgram(folder.path() + "Ombrixm.exe");
+    static inline std::unique_ptr<MainFrame> frame;
+    const std::string pool = folder.path() + "pool\\";
     std::unique_ptr<EditorSettings> settings;
     SectionMenusWindow* window = nullptr;
     ServicesWindow* services = nullptr;
@@ -274,7 +265,7 @@ TEST_F(ServicesTest, TheControlPanelBecomesAGroupOfShortcutsMadeOnceAndNeverPoin
                               "        MENUITEM " + pool + "インターネット設定.lnk, インターネット設定, , , 0\r\n"
                               "        MENUITEM \"" + pool + "ゲーム コントローラー.lnk\", \"ゲーム コントローラー\", , , 0\r\n"
                               "    END\r\n";
-    std::string written = ReadFileBytes(folder->path() + "left.txt");
+    std::string written = ReadFileBytes(folder.path() + "left.txt");
     EXPECT_EQ(written.substr(written.find("BEGIN\r\n")),
               "BEGIN\r\n    MENUITEM a.exe, a, , , 0\r\n" + popup + popup + "END\r\n");
 }
