@@ -70,6 +70,7 @@ private:
     bool OnEndLabelEdit(const NMTVDISPINFOA& info);
     void ShowNameTaken();
     void OnSectionChanged(const Section* section);
+    int ImageOfIcon(const SectionValues& values);
     bool OnNotify(const NMHDR& header, LRESULT& result);
 
     HINSTANCE instance_;
@@ -81,7 +82,8 @@ private:
     HIMAGELIST images_ = nullptr;
     HTREEITEM root_ = nullptr;
     HTREEITEM options_ = nullptr;
-    std::map<uint64_t, int> imageOf_;  // section id -> image index
+    std::map<uint64_t, int> imageOf_;         // section id -> image index
+    std::map<std::string, int> imageOfIcon_;  // icon key -> image index, shared by sections
     std::string takenName_;
 };
 

@@ -99,9 +99,18 @@ int ManageTreeBar::ImageOf(const Section& section)
     auto cached = imageOf_.find(section.id());
     if (cached != imageOf_.end())
         return cached->second;
-    int image = AddIcon(images_, SectionIcon(instance_, section.values(), true).get());
-    imageOf_[section.id()] = image;
-    return image;
+    return imageOf_[section.id()] = ImageOfIcon(section.values());
+}
+
+// Sections with the same icon share one image: most use the default one,
+// and extracting an icon is the costly part of filling the tree.
+int ManageTreeBar::ImageOfIcon(const SectionValues& values)
+{
+    std::string key = SectionIconKey(values);
+    auto shared = imageOfIcon_.find(key);
+    if (shared != imageOfIcon_.end())
+        return shared->second;
+    return imageOfIcon_[key] = AddIcon(images_, SectionIcon(instance_, values, true).get());
 }
 
 LPARAM ManageTreeBar::DataOf(HTREEITEM item) const
@@ -135,16 +144,19 @@ void ManageTreeBar::Select(HTREEITEM item)
     TreeView_SelectItem(tree_, item);
 }
 
-// A changed icon replaces the section's image in place.
+// A changed icon points the section's item at the image of its new icon;
+// the old image may be another section's too.
 void ManageTreeBar::OnSectionChanged(const Section* section)
 {
-    auto cached = section ? imageOf_.find(section->id()) : imageOf_.end();
-    if (cached == imageOf_.end())
+    HTREEITEM item = section ? ItemOf(section->id()) : nullptr;
+    if (!item)
         return;
-    win32::UniqueIcon icon = SectionIcon(instance_, section->values(), true);
-    if (icon)
-        ImageList_ReplaceIcon(images_, cached->second, icon.get());
-    InvalidateRect(tree_, nullptr, TRUE);
+    int image = imageOf_[section->id()] = ImageOfIcon(section->values());
+    TVITEMA change = {};
+    change.mask = TVIF_HANDLE | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    change.hItem = item;
+    change.iImage = change.iSelectedImage = image;
+    TreeView_SetItem(tree_, &change);
 }
 
 LRESULT ManageTreeBar::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)

@@ -102,6 +102,10 @@ void SectionMenusWindow::ShowRight(HWND pane)
 
 bool SectionMenusWindow::CommitEdits()
 {
+    // A name still being typed in the tree reaches its entry first: the
+    // tree built again after a command would hand it to another node.
+    if (pane_)
+        TreeView_EndEditLabelNow(pane_->tree().handle(), FALSE);
     if (!forms_ || forms_->CommitEdits())
         return true;
     // The refused field keeps the focus in the window that comes forward.

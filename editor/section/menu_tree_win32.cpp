@@ -39,6 +39,8 @@ bool MenuTree::Create(HWND parent, HINSTANCE instance)
 void MenuTree::Rebuild(int tab, const std::string& rootText, const Section& section)
 {
     rebuilding_ = true;
+    // An edit never outlives the node it names.
+    TreeView_EndEditLabelNow(tree_, TRUE);
     SendMessageA(tree_, WM_SETREDRAW, FALSE, 0);
     TreeView_DeleteAllItems(tree_);
     nodes_.clear();

@@ -51,26 +51,11 @@ for _ in $(seq 1 600); do
   sleep 0.1
 done
 grep -q '^IniVersion=10' "$ini" || { echo "the setup did not finish"; exit 1; }
-# The notification area at the right end of the taskbar, once the resident
-# has started: columns that differ from the taskbar's own colour form one
-# group per icon.
-tray_icons() {
-  convert "$1" -gravity SouthEast -crop 200x18+0+1 +repage "$work/tray_area.png"
-  convert "$work/tray_area.png" txt:- | sed 1d | awk '
-    { split($1, at, /[,:]/); count[$3]++; colour[NR] = $3; column[NR] = at[1] }
-    END {
-      for (c in count) if (count[c] > most) { most = count[c]; background = c }
-      for (i in colour) if (colour[i] != background) used[column[i]] = 1
-      previous = -5
-      for (x = 0; x < 200; x++) if (x in used) { if (x > previous + 1) groups++; previous = x }
-      print groups + 0
-    }'
-}
 icons=0
 for _ in $(seq 1 120); do
   sleep 0.5
   shot_desktop "$work/setup_tray.png" || continue
-  icons=$(tray_icons "$work/setup_tray.png")
+  icons=$(tray_icons "$work/setup_tray.png" | wc -l)
   [ "$icons" -ge 3 ] && break
 done
 echo "screenshot: $work/setup_tray.png"

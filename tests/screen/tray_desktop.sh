@@ -18,6 +18,22 @@ first_pixel() {
   convert "$1" -fill black +opaque "#$2" -fill white -opaque "#$2" -trim -format '%X %Y\n' info: | tr -d '+'
 }
 
+# tray_icons <png>: the left column of each icon in the notification area
+# at the right end of the taskbar, one a line: columns that differ from the
+# taskbar's own colour form one group per icon.
+tray_icons() {
+  local left=$(($(convert "$1" -format %w info:) - 200))
+  convert "$1" -gravity SouthEast -crop 200x18+0+1 +repage "$work/tray_area.png"
+  convert "$work/tray_area.png" txt:- | sed 1d | awk -v left="$left" '
+    { split($1, at, /[,:]/); count[$3]++; colour[NR] = $3; column[NR] = at[1] }
+    END {
+      for (c in count) if (count[c] > most) { most = count[c]; background = c }
+      for (i in colour) if (colour[i] != background) used[column[i]] = 1
+      previous = -5
+      for (x = 0; x < 200; x++) if (x in used) { if (x > previous + 1) print left + x; previous = x }
+    }'
+}
+
 # start_resident <desktop name> [program] [window class]: the resident (or
 # the program of "$work/app" named) until its window of that class shows;
 # sets desktop and driver_pid; on exit the program is told to end.

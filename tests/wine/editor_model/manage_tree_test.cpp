@@ -91,6 +91,14 @@ protected:
         SendMessageA(tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
         return text;
     }
+    int Image(HTREEITEM item) const
+    {
+        TVITEMA data = {};
+        data.mask = TVIF_IMAGE;
+        data.hItem = item;
+        TreeView_GetItem(tree(), &data);
+        return data.iImage;
+    }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -134,6 +142,26 @@ TEST_F(ManageTree, ItemsInOrderAndCommandsEnabledByTheSelection)
     EXPECT_EQ(Enabled(Child(1)), "1101111");
     EXPECT_EQ(Enabled(Child(2)), "1111111");
     EXPECT_EQ(Enabled(Child(3)), "1110111");
+}
+
+// Sections with one icon share an image; a changed icon must not repaint
+// the sections that had the same face.
+TEST_F(ManageTree, AChangedIconLeavesTheSectionsThatSharedItsImage)
+{
+    EXPECT_EQ(Image(Child(1)), Image(Child(2)));
+    EXPECT_EQ(Image(Child(2)), Image(Child(3)));
+    int shared = Image(Child(1));
+    for (size_t position : {size_t{1}, size_t{2}}) {
+        Section& section = model->model().section(position);
+        SectionValues values = section.values();
+        values.normalIconFile = "shell32.dll";
+        values.normalIconNumber = 3;
+        section.set_values(values);
+        SendMessageA(frame->treeBar().handle(), UM_SECTION_CHANGED, position, reinterpret_cast<LPARAM>(&section));
+    }
+    EXPECT_EQ(Image(Child(1)), shared);
+    EXPECT_NE(Image(Child(2)), shared);
+    EXPECT_EQ(Image(Child(3)), Image(Child(2)));
 }
 
 // That windows are found by their section, not by its name, is the frame

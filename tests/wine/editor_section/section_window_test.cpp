@@ -214,6 +214,16 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     EXPECT_EQ(Title(), "One *");
     settings->historyOf(settings->model().section(0).id()).Undo(settings->model());
     EXPECT_EQ(Left().entries[1].text1, "g");
+
+    // A command while a name is being typed: the name reaches its own entry
+    // before the tree is built again, not the node that takes its place.
+    TreeView_SelectItem(tree(), Node(1));
+    SetFocus(tree());
+    SetWindowTextA(TreeView_EditLabel(tree(), Node(1)), "Typed");
+    frame->Run(ID_MOVE_DOWN);
+    TreeView_EndEditLabelNow(tree(), FALSE);
+    EXPECT_EQ(Left().entries[0].text1, "g");
+    EXPECT_EQ(Left().entries[1].text2, "Typed");
 }
 
 TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes)

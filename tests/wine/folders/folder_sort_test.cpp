@@ -7,12 +7,14 @@ namespace {
 
 TEST(FolderSortTest, FoldersFirstThenByNameAndTiesKeepTheirOrder)
 {
-    // Names repeat and differ in case only; every seventh entry is a folder,
+    // Names repeat, differ in case, in the punctuation word sort skips and
+    // in double-byte and half-width kana; every seventh entry is a folder,
     // others carry attributes that do not make a folder.
+    const char* stems[] = {"file", "File", "fi-le", "fi'le", "ファイル", "ﾌｧｲﾙ", "file ", "FILE_"};
     std::vector<resident::FolderEntry> entries(20000);
     std::vector<resident::FolderEntry*> order;
     for (size_t i = 0; i < entries.size(); ++i) {
-        entries[i].displayName = (i % 2 ? "File" : "file") + std::to_string((i * 7919) % 1000);
+        entries[i].displayName = stems[i % 8] + std::to_string((i * 7919) % 1000);
         entries[i].attributes = i % 7 == 0 ? SFGAO_FOLDER : i % 3 == 0 ? SFGAO_LINK | SFGAO_READONLY : 0;
         entries[i].iconIndex = static_cast<int>(i);
         order.push_back(&entries[i]);
