@@ -30,6 +30,9 @@ public:
     void SetGone(std::function<void(ChildWindow&)> gone) { gone_ = std::move(gone); }
     // The frame is idle: bring what the window shows of the model up to date.
     virtual void OnIdle() {}
+    // The child dialog shown in the window, whose fields take the dialog
+    // keys; null when there is none.
+    virtual HWND CurrentForm() const { return nullptr; }
 
 protected:
     // The window exists: make the contents. False ends the creation.

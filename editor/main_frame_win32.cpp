@@ -20,7 +20,10 @@ MainFrame::MainFrame(HINSTANCE instance, const EditorPaths& paths, win32::Messag
 {
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame()
+{
+    loop_.SetCurrentForm(nullptr);
+}
 
 bool MainFrame::RegisterFrameClass() const
 {
@@ -59,6 +62,10 @@ bool MainFrame::OnCreate()
     windows_.SetClient(client());
     loop_.SetMdiClient(client());
     loop_.SetAccelerators(handle(), accelerators_);
+    loop_.SetCurrentForm([this] {
+        ChildWindow* active = windows_.Active();
+        return active ? active->CurrentForm() : nullptr;
+    });
     RecalcLayout();
     return true;
 }

@@ -1,5 +1,6 @@
 // The management tree bar's commands and its label editing.
 #include "editor/command_text.h"
+#include "editor/forms/menu_options_form.h"
 #include "editor/history_commands.h"
 #include "editor/manage_tree_bar.h"
 #include "resources/editor/resource_ids.h"
@@ -174,6 +175,7 @@ void ManageTreeBar::RunHistoryStep(int id)
             windows_.Close(WindowKind::Section, section);
     }
     Refill();
+    ReloadMenuOptionForms(GetAncestor(tree_, GA_ROOT));
     HTREEITEM item = change->sectionId() ? ItemOf(change->sectionId()) : nullptr;
     if (item)
         Select(item);

@@ -36,6 +36,7 @@ public:
     bool QueryCommand(int id, win32::CommandState& state) override;
     bool RunCommand(int id) override;
     void OnIdle() override;
+    HWND CurrentForm() const override { return forms_ ? forms_->CurrentForm() : nullptr; }
 
 protected:
     bool OnCreate() override;
@@ -49,6 +50,7 @@ private:
     // The node's form, or the list for a node without one.
     void ShowForm(WPARAM form);
     void ShowRight(HWND pane);
+    void FitForm();
 
     HINSTANCE instance_;
     SettingsModel& model_;

@@ -1,5 +1,6 @@
 #include "editor/section_menus_window.h"
 
+#include <algorithm>
 #include "editor/section/test_display.h"
 #include "editor/section_icon.h"
 #include "resources/editor/resource_ids.h"
@@ -86,6 +87,7 @@ void SectionMenusWindow::ShowForm(WPARAM form)
     ChosenNode node{static_cast<NodeKind>(LOWORD(form)), HIWORD(form) != 0, pane_->side(), pane_->current()};
     if (forms_ && forms_->Show(node)) {
         ShowRight(formsWindow_);
+        FitForm();
         return;
     }
     list_.Show(node.side);
@@ -98,6 +100,20 @@ void SectionMenusWindow::ShowRight(HWND pane)
     ShowWindow(pane, SW_SHOW);
     if (old != pane)
         ShowWindow(old, SW_HIDE);
+}
+
+// No control of a form is cut off: the window grows by what the pane
+// lacks, as far as the frame's client area allows.
+void SectionMenusWindow::FitForm()
+{
+    HWND form = forms_->CurrentForm();
+    RECT needed = {}, pane = {};
+    if (!form || !GetWindowRect(form, &needed) || !GetClientRect(formsWindow_, &pane))
+        return;
+    SIZE lacking = {std::max(0L, needed.right - needed.left - pane.right),
+                    std::max(0L, needed.bottom - needed.top - pane.bottom)};
+    if (lacking.cx > 0 || lacking.cy > 0)
+        Grow(lacking);
 }
 
 bool SectionMenusWindow::CommitEdits()

@@ -1,6 +1,18 @@
 #include "win32/mdi_child.h"
 
+#include <algorithm>
+
 namespace win32 {
+
+namespace {
+
+// A size grown by more, within limit, and never shrunk.
+LONG Grown(LONG size, LONG more, LONG limit)
+{
+    return std::max(size, std::min(size + more, limit));
+}
+
+}  // namespace
 
 MdiChild::~MdiChild()
 {
@@ -36,6 +48,21 @@ void MdiChild::Activate()
         if (IsIconic(handle()))
             SendMessageA(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(handle()), 0);
     }
+}
+
+void MdiChild::Grow(SIZE more)
+{
+    HWND client = GetParent(handle());
+    RECT area = {}, frame = {};
+    if (!client || IsZoomed(handle()) || IsIconic(handle()) || !GetClientRect(client, &area) ||
+        !GetWindowRect(handle(), &frame))
+        return;
+    MapWindowPoints(nullptr, client, reinterpret_cast<POINT*>(&frame), 2);
+    LONG width = Grown(frame.right - frame.left, more.cx, area.right);
+    LONG height = Grown(frame.bottom - frame.top, more.cy, area.bottom);
+    LONG x = std::max(0L, std::min(frame.left, area.right - width));
+    LONG y = std::max(0L, std::min(frame.top, area.bottom - height));
+    SetWindowPos(handle(), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MdiChild::Destroy()

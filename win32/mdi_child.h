@@ -20,6 +20,10 @@ public:
     bool Create(HWND mdiClient, const char* className, const char* title, DWORD style = 0);
 
     void Activate();
+    // Makes the window larger by more, moving it up and left where it would
+    // leave the client area, and never larger than that area. A maximised
+    // or minimised window stays as it is.
+    void Grow(SIZE more);
     // Asks the client to destroy the window (WM_MDIDESTROY).
     void Destroy();
 

@@ -54,9 +54,23 @@ bool MessageLoop::PreTranslate(MSG& message) const
     }
     if (mdiClient_ && TranslateMDISysAccel(mdiClient_, &message))
         return true;
-    if (!accelerators_ || IsEditControlKey(message, GetFocus()))
+    return Accelerate(message) || IsFormMessage(message);
+}
+
+bool MessageLoop::Accelerate(MSG& message) const
+{
+    return accelerators_ && !IsEditControlKey(message, GetFocus()) &&
+           TranslateAcceleratorA(accelTarget_, accelerators_, &message) != 0;
+}
+
+// A form is a child dialog: without this its fields never see Tab or their
+// mnemonics. Only keys are offered, so the question stays cheap.
+bool MessageLoop::IsFormMessage(MSG& message) const
+{
+    if (!currentForm_ || message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
         return false;
-    return TranslateAcceleratorA(accelTarget_, accelerators_, &message) != 0;
+    HWND form = currentForm_();
+    return form && IsWindowVisible(form) && IsDialogMessageA(form, &message);
 }
 
 void MessageLoop::Handle(MSG& message) const

@@ -2,7 +2,9 @@
 // The message loop of a program with modeless dialogs, an MDI client and an
 // accelerator table. Before a message is translated it is offered to the
 // modeless dialogs, then to the MDI system keys (Ctrl+F4, Ctrl+F6), then to
-// the accelerators. Idle work runs once each time the queue runs dry.
+// the accelerators, then to the form of the active document, whose fields
+// take the dialog keys (Tab, Enter, Esc, arrows, mnemonics). Idle work runs
+// once each time the queue runs dry.
 #include <windows.h>
 #include <functional>
 #include <vector>
@@ -17,6 +19,9 @@ public:
     // Accelerators go to target as WM_COMMAND; the table is borrowed.
     void SetAccelerators(HWND target, HACCEL table);
     void SetIdle(std::function<void()> idle) { idle_ = std::move(idle); }
+    // Asked at each key: the child dialog shown in the active document, or
+    // null. Empty to stop asking.
+    void SetCurrentForm(std::function<HWND()> form) { currentForm_ = std::move(form); }
 
     // Runs until WM_QUIT and returns its exit code.
     int Run();
@@ -28,12 +33,15 @@ public:
 
 private:
     void Handle(MSG& message) const;
+    bool Accelerate(MSG& message) const;
+    bool IsFormMessage(MSG& message) const;
 
     std::vector<HWND> modeless_;
     HWND mdiClient_ = nullptr;
     HWND accelTarget_ = nullptr;
     HACCEL accelerators_ = nullptr;
     std::function<void()> idle_;
+    std::function<HWND()> currentForm_;
 };
 
 // Whether the key of the message is one an edit control with the focus

@@ -14,7 +14,8 @@ namespace editor {
 class IconChooserDialog : public win32::Dialog {
 public:
     // Reads the history from the settings file; the system's SHELL32.dll
-    // joins its head unless it is in it, and the dialog starts on that file.
+    // joins its head unless it is in it. The dialog starts on the newest
+    // file of the history that still exists.
     IconChooserDialog(HINSTANCE instance, std::string iniPath);
 
     // The dialog starts on that file and icon when the file holds the icon.

@@ -37,6 +37,12 @@ IconChooserDialog::IconChooserDialog(HINSTANCE instance, std::string iniPath)
 {
     if (!history_.Contains(file_))
         history_.Add(file_);
+    for (const std::string& file : history_.files()) {
+        if (IconFileExists(file)) {
+            file_ = file;
+            break;
+        }
+    }
 }
 
 bool IconChooserDialog::SetIconLocation(const std::string& file, int number)

@@ -9,6 +9,7 @@
 #include "editor/dialogs/icon_chooser_dialog.h"
 #include "editor/dialogs/system_folder_chooser.h"
 #include "editor/forms/entry_form.h"
+#include "editor/forms/icon_start.h"
 #include "editor/forms/title_colouring.h"
 #include "menufile/special_folder.h"
 #include "resources/editor/resource_ids.h"
@@ -177,16 +178,16 @@ void EntryForm::ChangeKind(NodeKind kind)
         context_.host.EntryReplaced(subject_.path);
 }
 
-// The chooser starts on the entry's own icon, else on its path's.
 void EntryForm::ChangeIcon()
 {
     const menufile::MenuEntry* entry = Entry();
     if (!entry)
         return;
     IconChooserDialog chooser(instance(), context_.paths.settingsPath);
-    bool own = !entry->iconPath.empty();
-    if (own || entry->IsCommand())
-        chooser.SetIconLocation(own ? entry->iconPath : entry->text1, own ? entry->iconNumber : 0);
+    for (const shellfiles::IconLocation& start : IconStarts(handle(), *entry)) {
+        if (chooser.SetIconLocation(start.path, start.number))
+            break;
+    }
     if (chooser.Run(handle()) != IDOK || chooser.iconIndex() < 0)
         return;
     EntryFields fields = FieldsOf(*Entry());

@@ -26,8 +26,9 @@ protected:
     bool CreateFrom(int templateId, HWND parent);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnInit() override;
-    // Return/Escape in a child dialog must not end it.
-    void OnOK() override {}
+    // Return in a field writes it, as leaving it would; Escape must not end
+    // a child dialog.
+    void OnOK() override { Commit(); }
     void OnCancel() override {}
     // Whether the form runs the command of popform now.
     virtual bool Handles(int command) const { return false; }

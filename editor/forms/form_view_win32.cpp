@@ -49,6 +49,9 @@ INT_PTR FormView::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         ShowContextMenu(at);
         return TRUE;
     }
+    // Enter and Esc, before the forms' own command handlers.
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL))
+        return Dialog::OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     return Dialog::OnMessage(message, wParam, lParam);
 }
 

@@ -14,6 +14,10 @@ constexpr UINT kReloadMenuOptions = WM_APP + 0x102;
 // The class of the windows that hold the forms.
 inline constexpr char kFormsClassName[] = "OmbrixForms";
 
+// Every menu options form open under root shows its section's values again:
+// after a change of every section at once, or after its undo or redo.
+void ReloadMenuOptionForms(HWND root);
+
 class MenuOptionsForm : public FormView {
 public:
     MenuOptionsForm(const FormContext& context, Side side)

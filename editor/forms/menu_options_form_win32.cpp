@@ -37,6 +37,11 @@ BOOL CALLBACK ReloadForms(HWND window, LPARAM)
 
 }  // namespace
 
+void ReloadMenuOptionForms(HWND root)
+{
+    EnumChildWindows(root, ReloadForms, 0);
+}
+
 bool MenuOptionsForm::Create(HWND parent)
 {
     return CreateFrom(IDD_MENU_OPTIONS_FORM, parent);
@@ -180,7 +185,7 @@ void MenuOptionsForm::MakeAllTheSame()
                 context_.frameHistory.Do(context_.model, std::make_unique<SectionValuesChange>(section, values));
         }
     }
-    EnumChildWindows(GetAncestor(handle(), GA_ROOT), ReloadForms, 0);
+    ReloadMenuOptionForms(GetAncestor(handle(), GA_ROOT));
 }
 
 }  // namespace editor

@@ -1,10 +1,11 @@
 #pragma once
-// The options window: the page "t.htm" above (its text, read only: this
-// system has no engine to render it) and form 5359 below, which edits
+// The options window: the page "t.htm" above (in the HTML view, or its text
+// where the system cannot render it) and form 5359 below, which edits
 // MenuAutoHide in tenths of a second.
 #include <memory>
 #include "editor/change_history.h"
 #include "editor/child_window.h"
+#include "editor/forms/options_page.h"
 #include "editor/settings_model.h"
 #include "win32/dialog.h"
 #include "win32/unique_handle.h"
@@ -23,7 +24,7 @@ public:
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int notifyCode, HWND control) override;
-    void OnOK() override {}
+    void OnOK() override { Commit(); }
     void OnCancel() override {}
 
 private:
@@ -35,12 +36,14 @@ private:
 
 class OptionsWindow : public ChildWindow {
 public:
-    OptionsWindow(HINSTANCE instance, SettingsModel& model, ChangeHistory& history)
-        : ChildWindow(WindowKind::Options, nullptr), instance_(instance), form_(instance, model, history)
+    OptionsWindow(HINSTANCE instance, SettingsModel& model, ChangeHistory& history,
+                  PageView view = SystemPageView())
+        : ChildWindow(WindowKind::Options, nullptr), instance_(instance), view_(view), form_(instance, model, history)
     {
     }
     AutoHideForm& form() noexcept { return form_; }
     HWND page() const noexcept { return page_; }
+    HWND CurrentForm() const override { return form_.handle(); }
 
 protected:
     bool OnCreate() override;
@@ -49,6 +52,7 @@ protected:
 
 private:
     HINSTANCE instance_;
+    PageView view_;
     AutoHideForm form_;
     HWND page_ = nullptr;
     win32::UniqueIcon icon_;

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <algorithm>
 #include "editor/command_text.h"
-#include "editor/forms/page_text.h"
+#include "editor/forms/options_page.h"
 #include "editor/settings_change.h"
 #include "resources/editor/resource_ids.h"
 #include "win32/file_icon.h"
@@ -14,26 +14,6 @@ namespace {
 
 constexpr int kPageHeight = 75;
 constexpr int kLongestTenths = 100;
-
-// The page is kept in UTF-8, as a browser reads it; the edit shows ANSI.
-std::string AnsiFromUtf8(const std::string& text)
-{
-    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &ansi[0], bytes, nullptr, nullptr);
-    return ansi;
-}
-
-std::string PageResource(HINSTANCE instance)
-{
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_OPTIONS_PAGE), MAKEINTRESOURCEA(23));
-    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    return bytes ? std::string(bytes, SizeofResource(instance, found)) : std::string();
-}
 
 }  // namespace
 
@@ -46,9 +26,11 @@ bool AutoHideForm::OnInit()
     return true;
 }
 
-bool AutoHideForm::OnCommand(int id, int notifyCode, HWND)
+bool AutoHideForm::OnCommand(int id, int notifyCode, HWND control)
 {
-    if (id != IDC_AUTO_HIDE || notifyCode != EN_CHANGE || loading_)
+    if (id != IDC_AUTO_HIDE)
+        return Dialog::OnCommand(id, notifyCode, control);
+    if (notifyCode != EN_CHANGE || loading_)
         return false;
     BOOL number = FALSE;
     int tenths = static_cast<int>(GetDlgItemInt(handle(), id, &number, TRUE));
@@ -74,10 +56,7 @@ bool AutoHideForm::Commit()
 
 bool OptionsWindow::OnCreate()
 {
-    page_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", PageText(AnsiFromUtf8(PageResource(instance_))).c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 0, 0, 0, handle(),
-                            nullptr, instance_, nullptr);
-    SendMessageA(page_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    page_ = CreateOptionsPage(instance_, handle(), view_);
     if (!page_ || !form_.CreateModeless(instance_, IDD_GENERAL_OPTIONS_FORM, handle()))
         return false;
     ShowWindow(form_.handle(), SW_SHOW);

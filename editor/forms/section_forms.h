@@ -34,6 +34,7 @@ public:
     HWND Create(HWND parent) override;
     bool Show(const ChosenNode& node) override;
     bool CommitEdits() override;
+    HWND CurrentForm() const override { return form_ ? form_->handle() : nullptr; }
     // The form shown; nullptr while the list is.
     FormView* form() const noexcept { return form_.get(); }
     FormKind kind() const noexcept { return kind_; }

@@ -47,6 +47,8 @@ public:
     // False when a value was refused: the user has been told and the field
     // has the focus.
     virtual bool CommitEdits() = 0;
+    // The form's dialog while one is shown, for the dialog keys.
+    virtual HWND CurrentForm() const { return nullptr; }
 };
 
 // Makes the forms of one section's window, which hands in its tree.

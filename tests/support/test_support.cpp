@@ -78,6 +78,14 @@ std::string ReadFileBytes(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+std::string ReadMenuBody(const std::string& path)
+{
+    std::string bytes = ReadFileBytes(path);
+    size_t stamp = bytes.find("; modified -- ");
+    size_t end = stamp == std::string::npos ? 0 : bytes.find('\n', stamp);
+    return end == std::string::npos ? bytes : bytes.substr(end ? end + 1 : 0);
+}
+
 bool FileExists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -30,6 +30,9 @@ private:
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
+// A menu file's bytes after its header's time of saving, which changes with
+// the clock.
+std::string ReadMenuBody(const std::string& path);
 bool FileExists(const std::string& path);
 bool CopyFileTo(const std::string& from, const std::string& to);
 void RemoveTree(const std::string& folder);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "modal_script.h"
 #include "screenshot.h"
 #include "editor/forms/entry_form.h"
 #include "editor/forms/section_forms.h"
@@ -216,6 +217,67 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "255");
     EXPECT_TRUE(form->Commit());
     EXPECT_EQ(At({2}).FolderOption(), 255);
+}
+
+TEST_F(EntryFormTest, TheIconChooserStartsOnTheEntrysIconElseWhatItsPathShowsElseTheNewestFile)
+{
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string shell32 = std::string(system) + "\\SHELL32.dll", notepad = std::string(system) + "\\notepad.exe";
+    win32::ShortcutData stored;
+    stored.targetPath = self;
+    stored.iconPath = shell32;
+    stored.iconIndex = 7;
+    testing_support::WriteShortcut(folder / "icon.lnk", stored);
+    using testing_support::ClassesKey;
+    ClassesKey doc(".ombrixdoc", "Ombrix.TestDoc"), docIcon("Ombrix.TestDoc\\DefaultIcon", (shell32 + ",9").c_str());
+    ClassesKey run(".ombrixrun", "Ombrix.TestRun"),
+        runCommand("Ombrix.TestRun\\shell\\open\\command", ("\"" + self + "\" %1").c_str());
+    ASSERT_TRUE(doc.set() && docIcon.set() && run.set() && runCommand.set());
+    testing_support::WriteFileBytes(folder / "Ombrix.ini", "[IconLocation]\r\nFile1=c:\\gone.ico\r\nFile2=" + notepad +
+                                                               "\r\nFile3=" + shell32 + "\r\n");
+    context->paths.settingsPath = folder / "Ombrix.ini";
+    auto& entries = section().menu(kLeft)->root()->entries;
+    for (const char* path : {"a.ombrixdoc", "b.ombrixrun", "own.exe"})
+        entries.emplace_back().text1 = path;
+    entries.back().iconPath = shell32;
+    entries.back().iconNumber = 5;
+    entries.emplace_back().text1 = folder / "icon.lnk";
+    struct Row {
+        FormKind kind;
+        EntryPath path;
+        std::string file;
+        int selected;
+    };
+    // The chooser puts the file it started on at the head of its history.
+    const Row rows[] = {
+        {FormKind::FileItem, {2}, notepad, 0},  // "&#17"
+        {FormKind::FileItem, {3}, notepad, 0},      {FormKind::Group, {4}, notepad, 0},
+        {FormKind::ShortcutItem, {0}, self, 0},     {FormKind::ShortcutItem, {10}, shell32, 7},
+        {FormKind::FileItem, {1}, self, 0},         {FormKind::FileItem, {7}, shell32, 9},
+        {FormKind::FileItem, {8}, self, 0},         {FormKind::FileItem, {9}, shell32, 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path[0]);
+        Open(row.kind, row.path);
+        std::string file;
+        LRESULT selected = -2;
+        dialogs_test::ModalScript script;
+        script.Then([&] {
+            HWND chooser = dialogs_test::FindDialog();
+            if (!chooser)
+                return false;
+            file = dialogs_test::ItemText(chooser, IDC_ICON_FILE);
+            selected = SendDlgItemMessageA(chooser, IDC_ICON_LIST, LB_GETCURSEL, 0, 0);
+            PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        });
+        script.Start();
+        Click(IDC_ICON_BUTTON);
+        EXPECT_TRUE(script.finished());
+        EXPECT_STRCASEEQ(file.c_str(), row.file.c_str());
+        EXPECT_EQ(selected, row.selected);
+    }
 }
 
 namespace {

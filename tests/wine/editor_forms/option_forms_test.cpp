@@ -9,6 +9,7 @@
 #include "editor/forms/menu_options_form.h"
 #include "editor/forms/section_forms.h"
 #include "resources/editor/resource_ids.h"
+#include "modal_script.h"
 #include "screenshot.h"
 #include "settings/ini_file.h"
 #include "tests/support/box_answers.h"
@@ -38,7 +39,15 @@ protected:
             file.WriteText(key, "IconNoUp", "3");
             file.WriteText(key, "IconDown", "shell32.dll");
             file.WriteText(key, "IconNoDown", "4");
+            file.WriteText(key, "Flags", "0");
         }
+        testing_support::WriteFileBytes(folder / "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nSTATIC t\r\n"
+                                                             "POPUP g\r\nBEGIN\r\nSTATIC inner\r\nEND\r\nEND\r\n");
+        file.WriteText("Section1", "MenuPath_L", (folder / "left.txt").c_str());
+        char system[MAX_PATH] = "";
+        GetSystemDirectoryA(system, MAX_PATH);
+        // The icon chooser writes its history back as it closes: the same one.
+        file.WriteText("IconLocation", "File1", (std::string(system) + "\\SHELL32.dll").c_str());
         editor = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(),
                                                   [] { return HWND{}; });
         ASSERT_TRUE(editor->Load());
@@ -61,7 +70,10 @@ protected:
         DestroyWindow(host);
     }
     HWND Form() { return forms->form()->handle(); }
-    void Open(NodeKind kind) { ASSERT_TRUE(forms->Show({kind, false, kOptionsTab, {}})); }
+    void Open(NodeKind kind, EntryPath path = {})
+    {
+        ASSERT_TRUE(forms->Show({kind, false, path.empty() ? kOptionsTab : kLeft, path}));
+    }
     bool Checked(int id) { return IsDlgButtonChecked(Form(), id) == BST_CHECKED; }
     void Click(int id)
     {
@@ -177,4 +189,125 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
     Click(IDC_TRAY_DEFAULTS);
     EXPECT_EQ(values.flags, 0);
     EXPECT_EQ(values.normalIconFile, "");
+}
+
+namespace {
+
+// The whole model as far as the forms reach it, and what Save all wrote.
+struct Snapshot {
+    std::vector<SectionValues> values;
+    std::vector<std::unique_ptr<menufile::MenuList>> menus;
+    std::string bytes;
+};
+
+// Opens a dialog through open and, inside it, presses button (on a property
+// sheet's page when it has one) and then OK; button 0 is the sheet's
+// "全タイトルに適応", which ends it. IDC_ICON_LIST chooses icon 2.
+void RunDialog(const std::function<void()>& open, int button)
+{
+    auto dialog = [] {
+        HWND top = dialogs_test::FindDialog();
+        HWND page = top ? PropSheet_GetCurrentPageHwnd(top) : nullptr;
+        return std::make_pair(top, page ? page : top);
+    };
+    dialogs_test::ModalScript script;
+    script.Then([&] { return dialog().first != nullptr; }).Then([&] {
+        auto [top, page] = dialog();
+        if (button == IDC_ICON_LIST) {
+            SetFocus(GetDlgItem(page, button));
+            SendDlgItemMessageA(page, button, LB_SETCURSEL, 2, 0);
+        } else {
+            dialogs_test::Click(button ? GetDlgItem(page, button)
+                                       : FindWindowExA(top, nullptr, "Button", "全タイトルに適応"));
+        }
+        return true;
+    });
+    if (button) {
+        script.Then([&] {
+            auto [top, page] = dialog();
+            if (page != top)
+                PostMessageA(top, PSM_PRESSBUTTON, PSBTN_OK, 0);
+            else
+                PostMessageA(top, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+    }
+    script.Start();
+    open();
+    EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+}
+
+}  // namespace
+
+// Each change a form makes is one step of its history: undone, the model is
+// the one before, compared whole, and Save all writes the old bytes; redone,
+// the one after.
+TEST_F(OptionFormsTest, EachFormsChangeIsOneStepThatUndoAndRedoTakeWhole)
+{
+    struct Step {
+        const char* name;
+        NodeKind node;
+        EntryPath path;
+        bool everySection;
+        std::function<void()> act;
+    };
+    auto click = [this](int id) { return [this, id] { Click(id); }; };
+    auto dialog = [this](int id, int button) {
+        return [this, id, button] { RunDialog([this, id] { Click(id); }, button); };
+    };
+    const Step steps[] = {
+        {"colour", kTitleNode, {1}, false, dialog(IDC_PARAMETERS, IDC_FIXED_SWATCH + 5)},
+        {"every title", kTitleNode, {1}, false, dialog(IDC_PARAMETERS, 0)},
+        {"icon", kCommandNode, {0}, false, dialog(IDC_ICON_BUTTON, IDC_ICON_LIST)},
+        {"kind", kCommandNode, {0}, false,
+         [this] {
+             testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
+             Click(IDC_TO_GROUP);
+         }},
+        {"menu options", kLeftOptionsNode, {}, false, click(IDC_LARGE_ICONS)},
+        {"all the same", kRightOptionsNode, {}, true, click(IDC_ALL_MENUS_SAME)},
+    };
+    auto take = [this] {
+        Snapshot shot;
+        EXPECT_TRUE(editor->SaveAll());
+        shot.bytes = testing_support::ReadFileBytes(folder / "Ombrix.ini");
+        for (size_t i = 0; i < editor->model().size(); ++i) {
+            const Section& section = editor->model().section(i);
+            shot.values.push_back(section.values());
+            for (Side side : {kLeft, kRight}) {
+                shot.menus.push_back(menufile::CopyTree(*section.menu(side)->root()));
+                shot.bytes += testing_support::ReadMenuBody(section.values().menus[side].path);
+            }
+        }
+        return shot;
+    };
+    auto same = [this](const Snapshot& shot) {
+        bool same = true;
+        for (size_t i = 0; i < editor->model().size(); ++i) {
+            const Section& section = editor->model().section(i);
+            same = same && section.values() == shot.values[i] &&
+                   menufile::SameTree(*section.menu(kLeft)->root(), *shot.menus[2 * i]) &&
+                   menufile::SameTree(*section.menu(kRight)->root(), *shot.menus[2 * i + 1]);
+        }
+        return same;
+    };
+    editor->model().section(0).menu(kLeft)->set_modified(true);  // the file in the editor's own layout
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        Open(step.node, step.path);
+        forms->CommitEdits();  // what the form shows is stored before the step
+        Snapshot before = take();
+        step.act();
+        Snapshot after = take();
+        EXPECT_NE(after.bytes, before.bytes);
+        EXPECT_FALSE(same(before));
+        ChangeHistory& history =
+            step.everySection ? editor->history() : editor->historyOf(editor->model().section(0).id());
+        ASSERT_TRUE(history.Undo(editor->model()));
+        EXPECT_TRUE(same(before));
+        EXPECT_EQ(take().bytes, before.bytes);
+        ASSERT_TRUE(history.Redo(editor->model()));
+        EXPECT_TRUE(same(after));
+        EXPECT_EQ(take().bytes, after.bytes);
+    }
 }

@@ -2,14 +2,41 @@
 // in tenths of a second below, a value out of range refused.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <exdisp.h>
 #include "editor/forms/options_window.h"
 #include "editor/main_frame.h"
 #include "resources/editor/resource_ids.h"
 #include "screenshot.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
+#include "win32/com_ptr.h"
+#include "win32/html_view.h"
 
 using namespace editor;
+
+namespace {
+
+// The address the browser control in the container window shows.
+std::string PageAddress(HWND container)
+{
+    HMODULE atl = GetModuleHandleA("atl.dll");
+    auto getControl = reinterpret_cast<HRESULT(WINAPI*)(HWND, IUnknown**)>(
+        reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
+    win32::ComPtr<IUnknown> control;
+    win32::ComPtr<IWebBrowser2> browser;
+    BSTR address = nullptr;
+    if (!getControl || FAILED(getControl(container, control.put())) ||
+        FAILED(control->QueryInterface(IID_IWebBrowser2, browser.put_void())) ||
+        FAILED(browser->get_LocationURL(&address)) || !address)
+        return "";
+    std::string text(WideCharToMultiByte(CP_ACP, 0, address, -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, address, -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+    SysFreeString(address);
+    text.resize(text.size() - 1);
+    return text;
+}
+
+}  // namespace
 
 TEST(OptionsWindow, AutoHideInTenthsOfASecondWithTheRangeGuarded)
 {
@@ -45,6 +72,21 @@ TEST(OptionsWindow, AutoHideInTenthsOfASecondWithTheRangeGuarded)
     EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_AUTO_HIDE));
     ASSERT_TRUE(history.Undo(model));
     EXPECT_EQ(model.menuAutoHide(), 1500);
+
+    // The HTML view where the system can render the page (this Wine has no
+    // engine: its text above), and the view itself asked for the page.
+    char name[32] = "";
+    GetClassNameA(window->page(), name, sizeof name);
+    EXPECT_EQ(std::string(name), win32::HtmlEngineAvailable() ? "AtlAxWin" : "Edit");
+    frame.windows().Close(WindowKind::Options, nullptr);
+    win32::ComScope com;
+    window = static_cast<OptionsWindow*>(frame.windows().OpenOrActivate(WindowKind::Options, nullptr, "", [&] {
+        return std::make_unique<OptionsWindow>(GetModuleHandleA(nullptr), model, history, PageView::Html);
+    }));
+    ASSERT_NE(window, nullptr);
+    GetClassNameA(window->page(), name, sizeof name);
+    EXPECT_EQ(std::string(name), "AtlAxWin");
+    EXPECT_EQ(PageAddress(window->page()), win32::HtmlResourceUrl(GetModuleHandleA(nullptr), IDR_OPTIONS_PAGE));
     DestroyWindow(frame.handle());
     MSG quit;
     PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <memory>
 #include "editor/editor_settings.h"
+#include "editor/forms/section_forms.h"
 #include "editor/main_frame.h"
 #include "editor/manage_tree_bar.h"
 #include "editor/section_menus_window.h"
@@ -53,7 +54,10 @@ protected:
         bar = std::make_unique<ManageTreeBar>(GetModuleHandleA(nullptr), *model, frame->windows(), nullptr,
                                               [this](Section& s) {
                                                   return std::make_unique<SectionMenusWindow>(
-                                                      GetModuleHandleA(nullptr), model->model(), model->historyOf(s.id()), s);
+                                                      GetModuleHandleA(nullptr), model->model(), model->historyOf(s.id()), s,
+                                                      [this](const Section& shown, TreeUpdates& tree) {
+                                                          return MakeForms(shown, tree);
+                                                      });
                                               });
         ASSERT_TRUE(bar->CreateTree(frame->treeBar()));
         frame->SetTreeBarTarget(bar.get());
@@ -70,6 +74,12 @@ protected:
         DeleteFileA(paths->settingsPath.c_str());
     }
 
+    std::unique_ptr<FormPane> MakeForms(const Section& section, TreeUpdates& tree)
+    {
+        FormSettings shared{GetModuleHandleA(nullptr), model->model(), model->historyOf(section.id()),
+                            model->history(), {paths->settingsPath, "", ""}};
+        return std::make_unique<SectionForms>(shared, section, tree);
+    }
     HWND tree() const { return bar->tree(); }
     HTREEITEM Root() const { return TreeView_GetRoot(tree()); }
     // The n-th child of the root: 0 the options, 1 the first section.
@@ -266,4 +276,27 @@ TEST_F(ManageTree, SectionCommandsUndoInTheFrameAndAWindowKeepsItsOwnSteps)
     EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
     SetFocus(tree());
     EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 移動");
+}
+
+TEST_F(ManageTree, UndoingAllMenusTheSameShowsTheOldValuesInTheOpenOptionForms)
+{
+    auto leftOptions = [](ChildWindow* window) {
+        auto* section = static_cast<SectionMenusWindow*>(window);
+        HWND menuTree = section->pane().tree().handle();
+        TreeView_SelectItem(menuTree, TreeView_GetNextVisible(menuTree, TreeView_GetRoot(menuTree)));
+        return section->CurrentForm();
+    };
+    HWND first = leftOptions(Open(1));
+    HWND second = leftOptions(Open(2));
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(IsDlgButtonChecked(second, IDC_SMALL_ICONS), BST_CHECKED);
+    SendDlgItemMessageA(first, IDC_LARGE_ICONS, BM_CLICK, 0, 0);
+    SendDlgItemMessageA(first, IDC_ALL_MENUS_SAME, BM_CLICK, 0, 0);
+    EXPECT_EQ(IsDlgButtonChecked(second, IDC_LARGE_ICONS), BST_CHECKED);
+    SetFocus(tree());
+    ASSERT_TRUE(frame->Run(ID_EDIT_UNDO));
+    EXPECT_EQ(IsDlgButtonChecked(second, IDC_SMALL_ICONS), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(second, IDC_LARGE_ICONS), BST_UNCHECKED);
+    ASSERT_TRUE(frame->Run(ID_EDIT_REDO));
+    EXPECT_EQ(IsDlgButtonChecked(second, IDC_LARGE_ICONS), BST_CHECKED);
 }

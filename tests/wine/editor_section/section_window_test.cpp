@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 #include "editor/editor_settings.h"
+#include "editor/forms/section_forms.h"
 #include "editor/main_frame.h"
 #include "editor/section_menus_window.h"
 #include "resources/editor/resource_ids.h"
+#include "screenshot.h"
 #include "settings/ini_file.h"
 #include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
@@ -89,14 +91,32 @@ protected:
                                                     [] { return frame->handle(); });
         ASSERT_TRUE(settings->Load());
         frame->SetSaving(settings.get());
+        Open([this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
+        ASSERT_NE(window, nullptr);
+    }
+    void Open(FormPaneFactory makeForms)
+    {
         Section& section = settings->model().section(0);
         window = static_cast<SectionMenusWindow*>(frame->windows().OpenOrActivate(
             WindowKind::Section, &section, "One", [&] {
-                return std::make_unique<SectionMenusWindow>(
-                    GetModuleHandleA(nullptr), settings->model(), settings->historyOf(settings->model().section(0).id()), section,
-                    [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
+                return std::make_unique<SectionMenusWindow>(GetModuleHandleA(nullptr), settings->model(),
+                                                            settings->historyOf(section.id()), section, makeForms);
             }));
-        ASSERT_NE(window, nullptr);
+    }
+    void OpenWithForms()
+    {
+        window->Destroy();
+        Open([this](const Section& section, TreeUpdates& tree) {
+            FormSettings shared{GetModuleHandleA(nullptr), settings->model(), settings->historyOf(section.id()),
+                                settings->history(), {paths->settingsPath, "", ""}};
+            return std::make_unique<SectionForms>(shared, section, tree);
+        });
+    }
+    // A key pressed while the program's loop runs.
+    void Press(UINT message, WPARAM key, LPARAM data = 0)
+    {
+        PostMessageA(GetFocus(), message, key, data);
+        loop->Pump();
     }
     void TearDown() override
     {
@@ -228,12 +248,9 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
 
 TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes)
 {
-    // The saved bytes but the time of the save, which a second may change.
     auto bytes = [&] {
         frame->Run(ID_SAVE_ALL);
-        std::string text = testing_support::ReadFileBytes(folder->path() + "left.txt");
-        size_t stamp = text.find("; modified");
-        return stamp == std::string::npos ? text : text.erase(stamp, text.find('\n', stamp) - stamp);
+        return testing_support::ReadMenuBody(folder->path() + "left.txt");
     };
     window->pane().SelectTab(1);
     EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
@@ -262,6 +279,69 @@ TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes
     frame->Run(ID_EDIT_REDO);
     EXPECT_EQ(bytes(), edited);
     EXPECT_FALSE(frame->StateOf(ID_EDIT_REDO).enabled);
+}
+
+TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
+{
+    OpenWithForms();
+    window->pane().SelectTab(1);
+    TreeView_SelectItem(tree(), Node(1));  // a.exe: the file form
+    HWND form = window->CurrentForm();
+    ASSERT_TRUE(form && IsWindowVisible(form));
+    SetFocus(GetDlgItem(form, IDC_PATH_MENU));
+    Press(WM_KEYDOWN, VK_TAB);
+    EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_FILE_DESCRIPTION));
+    Press(WM_CHAR, 'Z');  // the text came selected with the focus
+    EXPECT_EQ(Left().entries[0].text2, "a");
+    Press(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(Left().entries[0].text2, "Z");
+    Press(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(window->CurrentForm(), form);
+    EXPECT_TRUE(IsWindowVisible(form));
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    Press(WM_KEYDOWN, VK_TAB);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_PATH_MENU));
+    Press(WM_SYSCHAR, 'b', 1 << 29);  // Alt+B: 行を変えて表示する(&B)
+    EXPECT_EQ(IsDlgButtonChecked(form, IDC_MENU_BREAK), BST_CHECKED);
+    EXPECT_NE(Left().entries[0].flags & menufile::ITEM_MENUBREAK, 0u);
+}
+
+TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrame)
+{
+    auto placeIn = [](HWND window, HWND parent) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    OpenWithForms();
+    HWND client = GetParent(window->handle());
+    MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
+    window->pane().SelectTab(1);
+    TreeView_SelectItem(tree(), Node(1));  // the file form, 250 by 190 units
+    HWND form = window->CurrentForm();
+    RECT formRect = placeIn(form, GetParent(form)), pane;
+    GetClientRect(GetParent(form), &pane);
+    EXPECT_TRUE(formRect.right <= pane.right && formRect.bottom <= pane.bottom);
+    EXPECT_EQ(placeIn(window->handle(), client).left, 30);
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(frame->handle(), "section_window_grown.bmp"));
+
+    RECT before;
+    GetWindowRect(frame->handle(), &before);
+    TreeView_SelectItem(tree(), Node(0));  // the list
+    MoveWindow(frame->handle(), before.left, before.top, 400, 300, TRUE);
+    MoveWindow(window->handle(), 30, 20, 100, 100, TRUE);
+    TreeView_SelectItem(tree(), Node(1));
+    RECT area, grown = placeIn(window->handle(), client);
+    GetClientRect(client, &area);
+    EXPECT_TRUE(EqualRect(&grown, &area)) << grown.left << "," << grown.top << " " << grown.right << "x" << grown.bottom;
+    MoveWindow(frame->handle(), before.left, before.top, before.right - before.left, before.bottom - before.top, TRUE);
 }
 
 TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
