@@ -10,6 +10,7 @@
 #include "editor/main_frame.h"
 #include "editor/manage_tree_bar.h"
 #include "editor/resident_control.h"
+#include "editor/services/services_window.h"
 #include "win32/message_loop.h"
 #include "win32/system_image_lists.h"
 
@@ -47,6 +48,8 @@ private:
     // the user ended the start.
     bool LoadSettings();
     void OnSessionEnd();
+    // What the template window works with.
+    editor::ServicesContext ServicesContext();
 
     HINSTANCE instance_;
     EditorPaths paths_;

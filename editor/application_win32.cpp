@@ -8,6 +8,7 @@
 #include <ole2.h>
 #include <exception>
 #include "editor/section_menus_window.h"
+#include "editor/services/services_window.h"
 #include "resources/editor/resource_ids.h"
 #include "settings/ini_file.h"
 #include "settings/keys.h"
@@ -126,7 +127,21 @@ bool Application::LoadSettings()
     if (!treeBar_->CreateTree(frame_->treeBar()))
         return false;
     frame_->SetTreeBarTarget(treeBar_.get());
+    frame_->SetTemplatesFactory([this] { return std::make_unique<ServicesWindow>(ServicesContext()); });
     return true;
+}
+
+ServicesContext Application::ServicesContext()
+{
+    win32::StatusBar& status = frame_->statusBar();
+    std::string text = LoadText(instance_, IDS_PREPARING_ICONS);
+    auto progress = [&status, text](int percent) {
+        if (percent < 100)
+            status.ShowProgress(text, percent);
+        else
+            status.EndProgress();
+    };
+    return {instance_, poolPath_, imageLists(), progress};
 }
 
 int Application::Run(int showCommand)

@@ -57,6 +57,10 @@ bool MainFrame::QueryCommand(int id, win32::CommandState& state)
     case ID_FILE_CLOSE:
         state.enabled = ActiveChild() != nullptr;
         return true;
+    case ID_TEMPLATE_WINDOW:
+        state.enabled = static_cast<bool>(makeTemplates_);
+        state.checked = windows_.Find(WindowKind::Templates) != nullptr;
+        return true;
     case ID_APP_EXIT:
     case ID_APP_ABOUT:
     case ID_WINDOW_ARRANGE:
@@ -79,6 +83,9 @@ bool MainFrame::RunCommand(int id)
         return true;
     case ID_APP_EXIT:
         PostMessageA(handle(), WM_CLOSE, 0, 0);
+        return true;
+    case ID_TEMPLATE_WINDOW:
+        ToggleTemplates();
         return true;
     case ID_APP_ABOUT:
         RunVersionBox(handle(), paths_.assistantPath, loop_);
@@ -134,6 +141,15 @@ bool MainFrame::CanClose()
         return true;
     }
     return false;
+}
+
+void MainFrame::ToggleTemplates()
+{
+    if (windows_.Find(WindowKind::Templates))
+        windows_.Close(WindowKind::Templates, nullptr);
+    else
+        windows_.OpenOrActivate(WindowKind::Templates, nullptr, LoadText(instance_, IDS_TEMPLATES_TITLE),
+                                makeTemplates_);
 }
 
 int MainFrame::ActiveKindId() const

@@ -6,6 +6,8 @@ std::string HelpTopicFor(std::optional<WindowKind> active)
 {
     if (active == WindowKind::Section)
         return "editor_section.html";
+    if (active == WindowKind::Templates)
+        return "editor_section.html#services";
     if (active == WindowKind::Options)
         return "settings.html#main";
     return "editor.html";

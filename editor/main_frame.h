@@ -41,6 +41,8 @@ public:
     void SetTreeBarTarget(win32::CommandTarget* target) { treeBarTarget_ = target; }
     // The settings being edited; without them nothing is ever modified.
     void SetSaving(Saving* saving) { saving_ = saving; }
+    // Makes the template window that command 34014 opens and closes.
+    void SetTemplatesFactory(ChildWindows::Factory make) { makeTemplates_ = std::move(make); }
     // Called when the session ends under the editor (WM_ENDSESSION).
     void SetSessionEnding(std::function<void()> ending) { sessionEnding_ = std::move(ending); }
 
@@ -80,6 +82,7 @@ private:
     bool SaveAll();
     void ShowHelp(bool context);
     int ActiveKindId() const;
+    void ToggleTemplates();
 
     HINSTANCE instance_;
     const EditorPaths& paths_;
@@ -98,6 +101,7 @@ private:
     win32::CommandTarget* treeBarTarget_ = nullptr;
     Saving* saving_ = nullptr;
     std::function<void()> sessionEnding_;
+    ChildWindows::Factory makeTemplates_;
 };
 
 }  // namespace editor

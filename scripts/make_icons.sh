@@ -4,7 +4,7 @@
 # (131/132) and the day-of-month faces (1001 to 1031); and the setup
 # assistant's program icon (108) and its step-done mark (168) into
 # resources/setup/icons/; the editor's icons (128, 129, 133 is the tray
-# icon, 3144, 5893) and its tool bar bitmap (128, 16 x 15 per button) into
+# icon, 3144, 5893), the drag cursors (5230, 5232) and its tool bar bitmap (128, 16 x 15 per button) into
 # resources/editor/icons/. Every face is drawn
 # pixel by pixel at 16 x 16, where the tray shows it, and doubled for 32 x 32.
 # The .ico files are committed; run this again only to change them.
@@ -124,6 +124,23 @@ make_icon templates "fill #5a5a5a rectangle 0,1 15,14 fill #ffffff rectangle 1,2
 folder="fill #b7950b rectangle 0,3 6,5 fill #f2c94c rectangle 0,5 15,14 "
 cog="fill #5a5a5a circle 10,10 10,6 fill #f2c94c circle 10,10 10,8 "
 make_icon system_folders "$folder$cog" "$editor_out"
+
+# The cursors of a drag from the services browser (5230 no drop, 5232 drop):
+# a black arrow with a white edge, its tip the hot spot at 0,0, and beside it
+# a red sign or a small green menu card. Drawn at 32 x 32, the cursor size.
+make_cursor() {
+  local name=$1 mark=$2
+  local arrow="fill #ffffff polygon 0,0 0,17 4,13 7,20 10,19 7,12 12,12 "
+  arrow+="fill #000000 polygon 1,2 1,14 4,11 7,18 8,17 5,11 9,11 "
+  convert -size 32x32 xc:none +antialias -draw "$arrow$mark" "PNG32:$work/$name.png"
+  convert "$work/$name.png" "ICO:$editor_out/$name.cur"
+  # ImageMagick writes an icon: type 2 makes it a cursor, whose directory
+  # entry holds the hot spot (0,0) where the icon has planes and bit count.
+  printf '\x02' | dd of="$editor_out/$name.cur" bs=1 seek=2 conv=notrunc status=none
+  printf '\x00\x00\x00\x00' | dd of="$editor_out/$name.cur" bs=1 seek=10 conv=notrunc status=none
+}
+make_cursor no_drop "stroke #d01010 stroke-width 2 fill none circle 22,22 22,16 line 18,18 26,26"
+make_cursor drop "fill #5a5a5a rectangle 15,15 28,29 fill #ffffff rectangle 16,16 27,28 fill #2f9e44 rectangle 18,19 25,20 rectangle 18,23 25,24"
 
 # The tool bar: eighteen 16 x 15 images on light grey, which the tool bar
 # turns into the button face, in the order of the button table.

@@ -6,6 +6,7 @@
 #include "menufile/special_folder.h"
 #include "menufile/special_folder_shell.h"
 #include "shellfiles/file_path.h"
+#include "shellfiles/shell_folder_items.h"
 #include "shellfiles/shortcut.h"
 #include "win32/com_ptr.h"
 #include "win32/unique_handle.h"
@@ -14,46 +15,8 @@ namespace setup {
 
 namespace {
 
-struct DesktopItem {
-    std::string displayName;
-    DWORD attributes = 0;
-    win32::UniqueItemIdList idList;  // absolute
-};
-
-win32::ComPtr<IShellFolder> DesktopFolder(LPCITEMIDLIST desktopId, IShellFolder* desktop)
-{
-    if (!desktopId || desktopId->mkid.cb == 0)
-        return win32::ComPtr<IShellFolder>::Share(desktop);
-    win32::ComPtr<IShellFolder> folder;
-    desktop->BindToObject(desktopId, nullptr, IID_IShellFolder, folder.put_void());
-    return folder;
-}
-
-std::vector<DesktopItem> EnumerateDesktop(LPCITEMIDLIST desktopId, IShellFolder* folder)
-{
-    std::vector<DesktopItem> items;
-    win32::ComPtr<IEnumIDList> list;
-    if (folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, list.put()) != S_OK || !list)
-        return items;
-    LPITEMIDLIST child = nullptr;
-    ULONG fetched = 0;
-    while (list->Next(1, &child, &fetched) == S_OK && fetched == 1) {
-        win32::UniqueItemIdList own(child);
-        DesktopItem item;
-        item.idList.reset(ILCombine(desktopId, child));
-        SHFILEINFOA info = {};
-        SHGetFileInfoA(reinterpret_cast<const char*>(item.idList.get()), 0, &info, sizeof info,
-                       SHGFI_PIDL | SHGFI_DISPLAYNAME | SHGFI_ATTRIBUTES | SHGFI_SYSICONINDEX);
-        item.displayName = info.szDisplayName;
-        item.attributes = info.dwAttributes;
-        if (item.idList)
-            items.push_back(std::move(item));
-    }
-    return items;
-}
-
-std::string EntryText(IShellFolder* desktop, menufile::SpecialFolderMatcher& special, const DesktopItem& item,
-                      const std::string& poolPath)
+std::string EntryText(IShellFolder* desktop, menufile::SpecialFolderMatcher& special,
+                      const shellfiles::ShellFolderItem& item, const std::string& poolPath)
 {
     if (item.attributes & SFGAO_FILESYSTEM) {
         char path[MAX_PATH];
@@ -79,11 +42,8 @@ std::vector<std::string> DesktopEntryTexts(const std::string& poolPath)
     win32::ComPtr<IShellFolder> desktop;
     if (!desktopId || FAILED(SHGetDesktopFolder(desktop.put())))
         return texts;
-    win32::ComPtr<IShellFolder> folder = DesktopFolder(desktopId.get(), desktop.get());
-    if (!folder)
-        return texts;
     menufile::SpecialFolderMatcher special;
-    for (const DesktopItem& item : EnumerateDesktop(desktopId.get(), folder.get())) {
+    for (const shellfiles::ShellFolderItem& item : shellfiles::ReadShellFolder(desktopId.get())) {
         std::string text = EntryText(desktop.get(), special, item, poolPath);
         if (!text.empty())
             texts.push_back(text);

@@ -1,19 +1,12 @@
 // Entries dragged inside the tree (a move; a copy when Ctrl was down as the
 // drag began) and files dropped from the shell. A drop lands after the
-// entry under the point, at the end of the menu on a root.
+// entry under the point, at the end of the menu on a root; so do the
+// entries the services browser hands over (UM_DROP_ENTRIES).
 #include "editor/section/menu_pane.h"
+#include "win32/drag_messages.h"
 #include "win32/file_drop.h"
 
 namespace editor {
-
-namespace {
-
-POINT PointOf(LPARAM lParam)
-{
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-}  // namespace
 
 HTREEITEM MenuPane::ItemAt(POINT paneClient) const
 {
@@ -32,19 +25,32 @@ const TreeNode* MenuPane::NodeAt(POINT paneClient) const
 void MenuPane::OnDropFiles(HDROP drop)
 {
     win32::FileDrop dropped = win32::TakeFileDrop(drop);
-    if (side_ == kOptionsTab || dropped.files.empty())
-        return;
-    const TreeNode* node = NodeAt(dropped.point);
+    std::vector<menufile::MenuEntry> entries(dropped.files.size());
+    for (size_t index = 0; index < entries.size(); ++index)
+        entries[index].text1 = dropped.files[index];
+    InsertDropped(dropped.point, std::move(entries));
+}
+
+bool MenuPane::OnDropEntries(EntryDrop& drop)
+{
+    POINT at = drop.screen;
+    ScreenToClient(handle(), &at);
+    return InsertDropped(at, std::move(drop.entries));
+}
+
+bool MenuPane::InsertDropped(POINT paneClient, std::vector<menufile::MenuEntry> entries)
+{
+    if (side_ == kOptionsTab || entries.empty())
+        return false;
+    const TreeNode* node = NodeAt(paneClient);
     EntryPath after = node ? node->path : EntryPath{};
     {
         ChangeHistory::Group group(history_, StepKind::Drop);
-        for (const std::string& file : dropped.files) {
-            menufile::MenuEntry entry;
-            entry.text1 = file;
+        for (menufile::MenuEntry& entry : entries)
             after = Operations().Insert(std::move(entry), after, StepKind::Drop);
-        }
     }
     ShowChanged(after);
+    return true;
 }
 
 void MenuPane::OnBeginDrag(const NMTREEVIEWA& info)
@@ -112,24 +118,9 @@ void MenuPane::EndDrag()
 
 bool MenuPane::OnDragMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!drag_)
-        return false;
-    switch (message) {
-    case WM_MOUSEMOVE:
-        OnDragMove(PointOf(lParam));
-        return true;
-    case WM_LBUTTONUP:
-        OnDrop(PointOf(lParam));
-        return true;
-    case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE)
-            EndDrag();
-        return true;
-    case WM_CAPTURECHANGED:
-        EndDrag();
-        return true;
-    }
-    return false;
+    return drag_ && win32::RouteDragMessage(message, wParam, lParam,
+                                            {[this](POINT at, WPARAM) { OnDragMove(at); },
+                                             [this](POINT at) { OnDrop(at); }, [this] { EndDrag(); }});
 }
 
 }  // namespace editor

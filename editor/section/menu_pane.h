@@ -11,6 +11,7 @@
 #include <optional>
 #include "editor/change_history.h"
 #include "editor/section.h"
+#include "editor/section/entry_drop.h"
 #include "editor/section/menu_operations.h"
 #include "editor/section/menu_tree.h"
 #include "editor/section/section_panes.h"
@@ -73,6 +74,10 @@ private:
     HTREEITEM ItemAt(POINT paneClient) const;
     const TreeNode* NodeAt(POINT paneClient) const;
     void OnDropFiles(HDROP drop);
+    bool OnDropEntries(EntryDrop& drop);
+    // Entries put in after the node under the point, as one step; false
+    // when there were none or the options tab is shown.
+    bool InsertDropped(POINT paneClient, std::vector<menufile::MenuEntry> entries);
     void OnBeginDrag(const NMTREEVIEWA& info);
     bool CanDropOn(const TreeNode* target) const;
     void OnDragMove(POINT paneClient);

@@ -92,6 +92,8 @@ LRESULT MenuPane::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    case UM_DROP_ENTRIES:
+        return lParam ? OnDropEntries(*reinterpret_cast<EntryDrop*>(lParam)) : side_ != kOptionsTab;
     case WM_SIZE:
         Layout(LOWORD(lParam), HIWORD(lParam));
         return 0;

@@ -12,6 +12,8 @@
 #define IDI_SECTION_DEFAULT       133   // a section's icon when it names none
 #define IDI_DAY_BASE              1000  // 1001 to 1031: the day-of-month faces
 #define IDI_SYSTEM_FOLDERS        5893
+#define IDC_NO_DROP               5230  // cursor of a drag from the services browser: no drop here
+#define IDC_DROP                  5232  // cursor of a drag from the services browser over a menu tree
 #define IDB_MENU_TREE             5330  // the menu tree's 15 images, 16 x 16
 #define IDB_SECTION_TABS          5341  // the section tabs' images
 #define IDR_MENU_HEADER           136   // the 448-byte header block of written menu files
@@ -39,6 +41,7 @@
 #define UM_SECTION_CHANGED        0x8056  // to the management tree bar: list position / section
 #define UM_COMMIT_EDITS           0x8057  // to a view: write pending edits into the model
 #define UM_SET_PROMPT             0x8058  // to a child window: string id of its status text
+#define UM_DROP_ENTRIES           0x8059  // to a menu tree's pane: EntryDrop* (null: does it take entries?)
 #define UM_SHOW_FORM              0x805A  // to the section window: node kind | shortcut flag << 16
 
 // Commands
@@ -126,6 +129,10 @@
 #define IDS_CLOSE_RESIDENT        3156
 #define IDS_TEMPLATES_TITLE       3172
 #define IDS_SECTION_PROMPT        3175
+#define IDS_NAME_COLUMN           3169  // the services browser's list column
+#define IDS_TEMPLATES_PROMPT      3174
+#define IDS_SYSTEM_FOLDERS        5108
+#define IDS_PREPARING_ICONS       5242
 #define IDS_CONFIRM_DELETE        5340
 #define IDS_CONFIRM_DELETE_GROUP  5341
 #define IDS_CONFIRM_DELETE_SEPARATOR 5342

@@ -6,13 +6,8 @@
 set -euo pipefail
 editor=$1 driver=$2 work=$3
 rm -rf "$work"
-mkdir -p "$work/app/work"
-cp "$editor" "$work/app/Ombrixm.exe"
 source "$(dirname "$0")/tray_desktop.sh"
-printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=1" "[Section1]" "Desc=Drag" "MenuPath_L=left.txt" \
-  "MenuPath_R=left.txt" > "$work/app/Ombrix.ini"
-menu="$work/app/work/left.txt"
-printf '%s\r\n' "POPUP m" "BEGIN" "MENUITEM a.exe, a" "MENUITEM b.exe, b" "MENUITEM c.exe, c" "END" > "$menu"
+editor_app "MENUITEM a.exe, a" "MENUITEM b.exe, b" "MENUITEM c.exe, c"
 
 start_resident "OmbrixScreenDrag$$" Ombrixm.exe OmbrixmFrame
 shot_desktop "$work/start.png"
@@ -25,13 +20,7 @@ click 220 300
 sleep 1
 click 224 124
 sleep 1
-xdotool mousemove --window "$window" 224 124 sleep 0.2 mousedown 1 sleep 0.3 \
-  mousemove --window "$window" 226 128 sleep 0.2 mousemove --window "$window" 228 140 sleep 0.2 \
-  mousemove --window "$window" 225 155 sleep 0.5
-shot_desktop "$work/dragging.png"
-xdotool mouseup 1
-sleep 1
-shot_desktop "$work/dropped.png"
+drag_and_drop 224 124 225 155
 click 45 54  # Save all
 order=""
 for _ in $(seq 1 300); do
@@ -44,13 +33,5 @@ if [ "$order" != "bca" ]; then
   echo "the menu file holds the entries in the order '$order', not 'bca'"
   exit 1
 fi
-# Closing after a save asks whether to start the resident again: No, where
-# the centred box has its button (a click beside it finds the bare client).
-touch "$work/signals/done"
-for _ in $(seq 1 40); do
-  kill -0 "$driver_pid" 2>/dev/null || break
-  sleep 0.5
-  click 475 328 2>/dev/null || true  # the desktop may be gone meanwhile
-done
-stop_resident
+close_editor
 echo "1 passed, 0 failed"

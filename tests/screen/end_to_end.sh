@@ -109,7 +109,9 @@ wait_tray 0
 # The frame and the section window maximized, so that the whole form shows.
 read -r l t r b < <(place OmbrixmFrame)
 xdotool mousemove --window "$window" "$(((l + r) / 2))" "$((t + 10))" click --repeat 2 --delay 80 1
-place OmbrixmFrame 1000 4 | click_middle 1 2  # the management tree's 設定
+# Controls of the editor's own numbering: 1000 the management tree, 1002
+# the section window's tabs, 99 its menu tree.
+place OmbrixmFrame 1000 4 | click_middle 1 2  # 設定
 read -r l t r b < <(place OmbrixmFrame OmbrixmChild)
 xdotool mousemove --window "$window" "$(((l + r) / 2))" "$((t + 10))" click --repeat 2 --delay 80 1
 place OmbrixmFrame 1002 2 | click_middle  # the right menu's tab

@@ -106,3 +106,42 @@ stop_resident() {
   trap - EXIT
   wait "$driver_pid" || { echo "the resident did not end with 0"; cat "$work/driver.log"; exit 1; }
 }
+
+# editor_app <entry>...: the editor of "$work/app" (copied from "$editor")
+# with one section "Drag" whose menus are both "$menu" (work/left.txt),
+# menu m holding the entry lines given.
+editor_app() {
+  mkdir -p "$work/app/work"
+  cp "$editor" "$work/app/Ombrixm.exe"
+  printf '%s\r\n' "[Main]" "IniVersion=10" "TrayNo=1" "[Section1]" "Desc=Drag" "MenuPath_L=left.txt" \
+    "MenuPath_R=left.txt" > "$work/app/Ombrix.ini"
+  menu="$work/app/work/left.txt"
+  printf '%s\r\n' "POPUP m" "BEGIN" "$@" "END" > "$menu"
+}
+
+# drag_and_drop <x> <y> <x2> <y2>: a real left-button drag in the desktop,
+# past a point between the two, with screenshots while the button is down
+# ("$work/dragging.png") and after the drop ("$work/dropped.png").
+drag_and_drop() {
+  xdotool mousemove --window "$window" "$1" "$2" sleep 0.2 mousedown 1 sleep 0.3 \
+    mousemove --window "$window" $(($1 + 2)) $(($2 + 4)) sleep 0.2 \
+    mousemove --window "$window" $((($1 + $3) / 2)) $((($2 + $4) / 2)) sleep 0.2 \
+    mousemove --window "$window" "$3" "$4" sleep 0.5
+  shot_desktop "$work/dragging.png"
+  xdotool mouseup 1
+  sleep 2
+  shot_desktop "$work/dropped.png"
+}
+
+# close_editor: the editor of the test closed after a save. It asks whether
+# to start the resident again: No, where the centred box has its button (a
+# click beside it finds the bare client).
+close_editor() {
+  touch "$work/signals/done"
+  for _ in $(seq 1 40); do
+    kill -0 "$driver_pid" 2>/dev/null || break
+    sleep 0.5
+    click 475 328 2>/dev/null || true  # the desktop may be gone meanwhile
+  done
+  stop_resident
+}

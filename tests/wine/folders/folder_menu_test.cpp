@@ -6,7 +6,6 @@
 #include "resident/menus/launch_map.h"
 #include "tests/support/test_support.h"
 #include "tests/wine/folders/folder_fixture.h"
-#include "tests/wine/launch/launch_fixture.h"
 
 namespace {
 

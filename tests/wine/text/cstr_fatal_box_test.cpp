@@ -16,8 +16,12 @@ BOOL CALLBACK CollectText(HWND child, LPARAM param)
     return TRUE;
 }
 
-void ExpectFatalBox(const char* error, const char* text)
+}  // namespace
+
+// Which error gives which code is the host death tests'.
+TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
 {
+    const char error[] = "wide", text[] = "CStr fatal 4";
     ChildProcess probe(BinaryFolder() + "text_fatal_probe.exe " + error, "");
     ASSERT_TRUE(probe.started());
     // The box is found as soon as it exists; its text follows at its
@@ -40,12 +44,4 @@ void ExpectFatalBox(const char* error, const char* text)
     EXPECT_EQ(probe.Wait(300), STILL_ACTIVE) << "the process waits for the box";
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(probe.Wait(kPatienceMs), 3u);
-}
-
-}  // namespace
-
-TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
-{
-    // Which error gives which code is the host death tests'.
-    ExpectFatalBox("wide", "CStr fatal 4");
 }

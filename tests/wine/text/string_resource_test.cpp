@@ -56,13 +56,3 @@ TEST(StringResource, MissingTextIsEmptyAndFalse)
     EXPECT_FALSE(FormatResourceString(text, IDS_TEST_MISSING, 1, 2));
     EXPECT_TRUE(text.IsEmpty());
 }
-
-TEST(StringResource, FormatsWithTheLoadedText)
-{
-    CStr name("名前");
-    CStr text;
-    EXPECT_TRUE(FormatResourceString(text, IDS_TEST_FORMAT, "メニュー", 3, &name, 1.5));
-    EXPECT_EQ(text, "メニューは3件、名前：1.50%");
-    EXPECT_TRUE(FormatResourceString(text, IDS_TEST_EMPTY_ARGS));
-    EXPECT_EQ(text, "100%");
-}

@@ -6,6 +6,4 @@
 #define IDS_TEST_93         903  // 93 times "c"
 #define IDS_TEST_STRADDLE   904  // 94 times "b", "ア", "xyz": 99 bytes
 #define IDS_TEST_LONG       905  // 30 times "長い文字列", "end": 303 bytes
-#define IDS_TEST_FORMAT     906
-#define IDS_TEST_EMPTY_ARGS 907
 #define IDS_TEST_MISSING    999  // not in the table
