@@ -106,11 +106,12 @@ protected:
         TreeView_GetItem(tree, &data);
         return text;
     }
-    // The middle of the menu tree's root on the screen.
-    POINT OnMenuRoot()
+    POINT OnMenuRoot() { return OnMenuItem(TreeView_GetRoot(menuTree())); }
+    // The middle of a menu tree node's text on the screen.
+    POINT OnMenuItem(HTREEITEM item)
     {
         RECT box = {};
-        TreeView_GetItemRect(menuTree(), TreeView_GetRoot(menuTree()), &box, TRUE);
+        TreeView_GetItemRect(menuTree(), item, &box, TRUE);
         POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
         ClientToScreen(menuTree(), &point);
         return point;
@@ -124,16 +125,20 @@ protected:
     // report it, let go at a point of the screen unless ended before.
     void DragCategory(int category, POINT to, UINT ending = WM_LBUTTONUP)
     {
-        NMTREEVIEWA info = {};
-        info.hdr = {services->tree(), ServicesWindow::kTreeId, static_cast<UINT>(TVN_BEGINDRAGA)};
-        info.itemNew.hItem = Category(category);
-        SendMessageA(services->handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        BeginDrag(category);
         MouseTo(WM_MOUSEMOVE, to, MK_LBUTTON);
         if (ending == WM_KEYDOWN)
             SendMessageA(services->handle(), WM_KEYDOWN, VK_ESCAPE, 0);
         else if (ending == WM_CAPTURECHANGED)
             ReleaseCapture();
         MouseTo(WM_LBUTTONUP, to);
+    }
+    void BeginDrag(int category)
+    {
+        NMTREEVIEWA info = {};
+        info.hdr = {services->tree(), ServicesWindow::kTreeId, static_cast<UINT>(TVN_BEGINDRAGA)};
+        info.itemNew.hItem = Category(category);
+        SendMessageA(services->handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
     }
     std::vector<std::string> Texts(const menufile::MenuList& list)
     {
@@ -304,4 +309,30 @@ TEST_F(ServicesTest, ADragEndingElsewhereOrCancelledPutsNothingIn)
     EXPECT_FALSE(services->dragging());
     DragCategory(kDesktopCategory, OnMenuRoot());  // and a drop that lands puts its group in
     EXPECT_EQ(history().size(), steps + 1);
+    EXPECT_EQ(Left().entries.back().submenu->entries.size(), 4u);  // read as the drag began
+}
+
+TEST_F(ServicesTest, TheCursorTellsWhereADropIsTakenAndTheMiddleButtonOpensAGroup)
+{
+    DragCategory(kDesktopCategory, OnMenuRoot());
+    HTREEITEM group = TreeView_GetNextSibling(menuTree(), TreeView_GetChild(menuTree(), TreeView_GetRoot(menuTree())));
+    TreeView_Expand(menuTree(), group, TVE_COLLAPSE);
+    // This Wine never drop-highlights the selected node.
+    TreeView_SelectItem(menuTree(), TreeView_GetRoot(menuTree()));
+    auto open = [&] { return (TreeView_GetItemState(menuTree(), group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
+    RECT list;
+    GetWindowRect(services->list().handle(), &list);
+
+    BeginDrag(kDesktopCategory);
+    MouseTo(WM_MOUSEMOVE, OnMenuItem(group), MK_LBUTTON);
+    EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_DROP)));
+    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), group);
+    EXPECT_FALSE(open());
+    MouseTo(WM_MBUTTONDOWN, OnMenuItem(group), MK_LBUTTON | MK_MBUTTON);
+    EXPECT_TRUE(open());
+    MouseTo(WM_MOUSEMOVE, {list.left + 20, list.top + 20}, MK_LBUTTON);
+    EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_NO_DROP)));
+    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), nullptr);
+    SendMessageA(services->handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
 }
