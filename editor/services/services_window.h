@@ -89,6 +89,7 @@ private:
     std::map<int, std::vector<ServiceObject>> objects_;
     std::optional<ObjectDrag> drag_;
     win32::UniqueIcon smallIcon_, largeIcon_;
+    bool sized_ = false;
 };
 
 }  // namespace editor

@@ -51,10 +51,13 @@ bool ServicesWindow::OnCreate()
     return true;
 }
 
-// The tree takes a quarter of the width.
+// The tree starts at a quarter of the width; then the user's bar holds.
 void ServicesWindow::OnSize(int width, int height)
 {
-    splitter_.SetLeftWidth(width / 4);
+    if (!sized_ && width > 0) {
+        splitter_.SetLeftWidth(width / 4);
+        sized_ = true;
+    }
     MoveWindow(splitter_.handle(), 0, 0, width, height, TRUE);
 }
 
@@ -110,11 +113,10 @@ const std::vector<ServiceObject>& ServicesWindow::Objects(int category)
     return objects_[category] = ReadCategory(category, context_.progress);
 }
 
+// The root lists nothing, kept like a category's objects.
 void ServicesWindow::ShowCategory(HTREEITEM item)
 {
-    static const std::vector<ServiceObject> none;
-    int category = CategoryOf(item);
-    list_.Show(category == kServicesRoot ? none : Objects(category));
+    list_.Show(Objects(CategoryOf(item)));
 }
 
 LRESULT ServicesWindow::OnNotify(const NMHDR& header)

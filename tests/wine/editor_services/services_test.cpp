@@ -312,6 +312,21 @@ TEST_F(ServicesTest, ADragEndingElsewhereOrCancelledPutsNothingIn)
     EXPECT_EQ(Left().entries.back().submenu->entries.size(), 4u);  // read as the drag began
 }
 
+TEST_F(ServicesTest, SelectedRowsAreDroppedInTheirListOrder)
+{
+    TreeView_SelectItem(services->tree(), Category(kSystemFoldersCategory));
+    HWND list = services->list().handle();
+    ListView_SetItemState(list, 3, LVIS_SELECTED, LVIS_SELECTED);
+    ListView_SetItemState(list, 1, LVIS_SELECTED, LVIS_SELECTED);
+    NMLISTVIEW info = {};
+    info.hdr = {list, ObjectList::kId, static_cast<UINT>(LVN_BEGINDRAG)};
+    info.iItem = 3;
+    SendMessageA(services->handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    MouseTo(WM_MOUSEMOVE, OnMenuRoot(), MK_LBUTTON);
+    MouseTo(WM_LBUTTONUP, OnMenuRoot());
+    EXPECT_EQ(Texts(Left()), (std::vector<std::string>{"a.exe", "&#1", "&#3"}));
+}
+
 TEST_F(ServicesTest, TheCursorTellsWhereADropIsTakenAndTheMiddleButtonOpensAGroup)
 {
     DragCategory(kDesktopCategory, OnMenuRoot());
