@@ -118,30 +118,16 @@ void MoveEntryChange::Backward(menufile::MenuList& root)
     Put(root, from_, Take(root, to_));
 }
 
-ReplaceEntriesChange::ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements)
-    : MenuChange(sectionId, side), held_(std::move(replacements))
+void ExchangeWith(menufile::MenuEntry& entry, menufile::MenuEntry& value)
 {
+    std::swap(entry, value);
 }
 
-void ReplaceEntriesChange::Exchange(menufile::MenuList& root)
+void ExchangeWith(menufile::MenuEntry& entry, EntryFields& value)
 {
-    for (Replacement& replacement : held_)
-        std::swap(*EntryAt(root, replacement.first), replacement.second);
-}
-
-EntryFieldsChange::EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits)
-    : MenuChange(sectionId, side), held_(std::move(edits))
-{
-}
-
-void EntryFieldsChange::Exchange(menufile::MenuList& root)
-{
-    for (Edit& edit : held_) {
-        menufile::MenuEntry& entry = *EntryAt(root, edit.first);
-        EntryFields old = FieldsOf(entry);
-        PutFields(entry, edit.second);
-        edit.second = std::move(old);
-    }
+    EntryFields old = FieldsOf(entry);
+    PutFields(entry, value);
+    value = std::move(old);
 }
 
 }  // namespace editor

@@ -81,13 +81,21 @@ private:
     EntryPath from_, to_;
 };
 
-// Entries put in place of others at their places, all in one step (a
-// form's edit, a change of kind, colours given to every title). Each holds
-// the entry it took out, submenu and all, until it is reverted.
-class ReplaceEntriesChange : public MenuChange {
+// Swaps value with what stands at entry: the whole entry, or only its
+// fields (its submenu kept).
+void ExchangeWith(menufile::MenuEntry& entry, menufile::MenuEntry& value);
+void ExchangeWith(menufile::MenuEntry& entry, EntryFields& value);
+
+// Values put at entries' places, all in one step; each holds what it
+// replaced until it is reverted, so doing and undoing are one exchange.
+template <typename Value>
+class ExchangeChange : public MenuChange {
 public:
-    using Replacement = std::pair<EntryPath, menufile::MenuEntry>;
-    ReplaceEntriesChange(uint64_t sectionId, Side side, std::vector<Replacement> replacements);
+    using Held = std::pair<EntryPath, Value>;
+    ExchangeChange(uint64_t sectionId, Side side, std::vector<Held> held)
+        : MenuChange(sectionId, side), held_(std::move(held))
+    {
+    }
     EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
 
 protected:
@@ -95,28 +103,20 @@ protected:
     void Backward(menufile::MenuList& root) override { Exchange(root); }
 
 private:
-    void Exchange(menufile::MenuList& root);
+    void Exchange(menufile::MenuList& root)
+    {
+        for (Held& held : held_)
+            ExchangeWith(*EntryAt(root, held.first), held.second);
+    }
 
-    std::vector<Replacement> held_;
+    std::vector<Held> held_;
 };
 
-// New fields for entries at their places, their submenus kept, in one
-// step; each holds the fields it replaced.
-class EntryFieldsChange : public MenuChange {
-public:
-    using Edit = std::pair<EntryPath, EntryFields>;
-    EntryFieldsChange(uint64_t sectionId, Side side, std::vector<Edit> edits);
-    EntryPath Selection(bool) const override { return held_.empty() ? EntryPath{} : held_.front().first; }
-
-protected:
-    void Forward(menufile::MenuList& root) override { Exchange(root); }
-    void Backward(menufile::MenuList& root) override { Exchange(root); }
-
-private:
-    void Exchange(menufile::MenuList& root);
-
-    std::vector<Edit> held_;
-};
+// Whole entries (a form's edit, a change of kind, colours given to every
+// title), submenu and all.
+using ReplaceEntriesChange = ExchangeChange<menufile::MenuEntry>;
+// New fields for entries, their submenus kept.
+using EntryFieldsChange = ExchangeChange<EntryFields>;
 
 // The menu change of a step to show after undo (its first) or redo (its
 // last); null for a step without one.

@@ -93,7 +93,7 @@ bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry, S
 {
     if (!Exists(path))
         return false;
-    std::vector<ReplaceEntriesChange::Replacement> replacements;
+    std::vector<ReplaceEntriesChange::Held> replacements;
     replacements.emplace_back(path, std::move(entry));
     history_.Do(model_, std::make_unique<ReplaceEntriesChange>(sectionId_, side_, std::move(replacements)), kind);
     return true;
@@ -101,7 +101,7 @@ bool MenuOperations::Replace(const EntryPath& path, menufile::MenuEntry entry, S
 
 bool MenuOperations::SetFields(const std::vector<std::pair<EntryPath, EntryFields>>& edits, StepKind kind)
 {
-    std::vector<EntryFieldsChange::Edit> changed;
+    std::vector<EntryFieldsChange::Held> changed;
     for (const auto& edit : edits) {
         const menufile::MenuEntry* entry = EntryAt(Root(), edit.first);
         if (entry && FieldsOf(*entry) != edit.second)
