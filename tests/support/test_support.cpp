@@ -13,6 +13,7 @@
 #include <shlwapi.h>
 #include <shobjidl.h>
 #include "win32/com_ptr.h"
+#include "win32/unique_handle.h"
 #include "win32/wide_text.h"
 
 namespace testing_support {
@@ -243,6 +244,37 @@ std::string MessageBoxText(HWND box)
     std::string text;
     EnumChildWindows(box, FindStaticText, reinterpret_cast<LPARAM>(&text));
     return text;
+}
+
+std::vector<uint32_t> IconPixels(HICON icon, int size)
+{
+    if (!icon)
+        return {};
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, size, -size, 1, 32};
+    void* bits = nullptr;
+    win32::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    win32::SelectObjectGuard select(dc.get(), bitmap.get());
+    win32::UniqueBrush magenta(CreateSolidBrush(RGB(255, 0, 255)));
+    RECT all = {0, 0, size, size};
+    FillRect(dc.get(), &all, magenta.get());
+    DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    const uint32_t* pixels = static_cast<const uint32_t*>(bits);
+    return std::vector<uint32_t>(pixels, pixels + size * size);
+}
+
+int IconWidth(HICON icon)
+{
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP bitmap = {};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
 }
 
 namespace {

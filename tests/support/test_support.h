@@ -1,6 +1,7 @@
 #pragma once
 // Helpers for the tests that run under Wine.
 #include <windows.h>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -141,5 +142,11 @@ HWND WaitForWindow(DWORD processId, const char* className, const char* caption =
 
 // The message of a message box: the text of its static control.
 std::string MessageBoxText(HWND box);
+
+// The icon drawn at size x size over magenta, as 32-bit pixels: equal
+// pictures, equal vectors; empty for no icon.
+std::vector<uint32_t> IconPixels(HICON icon, int size = 16);
+// The width of a real icon's picture; 0 for anything that is not an icon.
+int IconWidth(HICON icon);
 
 }  // namespace testing_support

@@ -64,13 +64,7 @@ TEST_F(AboutBox, ShowsTheProgramIconAndGivesItForDragging)
     EXPECT_EQ(SendMessageA(dialog_.handle(), WM_GETICON, ICON_BIG, 0), reinterpret_cast<LRESULT>(icon));
     EXPECT_NE(SendMessageA(dialog_.handle(), WM_GETICON, ICON_SMALL, 0), 0);
     EXPECT_EQ(SendMessageA(dialog_.handle(), WM_QUERYDRAGICON, 0, 0), reinterpret_cast<LRESULT>(icon));
-    ICONINFO info = {};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
-    BITMAP colour = {};
-    GetObjectA(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(SM_CXICON));
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
+    EXPECT_EQ(testing_support::IconWidth(icon), GetSystemMetrics(SM_CXICON));
 }
 
 TEST(AboutBoxEnd, FreesItsDrawingObjects)

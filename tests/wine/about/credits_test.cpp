@@ -8,6 +8,7 @@
 #include "setup/credit_lines.h"
 #include "setup/credits_control.h"
 #include "tests/support/test_support.h"
+#include "win32/unique_handle.h"
 
 namespace {
 
@@ -67,16 +68,12 @@ protected:
     int CountPixels(COLORREF color, int top, int bottom)
     {
         UpdateWindow(window_);
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ previous = SelectObject(memory, credits_.canvas());
+        win32::UniqueMemoryDc memory(CreateCompatibleDC(nullptr));
+        win32::SelectObjectGuard select(memory.get(), credits_.canvas());
         int count = 0;
         for (int y = top; y < bottom; ++y)
             for (int x = 0; x < 200; ++x)
-                count += GetPixel(memory, x, y) == color;
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+                count += GetPixel(memory.get(), x, y) == color;
         return count;
     }
 

@@ -12,7 +12,7 @@ namespace {
 using resident::KIND_COMMAND;
 using resident::KIND_SEPARATOR;
 using resident::KIND_SUBMENU;
-using testing_support::TempFolder;
+using namespace testing_support;
 using Names = std::vector<std::string>;
 
 // Data\ with two subfolders and three files, made in an order that is not
@@ -41,18 +41,11 @@ std::string PathOfEntry(const resident::FolderRegistry& registry, const std::str
     return path;
 }
 
-void WriteShortcut(const std::string& linkPath, const std::string& target)
-{
-    win32::ShortcutData data;
-    data.targetPath = target;
-    testing_support::WriteShortcut(linkPath, data);
-}
-
 TEST_F(FolderMenuTest, HeaderSeparatorThenFoldersThenFilesByNameAlsoThroughAShortcut)
 {
     TempFolder temp("folders");
     std::string data = MakeDataFolder(temp);
-    WriteShortcut(temp / "to data.lnk", temp / "Data");
+    WriteShortcut(temp / "to data.lnk", {temp / "Data"});
     HMENU link = RegisterFolder(temp / "to data.lnk");
     ASSERT_NE(link, nullptr);
     HMENU menu = RegisterFolder(temp / "Data");
@@ -129,7 +122,7 @@ TEST_F(FolderMenuTest, PathsThatAreNoFolderStayEmptySubmenus)
 {
     TempFolder temp("folders");
     MakeFile(temp / "plain.txt");
-    WriteShortcut(temp / "to file.lnk", temp / "plain.txt");
+    WriteShortcut(temp / "to file.lnk", {temp / "plain.txt"});
     for (const std::string& path : {temp / "plain.txt", temp / "missing", temp / "to file.lnk",
                                     std::string("&#999"), std::string()})
         EXPECT_EQ(RegisterFolder(path), nullptr) << path;
@@ -192,7 +185,7 @@ TEST_F(FolderMenuTest, BrokenShortcutsLeaveEmptySubmenusWithoutWaiting)
         MakeFolder(targets.back());
     }
     for (size_t i = 0; i < targets.size(); ++i)
-        WriteShortcut(temp / (std::to_string(i) + ".lnk"), targets[i]);
+        WriteShortcut(temp / (std::to_string(i) + ".lnk"), {targets[i]});
     for (size_t i = 2; i < targets.size(); ++i)
         ASSERT_TRUE(RemoveDirectoryA(targets[i].c_str()));
     DWORD start = GetTickCount();

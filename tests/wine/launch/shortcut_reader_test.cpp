@@ -8,8 +8,7 @@
 
 namespace {
 
-using testing_support::TempFolder;
-using testing_support::WriteShortcut;
+using namespace testing_support;
 
 using ShortcutReaderTest = LaunchTest;
 

@@ -11,13 +11,8 @@
 #include "tests/host/menufile/menufile_test_support.h"
 #include "tests/support/test_support.h"
 
-using menufile::Backup;
-using menufile::MenuFileSaver;
-using menufile::MenuList;
-using testing_support::FileExists;
-using testing_support::ReadFileBytes;
-using testing_support::TempFolder;
-using testing_support::WriteFileBytes;
+using namespace menufile;
+using namespace testing_support;
 
 namespace {
 

@@ -52,13 +52,6 @@ SIZE TextSize(const char* text, bool bold = false)
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-int MWidth()
-{
-    SIZE size = {};
-    GetTextExtentPoint32A(Canvas(1, 1).dc(), "M", 1, &size);
-    return size.cx;
-}
-
 // The sample menu's entries: a command, a submenu, a separator, a captioned
 // separator and a title, measured and drawn through the menu's own handlers.
 class Rendering {
@@ -132,7 +125,7 @@ TEST(Measuring, CommandWidthFollowsTheFormulaForEveryOption)
     } const cases[] = {
         {MENU_SHOW_ICONS | MENU_SHOW_TEXT, 0, text, small},
         {MENU_SHOW_ICONS | MENU_LARGE_ICONS | MENU_SHOW_TEXT, 0, text, large},
-        {MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10, 10 * MWidth(), small},
+        {MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10, 10 * TextSize("M").cx, small},
         {MENU_SHOW_ICONS, 0, -15, small},
         {MENU_SHOW_TEXT, 0, text, -1},
         {MENU_SHOW_TEXT, -5, text, -1},  // negative widths are automatic
@@ -158,7 +151,7 @@ TEST(Measuring, SubmenusSeparatorsAndTitles)
     EXPECT_EQ(r.Height(3), GetSystemMetrics(SM_CYMENU));
     EXPECT_EQ(r.Width(4), TextSize("Bold title", true).cx + k + 11 - Check() + 1)
         << "titles are measured in the bold font they are drawn in";
-    EXPECT_EQ(Rendering(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10).Width(4), 10 * MWidth() + k + 11 - Check() + 1)
+    EXPECT_EQ(Rendering(MENU_SHOW_ICONS | MENU_SHOW_TEXT, 10).Width(4), 10 * TextSize("M").cx + k + 11 - Check() + 1)
         << "a width in characters is not reduced to the text";
 
     // A record of another menu is left alone.

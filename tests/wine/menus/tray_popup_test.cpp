@@ -145,16 +145,14 @@ TEST_F(TrayPopups, AThousandPopupsLeaveNoHandleBehind)
     list.entries.push_back(Command("Z:\\missing.exe"));
     popup.settingsSubmenu = true;
 
-    long icons = win32::UniqueIcon::LiveCount();
-    long fonts = win32::UniqueFont::LiveCount();
-    long brushes = win32::UniqueBrush::LiveCount();
-    long menus = win32::UniqueMenu::LiveCount();
+    auto live = [] {
+        return std::vector<long>{win32::UniqueIcon::LiveCount(), win32::UniqueFont::LiveCount(),
+                                 win32::UniqueBrush::LiveCount(), win32::UniqueMenu::LiveCount()};
+    };
+    std::vector<long> before = live();
     for (int i = 0; i < 1000; ++i)
         EXPECT_EQ(Show({}, 1), 0);
-    EXPECT_EQ(win32::UniqueIcon::LiveCount(), icons);
-    EXPECT_EQ(win32::UniqueFont::LiveCount(), fonts);
-    EXPECT_EQ(win32::UniqueBrush::LiveCount(), brushes);
-    EXPECT_EQ(win32::UniqueMenu::LiveCount(), menus);
+    EXPECT_EQ(live(), before) << "icons, fonts, brushes, menus";
     EXPECT_EQ(TheMenuRegistry().UsedSlotCount(), 0u);
     EXPECT_LE(TheMenuRegistry().SlotCount(), 20u) << "slots are reused from popup to popup";
 }

@@ -25,9 +25,7 @@ TEST(DisplayPopup, EveryEntryCarriesTheDisplayIdFoldersFillAndAChoiceStartsNothi
     list.entries.push_back(Entry(0, program, "&Run"));
     list.entries.push_back(Entry(menufile::ITEM_SEPARATOR, "s"));
     list.entries.push_back(Entry(menufile::ITEM_STATIC, "t"));
-    list.entries.push_back(Entry(menufile::ITEM_POPUP, "p"));
-    list.entries.back().submenu = std::make_unique<menufile::MenuList>();
-    list.entries.back().submenu->entries.push_back(Entry(0, "C:\\x.exe", "x"));
+    list.entries.push_back(menufile_test::Popup("p", "", 0, Entry(0, "C:\\x.exe", "x")));
     list.entries.push_back(Entry(menufile::ITEM_SHOWFOLDER, temp.path(), "folder"));
     win32::SystemImageLists lists = win32::AttachSystemImageLists();
     MenuContext context{GetModuleHandleA(nullptr), owner, "test", lists.largeIcons, lists.smallIcons, "?", 0};
@@ -51,7 +49,6 @@ TEST(DisplayPopup, EveryEntryCarriesTheDisplayIdFoldersFillAndAChoiceStartsNothi
     UINT_PTR guard = testing_support::After(8000, [] { EndMenu(); });
     EXPECT_EQ(ShowDisplayPopup(context, list, 0x50000, 0, {60, 60}), kDisplayOnlyId);
     testing_support::Cancel(guard);
-    EXPECT_FALSE(testing_support::WaitFor(
-        [&] { return GetFileAttributesA((temp / "run.log").c_str()) != INVALID_FILE_ATTRIBUTES; }, 2000));
+    EXPECT_FALSE(testing_support::WaitFor([&] { return testing_support::FileExists(temp / "run.log"); }, 2000));
     DestroyWindow(owner);
 }

@@ -1,6 +1,7 @@
 // The settings as the real private-profile operations read them from files
 // written here.
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "settings/ini_file.h"
 #include "settings/ini_section_reader.h"
@@ -10,8 +11,7 @@
 #include "tests/support/test_support.h"
 
 using namespace settings;
-using testing_support::TempFolder;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 class IniReading : public ::testing::Test {
@@ -24,6 +24,17 @@ protected:
     }
     TempFolder folder_{"settings"};
 };
+
+// Every field of a section, so that one comparison shows them all.
+std::string Fields(const TraySection& s)
+{
+    std::ostringstream out;
+    out << s.flags << '|' << s.description << '|' << s.normalIconFile << ',' << s.normalIconNumber << '|'
+        << s.pressedIconFile << ',' << s.pressedIconNumber;
+    for (const MenuSide& side : {s.left, s.right})
+        out << '|' << side.path << ',' << side.width << ',' << side.options;
+    return out.str();
+}
 }  // namespace
 
 TEST_F(IniReading, FullSectionWithResolvedMenuPaths)
@@ -33,34 +44,16 @@ TEST_F(IniReading, FullSectionWithResolvedMenuPaths)
                        "IconDown=C:\\i\\down.dll\r\nIconNoDown=2\r\nMenuPath_L=cal_l.txt\r\n"
                        "MenuPath_R=D:\\m\\r.txt\r\nMenuWidth_L=8\r\nMenuWidth_R=12\r\nOpt_L=458752\r\n"
                        "Opt_R=327680\r\n"));
-    TraySection s = ReadTraySection(file, 1, "E:\\X\\work\\");
-    EXPECT_EQ(s.flags, FLAG_DAY_OF_MONTH | FLAG_NO_PRESSED_ICON);
-    EXPECT_EQ(s.description, "カレンダー");
-    EXPECT_EQ(s.normalIconFile, "C:\\i\\up.ico");
-    EXPECT_EQ(s.normalIconNumber, -5);
-    EXPECT_EQ(s.pressedIconFile, "C:\\i\\down.dll");
-    EXPECT_EQ(s.pressedIconNumber, 2);
-    EXPECT_EQ(s.left.path, "E:\\X\\work\\cal_l.txt");
-    EXPECT_EQ(s.right.path, "D:\\m\\r.txt");
-    EXPECT_EQ(s.left.width, 8);
-    EXPECT_EQ(s.right.width, 12);
-    EXPECT_EQ(s.left.options, OPT_ICONS | OPT_LARGE_ICONS | OPT_TEXTS);
-    EXPECT_EQ(s.right.options, OPT_ICONS | OPT_TEXTS);
+    EXPECT_EQ(Fields(ReadTraySection(file, 1, "E:\\X\\work\\")),
+              Fields({FLAG_DAY_OF_MONTH | FLAG_NO_PRESSED_ICON, "カレンダー", "C:\\i\\down.dll", "C:\\i\\up.ico", 2, -5,
+                      {"E:\\X\\work\\cal_l.txt", 8, OPT_ICONS | OPT_LARGE_ICONS | OPT_TEXTS},
+                      {"D:\\m\\r.txt", 12, OPT_ICONS | OPT_TEXTS}}));
 }
 
 TEST_F(IniReading, MissingKeysSectionsAndFilesTakeTheResidentsDefaults)
 {
     IniFile file(Write("[Main]\r\nTrayNo=1\r\n[section2]\r\nDESC=x\r\nopt_l=65536\r\n"));
-    TraySection missing = ReadTraySection(file, 1, "E:\\X\\work\\");
-    EXPECT_EQ(missing.flags, 0);
-    EXPECT_EQ(missing.description, "");
-    EXPECT_EQ(missing.normalIconFile, "");
-    EXPECT_EQ(missing.normalIconNumber, -1);
-    EXPECT_EQ(missing.pressedIconNumber, -1);
-    EXPECT_EQ(missing.left.path, "");
-    EXPECT_EQ(missing.right.path, "");
-    EXPECT_EQ(missing.left.options, 0);
-    EXPECT_EQ(missing.right.width, 0);
+    EXPECT_EQ(Fields(ReadTraySection(file, 1, "E:\\X\\work\\")), Fields(TraySection{}));
 
     // Names are matched without regard to case.
     TraySection second = ReadTraySection(file, 2, "E:\\X\\work\\");

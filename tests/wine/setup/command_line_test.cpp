@@ -31,16 +31,11 @@ setup::CommandLookUp Registered(std::map<std::string, std::string> commands)
 
 TEST(CommandLine, OnlyTheExactLastFlagPtSelectsSetup)
 {
-    EXPECT_TRUE(SetupMode({"/pt"}));
-    EXPECT_TRUE(SetupMode({"-pt"}));
-    EXPECT_TRUE(SetupMode({"file.txt", "/x", "/pt"}));
-    EXPECT_TRUE(SetupMode({"/p", "/pt"}));
-    EXPECT_FALSE(SetupMode({}));
-    EXPECT_FALSE(SetupMode({"/PT"}));
-    EXPECT_FALSE(SetupMode({"/Pt"}));
-    EXPECT_FALSE(SetupMode({"pt"}));
-    EXPECT_FALSE(SetupMode({"/pt", "/p"}));
-    EXPECT_FALSE(SetupMode({"/ptx"}));
+    using Arguments = std::vector<std::vector<const char*>>;
+    for (const auto& arguments : Arguments{{"/pt"}, {"-pt"}, {"file.txt", "/x", "/pt"}, {"/p", "/pt"}})
+        EXPECT_TRUE(SetupMode(arguments)) << arguments.back();
+    for (const auto& arguments : Arguments{{}, {"/PT"}, {"/Pt"}, {"pt"}, {"/pt", "/p"}, {"/ptx"}})
+        EXPECT_FALSE(SetupMode(arguments)) << (arguments.empty() ? "none" : arguments.front());
 }
 
 TEST(DocumentPrograms, InTypeOrderWithTheDocRule)

@@ -9,13 +9,7 @@
 #include <vector>
 #include "tests/support/test_support.h"
 
-using testing_support::BinaryFolder;
-using testing_support::ChildProcess;
-using testing_support::CopyFileTo;
-using testing_support::FileExists;
-using testing_support::TempFolder;
-using testing_support::WaitFor;
-using testing_support::WindowText;
+using namespace testing_support;
 
 namespace {
 
@@ -29,7 +23,7 @@ using SettingsLines = std::vector<std::pair<std::string, std::string>>;
 SettingsLines ReadSettingsLines(const std::string& path)
 {
     SettingsLines lines;
-    std::istringstream text(testing_support::ReadFileBytes(path));
+    std::istringstream text(ReadFileBytes(path));
     std::string line, section;
     while (std::getline(text, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -86,19 +80,21 @@ bool SetupDialogShown(HWND& dialog)
     return dialog && !StepLine(dialog, 2).empty();
 }
 
-// The assistant's message box: the product caption, and no title button as
-// the setup dialog has.
-HWND ErrorBox(const ChildProcess& assistant)
+// The text of the assistant's message box (the product caption, and no title
+// button as the setup dialog has), after which OK ends the program.
+std::string BoxTextAndOk(const ChildProcess& assistant)
 {
     HWND box = nullptr;
-    WaitFor(
-        [&] {
-            for (HWND window : testing_support::WindowsOfProcess(assistant.id(), "#32770"))
-                if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
-                    box = window;
-            return box != nullptr;
-        });
-    return box;
+    std::string text;
+    // The box may be found while its text is still being made.
+    WaitFor([&] {
+        for (HWND window : WindowsOfProcess(assistant.id(), "#32770"))
+            if (WindowText(window) == "Q-Fendix" && !GetDlgItem(window, kTitleButton))
+                box = window;
+        return box && !(text = ControlText(GetDlgItem(box, 0xFFFF))).empty();
+    });
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
 }
 
 // A folder holding the programs under their shipped names; the recorder may
@@ -120,7 +116,7 @@ protected:
     {
         return ChildProcess("\"" + (app_ / "Ombrixa.exe") + "\" " + arguments, app_.path());
     }
-    void WriteSettings(const std::string& text) { ASSERT_TRUE(testing_support::WriteFileBytes(settings(), text)); }
+    void WriteSettings(const std::string& text) { ASSERT_TRUE(WriteFileBytes(settings(), text)); }
 
     TempFolder app_{"setup"};
 };
@@ -132,6 +128,19 @@ void CloseResident()
         PostMessageA(resident, WM_COMMAND, kCloseResident, 0);
     WaitFor([] { return FindWindowA("Q-Fendix", nullptr) == nullptr; });
 }
+
+const char kUsersMenu[] = "POPUP mine\r\nMENUITEM C:\\mine.exe, mine\r\nEND\r\n";
+
+class UsersMenu : public Installation {
+protected:
+    void SetUp() override
+    {
+        CopyAssistant();
+        ASSERT_TRUE(CreateDirectoryA((app_ / "work").c_str(), nullptr));
+        ASSERT_TRUE(WriteFileBytes(menu(), kUsersMenu));
+    }
+    std::string menu() const { return app_ / "work\\Section1_l.txt"; }
+};
 
 }  // namespace
 
@@ -155,69 +164,52 @@ TEST_F(Installation, FreshFolderGetsSettingsSampleMenusAndTheResident)
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     std::string shell32 = std::string(system) + "\\SHELL32.dll";
-    std::string folder = app_.path().substr(0, app_.path().size() - 1);
-    SettingsLines expected = {
-        {"[Main]", "PoolPath=" + folder + "\\work\\"}, {"[Main]", "ServePath=" + folder + "\\service\\"},
-        {"[Main]", "TrayNo=3"}, {"[Main]", "MenuAutoHide=3000"}, {"[Main]", "IniVersion=10"}};
-    const char* descriptions[] = {"デスクトップ", "プログラム", "設定"};
-    const char* iconNumbers[] = {"34", "36", "35"};
-    const char* rightOptions[] = {"458752", "327680", "458752"};
+    SettingsLines expected = {{"[Main]", "PoolPath=" + (app_ / "work\\")},
+                              {"[Main]", "ServePath=" + (app_ / "service\\")},
+                              {"[Main]", "TrayNo=3"}, {"[Main]", "MenuAutoHide=3000"}, {"[Main]", "IniVersion=10"}};
+    // Description, icon number and right options of each section.
+    const std::vector<std::string> sections[] = {
+        {"デスクトップ", "34", "458752"}, {"プログラム", "36", "327680"}, {"設定", "35", "458752"}};
     for (int i = 0; i < 3; ++i) {
-        std::string section = "[Section" + std::to_string(i + 1) + "]";
         std::string name = "Section" + std::to_string(i + 1);
-        for (std::string line : {std::string("Flags=2"), "Desc=" + std::string(descriptions[i]), "IconUp=" + shell32,
-                                 "IconNoUp=" + std::string(iconNumbers[i]), std::string("Opt_L=458752"),
-                                 "Opt_R=" + std::string(rightOptions[i]), std::string("MenuWidth_L=8"),
-                                 std::string("MenuWidth_R=8"), "MenuPath_L=" + name + "_l.txt",
-                                 "MenuPath_R=" + name + "_r.txt"})
-            expected.emplace_back(section, line);
+        for (const std::string& line : std::vector<std::string>{
+                 "Flags=2", "Desc=" + sections[i][0], "IconUp=" + shell32, "IconNoUp=" + sections[i][1],
+                 "Opt_L=458752", "Opt_R=" + sections[i][2], "MenuWidth_L=8", "MenuWidth_R=8",
+                 "MenuPath_L=" + name + "_l.txt", "MenuPath_R=" + name + "_r.txt"})
+            expected.emplace_back("[" + name + "]", line);
+        for (const char* side : {"_l.txt", "_r.txt"}) {
+            EXPECT_TRUE(FileExists(app_ / "work\\" + name + side)) << name;
+            EXPECT_FALSE(FileExists(app_ / "work\\" + name + side + ".bak")) << name;
+        }
     }
     EXPECT_EQ(ReadSettingsLines(settings()), expected);
-    for (const char* file : {"Section1_l.txt", "Section1_r.txt", "Section2_l.txt", "Section2_r.txt",
-                             "Section3_l.txt", "Section3_r.txt"}) {
-        EXPECT_TRUE(FileExists(app_ / "work\\" + file)) << file;
-        EXPECT_FALSE(FileExists(app_ / "work\\" + file + ".bak")) << file;
-    }
     EXPECT_TRUE(FileExists(app_ / "service"));
 }
 
+// A stored pool path keeps its reference; its folder is made where it points.
 TEST_F(Installation, ConversionKeepsEverythingButTheVersion)
 {
     CopyAssistant();
-    std::string menus = app_ / "Menus\\";
-    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + menus + "\r\nTrayNo=1\r\n[Section1]\r\nDesc=mine\r\n");
+    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", app_.path().c_str());
+    const std::string pool = "%OMBRIX_SETUP_POOL%Menus\\";
+    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=" + pool + "\r\nTrayNo=1\r\n[Section1]\r\nDesc=mine\r\n");
     ChildProcess assistant = StartAssistant();
+    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", nullptr);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitFor([&] { return SetupDialogShown(dialog); }));
     EXPECT_EQ(StepLine(dialog, 0), "コンバージョン");
-    EXPECT_EQ(assistant.Wait(testing_support::kPatienceMs), 0u);
+    EXPECT_EQ(assistant.Wait(kPatienceMs), 0u);
 
-    EXPECT_EQ(IniVersion(settings()), 10);
-    EXPECT_TRUE(FileExists(menus));
+    EXPECT_TRUE(FileExists(app_ / "Menus"));
     EXPECT_TRUE(FileExists(app_ / "service"));
-    SettingsLines expected = {{"[Main]", "IniVersion=10"}, {"[Main]", "PoolPath=" + menus}, {"[Main]", "TrayNo=1"},
+    SettingsLines expected = {{"[Main]", "IniVersion=10"}, {"[Main]", "PoolPath=" + pool}, {"[Main]", "TrayNo=1"},
                               {"[Main]", "ServePath=" + (app_ / "service\\")}, {"[Section1]", "Desc=mine"}};
     EXPECT_EQ(ReadSettingsLines(settings()), expected);
-    EXPECT_FALSE(FileExists(menus + "Section1_l.txt"));
+    EXPECT_FALSE(FileExists(app_ / "Menus\\Section1_l.txt"));
     // The resident is started by its quoted path.
-    auto starts = testing_support::ReadRecorderLog(app_ / "Ombrix.log");
+    auto starts = ReadRecorderLog(app_ / "Ombrix.log");
     ASSERT_EQ(starts.size(), 1u);
     EXPECT_EQ(starts[0].commandLine, "\"" + (app_ / "Ombrix.exe") + "\"");
-}
-
-TEST_F(Installation, StoredPoolPathKeepsItsReference)
-{
-    CopyAssistant();
-    TempFolder elsewhere("pool");
-    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", elsewhere.path().c_str());
-    WriteSettings("[Main]\r\nIniVersion=9\r\nPoolPath=%OMBRIX_SETUP_POOL%work\\\r\n");
-    ChildProcess assistant = StartAssistant();
-    SetEnvironmentVariableA("OMBRIX_SETUP_POOL", nullptr);
-    EXPECT_EQ(assistant.Wait(testing_support::kPatienceMs), 0u);
-    EXPECT_TRUE(FileExists(elsewhere / "work"));
-    char stored[MAX_PATH];
-    GetPrivateProfileStringA("Main", "PoolPath", "", stored, MAX_PATH, settings().c_str());
-    EXPECT_STREQ(stored, "%OMBRIX_SETUP_POOL%work\\");
 }
 
 TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
@@ -225,53 +217,11 @@ TEST_F(Installation, MissingResidentEndsWithStatus3AfterTheVersionIsWritten)
     Copy("Ombrixa.exe", "Ombrixa.exe");
     WriteSettings("[Main]\r\nIniVersion=9\r\n");
     ChildProcess assistant = StartAssistant();
-    HWND box = ErrorBox(assistant);
-    ASSERT_NE(box, nullptr);
-    std::string text = ControlText(GetDlgItem(box, 0xFFFF));
+    std::string text = BoxTextAndOk(assistant);
     EXPECT_NE(text.find(" (0x2)\n\"" + (app_ / "Ombrix.exe") + "\""), std::string::npos) << text;
+    EXPECT_EQ(assistant.Wait(kPatienceMs), 3u);
     EXPECT_EQ(IniVersion(settings()), 10);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(assistant.Wait(testing_support::kPatienceMs), 3u);
 }
-
-namespace {
-
-const char kUsersMenu[] = "POPUP mine\r\nMENUITEM C:\\mine.exe, mine\r\nEND\r\n";
-
-// The assistant's file error: its text, after which OK ends the program.
-std::string FileErrorAndOk(const ChildProcess& assistant)
-{
-    HWND box = ErrorBox(assistant);
-    std::string text;
-    // The box may be found while its text is still being made.
-    WaitFor([&] { return box && !(text = ControlText(GetDlgItem(box, 0xFFFF))).empty(); }, 10000);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    return text;
-}
-
-class UsersMenu : public Installation {
-protected:
-    void SetUp() override
-    {
-        CopyAssistant();
-        ASSERT_TRUE(CreateDirectoryA((app_ / "work").c_str(), nullptr));
-        ASSERT_TRUE(testing_support::WriteFileBytes(menu(), kUsersMenu));
-    }
-    std::string menu() const { return app_ / "work\\Section1_l.txt"; }
-    // The setup failed on the user's menu file: the file is as it was, the
-    // steps after it did not run, the resident was not started.
-    void ExpectNothingLost(ChildProcess& assistant)
-    {
-        EXPECT_EQ(assistant.Wait(testing_support::kPatienceMs), 3u);
-        EXPECT_EQ(testing_support::ReadFileBytes(menu()), kUsersMenu);
-        EXPECT_FALSE(FileExists(app_ / "work\\Section1_l.txt.bak"));
-        EXPECT_FALSE(FileExists(app_ / "work\\Section1_r.txt"));
-        EXPECT_EQ(IniVersion(settings()), 0);
-        EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
-    }
-};
-
-}  // namespace
 
 TEST_F(UsersMenu, RunningTheSetupAgainKeepsItAsTheBackup)
 {
@@ -279,12 +229,12 @@ TEST_F(UsersMenu, RunningTheSetupAgainKeepsItAsTheBackup)
     for (int run = 0; run < 2; ++run) {
         WriteSettings("");
         ChildProcess assistant = StartAssistant();
-        ASSERT_EQ(assistant.Wait(testing_support::kPatienceMs), 0u) << run;
+        ASSERT_EQ(assistant.Wait(kPatienceMs), 0u) << run;
         EXPECT_EQ(IniVersion(settings()), 10);
     }
-    EXPECT_EQ(testing_support::ReadFileBytes(menu() + ".bak"), kUsersMenu);
+    EXPECT_EQ(ReadFileBytes(menu() + ".bak"), kUsersMenu);
     EXPECT_FALSE(FileExists(menu() + ".bak2"));
-    EXPECT_NE(testing_support::ReadFileBytes(menu()).find("POPUP Section1_l.txt"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(menu()).find("POPUP Section1_l.txt"), std::string::npos);
 }
 
 TEST_F(UsersMenu, AFullDiskLeavesTheOldFile)
@@ -292,8 +242,15 @@ TEST_F(UsersMenu, AFullDiskLeavesTheOldFile)
     SetEnvironmentVariableA("OMBRIX_SIMULATED_DISK_BYTES", "300");
     ChildProcess assistant = StartAssistant();
     SetEnvironmentVariableA("OMBRIX_SIMULATED_DISK_BYTES", nullptr);
-    EXPECT_EQ(FileErrorAndOk(assistant), menu() + " にアクセス中にディスクがいっぱいになりました。");
-    ExpectNothingLost(assistant);
+    EXPECT_EQ(BoxTextAndOk(assistant), menu() + " にアクセス中にディスクがいっぱいになりました。");
+    // The file is as it was, the steps after it did not run, the resident
+    // was not started.
+    EXPECT_EQ(assistant.Wait(kPatienceMs), 3u);
+    EXPECT_EQ(ReadFileBytes(menu()), kUsersMenu);
+    EXPECT_FALSE(FileExists(menu() + ".bak"));
+    EXPECT_FALSE(FileExists(app_ / "work\\Section1_r.txt"));
+    EXPECT_EQ(IniVersion(settings()), 0);
+    EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));
 }
 
 TEST_F(Installation, ASettingsFileThatCannotBeWrittenEndsWithStatus3)
@@ -305,8 +262,8 @@ TEST_F(Installation, ASettingsFileThatCannotBeWrittenEndsWithStatus3)
     HANDLE held = CreateFileA(settings().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ChildProcess assistant = StartAssistant();
-    EXPECT_EQ(FileErrorAndOk(assistant), settings() + " にアクセス中に共有違反が発生しました。");
-    EXPECT_EQ(assistant.Wait(testing_support::kPatienceMs), 3u);
+    EXPECT_EQ(BoxTextAndOk(assistant), settings() + " にアクセス中に共有違反が発生しました。");
+    EXPECT_EQ(assistant.Wait(kPatienceMs), 3u);
     CloseHandle(held);
     EXPECT_EQ(IniVersion(settings()), 9);
     EXPECT_FALSE(FileExists(app_ / "Ombrix.log"));

@@ -13,14 +13,8 @@
 #include "win32/com_ptr.h"
 #include "win32/unique_handle.h"
 
-using menufile::ITEM_SEPARATOR;
-using menufile::ITEM_SHOWFOLDER;
-using menufile::ITEM_STATIC;
-using menufile::MenuEntry;
-using menufile::MenuList;
-using testing_support::FileExists;
-using testing_support::ReadFileBytes;
-using testing_support::TempFolder;
+using namespace menufile;
+using namespace testing_support;
 
 namespace {
 

@@ -4,8 +4,7 @@
 #include "tests/support/test_support.h"
 
 using shellfiles::FilePath;
-using testing_support::TempFolder;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 

@@ -10,9 +10,7 @@
 #include "win32/shortcut_reader.h"
 #include "win32/unique_handle.h"
 
-using testing_support::FileExists;
-using testing_support::TempFolder;
-using testing_support::WriteFileBytes;
+using namespace testing_support;
 
 namespace {
 

@@ -8,16 +8,6 @@
 
 using namespace testing_support;
 
-namespace {
-
-BOOL CALLBACK CollectText(HWND child, LPARAM param)
-{
-    *reinterpret_cast<std::string*>(param) += WindowText(child) + "|";
-    return TRUE;
-}
-
-}  // namespace
-
 // Which error gives which code is the host death tests'.
 TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
 {
@@ -27,17 +17,12 @@ TEST(CStrFatalBox, ShowsTheCodeThenEndsTheProcess)
     // The box is found as soon as it exists; its text follows at its
     // initialisation.
     HWND box = nullptr;
-    std::string texts;
-    bool shown = WaitFor([&] {
-        auto boxes = WindowsOfProcess(probe.id(), "#32770");
-        box = boxes.empty() ? nullptr : boxes.front();
-        texts = "|";
-        if (box)
-            EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&texts));
-        bool found = texts.find(std::string("|") + text + "|") != std::string::npos;
-        return found || probe.Wait(0) != STILL_ACTIVE;
+    WaitFor([&] {
+        for (HWND window : WindowsOfProcess(probe.id(), "#32770"))
+            box = MessageBoxText(window) == text ? window : box;
+        return box || probe.Wait(0) != STILL_ACTIVE;
     });
-    ASSERT_TRUE(shown && box) << error << ": " << texts << ", the probe ended with " << probe.Wait(0);
+    ASSERT_TRUE(box) << "no box saying " << text << ", the probe ended with " << probe.Wait(0);
     EXPECT_FALSE(WindowText(box).empty()) << "the system's default caption";
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_NE(GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "system modal";

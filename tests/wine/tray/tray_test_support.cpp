@@ -5,29 +5,6 @@
 #include "settings/ini_file.h"
 #include "win32/unique_handle.h"
 
-std::vector<uint32_t> IconPixels(HICON icon)
-{
-    if (!icon)
-        return {};
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 16;
-    info.bmiHeader.biHeight = -16;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    win32::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-    win32::SelectObjectGuard select(dc.get(), bitmap.get());
-    win32::UniqueBrush magenta(CreateSolidBrush(RGB(255, 0, 255)));
-    RECT all = {0, 0, 16, 16};
-    FillRect(dc.get(), &all, magenta.get());
-    DrawIconEx(dc.get(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    const uint32_t* pixels = static_cast<const uint32_t*>(bits);
-    return std::vector<uint32_t>(pixels, pixels + 16 * 16);
-}
-
 std::vector<uint32_t> ResourceIconPixels(int id)
 {
     win32::UniqueIcon icon(static_cast<HICON>(

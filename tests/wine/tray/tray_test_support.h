@@ -11,9 +11,8 @@
 #include "tests/support/test_support.h"
 #include "tests/wine/menus/menu_fixture.h"
 
-// The icon drawn at 16 x 16 over magenta, as 32-bit pixels; empty for no icon.
-std::vector<uint32_t> IconPixels(HICON icon);
-// The same for an icon resource of the test executable, loaded at 16 x 16.
+using testing_support::IconPixels;
+// An icon resource of the test executable, loaded and drawn at 16 x 16.
 std::vector<uint32_t> ResourceIconPixels(int id);
 
 // Whether the notification area holds the icon (window, id): only then does

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
-#include <vector>
 #include "tests/support/test_support.h"
 #include "win32/file_icon.h"
 
@@ -19,39 +18,7 @@ std::string Shell32()
     return std::string(system) + "\\shell32.dll";
 }
 
-// The width of a real icon; 0 for anything that is not one.
-int Width(const win32::UniqueIcon& icon)
-{
-    ICONINFO info = {};
-    if (!icon || !GetIconInfo(icon.get(), &info))
-        return 0;
-    BITMAP bitmap = {};
-    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return bitmap.bmWidth;
-}
-
-// The icon's colour pixels, drawn on white: equal pictures, equal vectors.
-std::vector<COLORREF> Pixels(const win32::UniqueIcon& icon, int size)
-{
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, size, size};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIconEx(dc, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
+int Width(const win32::UniqueIcon& icon) { return testing_support::IconWidth(icon.get()); }
 
 }  // namespace
 
@@ -86,7 +53,8 @@ TEST(FileIcons, ALoadedModuleGivesTheFilesIconsByPosition)
     for (int number : {0, 35, count - 1}) {
         win32::UniqueIcon loaded = win32::LoadedModuleIcon(shell, number, IconSize::Small);
         ASSERT_TRUE(loaded) << number;
-        EXPECT_EQ(Pixels(loaded, small), Pixels(ExtractFileIcon(Shell32(), number, IconSize::Small), small))
+        win32::UniqueIcon extracted = ExtractFileIcon(Shell32(), number, IconSize::Small);
+        EXPECT_EQ(testing_support::IconPixels(loaded.get(), small), testing_support::IconPixels(extracted.get(), small))
             << number;
     }
     EXPECT_EQ(Width(win32::LoadedModuleIcon(shell, 3, IconSize::Large)), GetSystemMetrics(SM_CXICON));

@@ -124,30 +124,23 @@ TEST(Dialog, ModalRunsHandlersAndReturnsEndValueAndAMissingTemplateFails)
     EXPECT_FALSE(missing.initSeen);
 }
 
-TEST(Dialog, ModelessIsDestroyedByEndAndByItsOwner)
+// A control that answers for itself, as the version box's links do, is the
+// about test's.
+TEST(Dialog, ModelessGivesTheDialogsUsualColoursAndGoesWithItsOwner)
 {
     HWND handle;
     {
-        NameDialog dialog;
+        win32::Dialog dialog;
         ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), 100, nullptr));
         handle = dialog.handle();
-        EXPECT_TRUE(IsWindow(handle));
+        HWND label = dialog.Item(102);
+        win32::WindowDc dc(label);
+        LRESULT brush = SendMessageA(handle, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
+                                     reinterpret_cast<LPARAM>(label));
+        EXPECT_NE(brush, 0);
+        EXPECT_NE(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
     }
     EXPECT_FALSE(IsWindow(handle));
-}
-
-// A control that answers for itself, as the version box's links do, is the
-// about test's.
-TEST(Dialog, AColourRequestNoControlAnswersGetsTheDialogsUsualColours)
-{
-    win32::Dialog dialog;
-    ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), 100, nullptr));
-    HWND label = dialog.Item(102);
-    win32::WindowDc dc(label);
-    LRESULT brush = SendMessageA(dialog.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()),
-                                 reinterpret_cast<LPARAM>(label));
-    EXPECT_NE(brush, 0);
-    EXPECT_NE(brush, reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
 }
 
 }  // namespace

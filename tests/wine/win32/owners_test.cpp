@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(UniqueHandle, ReleasesOnceAndMoves)
+TEST(UniqueHandle, ReleasesOnceMovesAndTreatsInvalidHandleValueAsEmpty)
 {
     win32::UniqueKernelHandle event(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     ASSERT_TRUE(event);
@@ -19,15 +19,12 @@ TEST(UniqueHandle, ReleasesOnceAndMoves)
     EXPECT_TRUE(GetHandleInformation(raw, &flags));
     moved.reset();
     EXPECT_FALSE(GetHandleInformation(raw, &flags));
-}
 
-TEST(UniqueHandle, FileOwnerTreatsInvalidHandleValueAsEmptyAndAMenuGoesWithItsOwner)
-{
     win32::UniqueFile file(CreateFileA("Z:\\no\\such\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(file);
     EXPECT_EQ(file.get(), INVALID_HANDLE_VALUE);
-    HMENU raw = win32::UniqueMenu(CreatePopupMenu()).get();
-    EXPECT_FALSE(IsMenu(raw));
+    HMENU menu = win32::UniqueMenu(CreatePopupMenu()).get();
+    EXPECT_FALSE(IsMenu(menu)) << "a menu goes with its owner";
 }
 
 class CountedObject : public IUnknown {
