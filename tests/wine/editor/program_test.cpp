@@ -136,22 +136,6 @@ TEST_F(EditorProgram, TheQuestionAtStartClosesTheResidentOrNotAndTheBoxStoresAut
     }
 }
 
-TEST_F(EditorProgram, AutoCloseMainClosesTheResidentWithoutAskingAndMakesTheFolders)
-{
-    WriteSettings("AutoCloseMain=1\r\n");
-    StartResident();
-    StartEditor();
-    EXPECT_EQ(resident_.Wait(15000), 0u);
-    HWND frame = Frame();
-    ASSERT_TRUE(frame && Idle(frame));
-    EXPECT_EQ(Box(kQuestionCaption, 0), nullptr);
-    EXPECT_TRUE(SettingsHold("PoolPath=" + folder_ + "work\\"));
-    EXPECT_EQ(GetFileAttributesA((folder_ + "service").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(editor_.Wait(20000), 0u);
-    EXPECT_TRUE(ResidentRestarted());
-}
-
 TEST_F(EditorProgram, WithoutAResidentTheEndAsksWhetherToStartIt)
 {
     for (WPARAM answer : {IDNO, IDYES}) {
@@ -169,8 +153,9 @@ TEST_F(EditorProgram, WithoutAResidentTheEndAsksWhetherToStartIt)
     }
 }
 
-// The end of the session and a crash are ways out too.
-TEST_F(EditorProgram, EveryWayOutAfterClosingTheResidentStartsItAgain)
+// AutoCloseMain closes the resident without asking; the end of the session
+// and a crash are ways out too.
+TEST_F(EditorProgram, AutoCloseMainMakesTheFoldersAndEveryWayOutStartsTheResidentAgain)
 {
     WriteSettings("AutoCloseMain=1\r\n");
     StartResident();
@@ -178,6 +163,9 @@ TEST_F(EditorProgram, EveryWayOutAfterClosingTheResidentStartsItAgain)
     HWND frame = Frame();
     ASSERT_TRUE(frame && Idle(frame));
     ASSERT_EQ(resident_.Wait(15000), 0u);
+    EXPECT_EQ(Box(kQuestionCaption, 0), nullptr);
+    EXPECT_TRUE(SettingsHold("PoolPath=" + folder_ + "work\\"));
+    EXPECT_EQ(GetFileAttributesA((folder_ + "service").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(ResidentRestarted());
     PostMessageA(frame, WM_CLOSE, 0, 0);
