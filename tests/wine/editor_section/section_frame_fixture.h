@@ -1,7 +1,7 @@
 #pragma once
 // A section's window in the editor's real frame, as the program opens it:
-// one section "One" whose two sides read left.txt of a temporary folder,
-// its settings loaded afresh for every test. One frame for the suite: a
+// one section "One" whose menus are left.txt and right.txt of a temporary
+// folder, its settings loaded afresh for every test. One frame for the suite: a
 // frame takes seconds to go under Wine.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -42,15 +42,17 @@ protected:
         DeleteFileA(paths.settingsPath.c_str());
     }
 
-    // The settings, the menu file holding menu, and the section's window.
-    void Load(const std::string& menu, editor::FormPaneFactory makeForms = {})
+    // The settings, the menu files (the right one a copy of the left unless
+    // given) and the section's window.
+    void Load(const std::string& menu, editor::FormPaneFactory makeForms = {}, const std::string& right = "")
     {
         testing_support::WriteFileBytes(menuPath(), menu);
+        testing_support::WriteFileBytes(folder.path() + "right.txt", right.empty() ? menu : right);
         settings::IniFile file(paths.settingsPath);
         file.WriteText("Main", "TrayNo", "1");
         file.WriteText("Section1", "Desc", "One");
         file.WriteText("Section1", "MenuPath_L", menuPath());
-        file.WriteText("Section1", "MenuPath_R", menuPath());
+        file.WriteText("Section1", "MenuPath_R", folder.path() + "right.txt");
         settings = std::make_unique<editor::EditorSettings>(GetModuleHandleA(nullptr), paths.settingsPath,
                                                             folder.path(), [] { return frame->handle(); });
         ASSERT_TRUE(settings->Load());
