@@ -3,6 +3,7 @@
 // model; the changes of kind with OK and Cancel; a refused depth.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 #include <memory>
 #include <string>
@@ -217,6 +218,24 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "255");
     EXPECT_TRUE(form->Commit());
     EXPECT_EQ(At({2}).FolderOption(), 255);
+}
+
+// Typed digits are one step when the focus leaves; the arrows write at once.
+TEST_F(EntryFormTest, ADepthTypedIsOneStepWrittenWhenTheFocusLeaves)
+{
+    Open(FormKind::FileItem, {2});
+    SetForegroundWindow(host);
+    HWND depth = GetDlgItem(form->handle(), IDC_FOLDER_DEPTH);
+    SetFocus(depth);
+    size_t steps = history.size();
+    for (const char* typed : {"2", "25", "255"})
+        SetWindowTextA(depth, typed);
+    EXPECT_EQ(At({2}).FolderOption(), 3);
+    SetFocus(host);
+    EXPECT_EQ(At({2}).FolderOption(), 255);
+    EXPECT_EQ(history.size(), steps + 1);
+    SendDlgItemMessageA(form->handle(), IDC_FOLDER_DEPTH_SPIN, UDM_SETPOS32, 0, 7);
+    EXPECT_EQ(At({2}).FolderOption(), 7);
 }
 
 TEST_F(EntryFormTest, TheIconChooserStartsOnTheEntrysIconElseWhatItsPathShowsElseTheNewestFile)
