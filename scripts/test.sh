@@ -8,6 +8,14 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 bash scripts/bootstrap.sh || exit 1
 
+# The three builds and their Wine prefixes take about 3 GB; on a full disk
+# Wine hangs until every test's time-out instead of failing.
+free_kb=$(df -Pk "$top" | awk 'NR == 2 {print $4}')
+if [ "${free_kb:-0}" -lt 3000000 ]; then
+  echo "test.sh: only $((free_kb / 1024)) MB free under $top; a run needs about 3 GB" >&2
+  exit 1
+fi
+
 jobs=$(nproc)
 status=0
 

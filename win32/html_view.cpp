@@ -52,7 +52,17 @@ std::string HtmlResourceUrl(HMODULE module, int id)
 {
     char path[MAX_PATH] = "";
     DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
-    return "res://" + std::string(path, length < MAX_PATH ? length : 0) + "/#23/#" + std::to_string(id);
+    return HtmlResourceUrl(std::string(path, length < MAX_PATH ? length : 0), id);
+}
+
+// A "#" left in the path would end the address there; "%" would start an
+// escape.
+std::string HtmlResourceUrl(const std::string& modulePath, int id)
+{
+    std::string url = "res://";
+    for (char c : modulePath)
+        url += c == '#' ? "%23" : c == '%' ? "%25" : std::string(1, c);
+    return url + "/#23/#" + std::to_string(id);
 }
 
 }  // namespace win32

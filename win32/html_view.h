@@ -18,5 +18,7 @@ HWND CreateHtmlView(HWND parent, const std::string& url);
 // The address of a resource of type 23 (HTML) with a number for its name
 // in the module: "res://<module file>/#23/#<id>".
 std::string HtmlResourceUrl(HMODULE module, int id);
+// The same for a module file's path, its "#" and "%" percent-encoded.
+std::string HtmlResourceUrl(const std::string& modulePath, int id);
 
 }  // namespace win32

@@ -43,6 +43,7 @@ private:
     bool HasParameters() const { return kind_ == FormKind::FileItem; }
     bool CommitText(int id);
     bool CommitDepth();
+    bool WriteValidDepth();
     void OnFlagClicked(int id);
     bool Write(const EntryFields& fields, StepKind kind = StepKind::Edit);
 

@@ -112,19 +112,26 @@ bool EntryForm::CommitText(int id)
 // A refused depth is kept in the field for the user to mend.
 bool EntryForm::CommitDepth()
 {
-    const menufile::MenuEntry* entry = Entry();
     HWND field = Item(IDC_FOLDER_DEPTH);
-    if (!entry || !field || !IsWindowEnabled(field))
+    if (!Entry() || !field || !IsWindowEnabled(field) || WriteValidDepth())
         return true;
+    RefuseRange(IDC_FOLDER_DEPTH, 0, 255);
+    return false;
+}
+
+// False, writing nothing, when the field holds no depth.
+bool EntryForm::WriteValidDepth()
+{
     BOOL number = FALSE;
     int depth = static_cast<int>(GetDlgItemInt(handle(), IDC_FOLDER_DEPTH, &number, TRUE));
-    if (!number || !ValidFolderDepth(depth)) {
-        RefuseRange(IDC_FOLDER_DEPTH, 0, 255);
+    const menufile::MenuEntry* entry = Entry();
+    if (!number || !ValidFolderDepth(depth))
         return false;
+    if (entry) {
+        EntryFields fields = FieldsOf(*entry);
+        SetFolderDepth(fields, depth);
+        Write(fields);
     }
-    EntryFields fields = FieldsOf(*entry);
-    SetFolderDepth(fields, depth);
-    Write(fields);
     return true;
 }
 
@@ -154,15 +161,11 @@ bool EntryForm::OnCommand(int id, int notifyCode, HWND control)
         CommitText(id);
         return true;
     }
-    if (notifyCode == EN_CHANGE && id == IDC_FOLDER_DEPTH && !loading_) {
-        BOOL number = FALSE;
-        int depth = static_cast<int>(GetDlgItemInt(handle(), id, &number, TRUE));
-        const menufile::MenuEntry* entry = Entry();
-        if (number && ValidFolderDepth(depth) && entry) {
-            EntryFields fields = FieldsOf(*entry);
-            SetFolderDepth(fields, depth);
-            Write(fields);
-        }
+    // A number typed is one step, not one per digit: while the field has
+    // the focus its depth waits for Enter or the focus to leave.
+    if (id == IDC_FOLDER_DEPTH && !loading_ &&
+        (notifyCode == EN_KILLFOCUS || (notifyCode == EN_CHANGE && GetFocus() != control))) {
+        WriteValidDepth();
         return true;
     }
     if (notifyCode == BN_CLICKED && (id == IDC_MENU_BREAK || id == IDC_SHOW_FOLDER)) {

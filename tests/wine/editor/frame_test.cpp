@@ -17,9 +17,7 @@ using namespace testing_support;
 
 namespace {
 
-struct Journal {
-    std::vector<std::string> entries;
-};
+using Journal = std::vector<std::string>;
 
 class FakeSaving : public editor::Saving {
 public:
@@ -29,7 +27,7 @@ public:
     bool IsModified() const override { return modified; }
     bool SaveAll() override
     {
-        journal_.entries.push_back("save");
+        journal_.push_back("save");
         return saveSucceeds;
     }
 
@@ -46,14 +44,14 @@ public:
     {
         if (id != ID_DELETE_ITEM)
             return false;
-        journal_.entries.push_back("section " + std::to_string(id));
+        journal_.push_back("section " + std::to_string(id));
         return true;
     }
 
 protected:
     bool CommitEdits() override
     {
-        journal_.entries.push_back("commit");
+        journal_.push_back("commit");
         return !refuses;
     }
 
@@ -77,7 +75,7 @@ public:
         win32::CommandState state;
         if (!QueryCommand(id, state))
             return false;
-        journal_.entries.push_back("bar " + std::to_string(id));
+        journal_.push_back("bar " + std::to_string(id));
         return true;
     }
 
@@ -159,21 +157,21 @@ TEST_F(FrameTest, CommandsGoToTheBarFirstThenTheActiveWindowAndUnhandledOnesAreD
     frame.SetTreeBarTarget(&bar);
     Open(&sectionA, "A");
     EXPECT_TRUE(frame.Run(ID_DELETE_ITEM));
-    EXPECT_EQ(journal.entries, std::vector<std::string>{"bar 36001"});
+    EXPECT_EQ(journal, std::vector<std::string>{"bar 36001"});
     frame.SetTreeBarTarget(nullptr);
     EXPECT_TRUE(frame.Run(ID_DELETE_ITEM));
-    EXPECT_EQ(journal.entries.back(), "section 36001");
+    EXPECT_EQ(journal.back(), "section 36001");
     frame.SetTreeBarTarget(&bar);
 
     // Ctrl+N has no handler; a disabled command does not run, even from an accelerator.
     EXPECT_FALSE(frame.StateOf(ID_FILE_NEW).enabled);
     bar.newEnabled = false;
-    journal.entries.clear();
+    journal.clear();
     SendMessageA(frame.handle(), WM_COMMAND, ID_SECTION_NEW, 0);
-    EXPECT_TRUE(journal.entries.empty());
+    EXPECT_TRUE(journal.empty());
     bar.newEnabled = true;
     SendMessageA(frame.handle(), WM_COMMAND, ID_SECTION_NEW, 0);
-    EXPECT_EQ(journal.entries, std::vector<std::string>{"bar 32775"});
+    EXPECT_EQ(journal, std::vector<std::string>{"bar 32775"});
 
     // Save all and Ctrl+S: enabled while anything is modified, pending edits first.
     EXPECT_FALSE(frame.StateOf(ID_SAVE_ALL).enabled);
@@ -183,17 +181,17 @@ TEST_F(FrameTest, CommandsGoToTheBarFirstThenTheActiveWindowAndUnhandledOnesAreD
     frame.OnIdle();
     EXPECT_TRUE(SendMessageA(frame.toolBar().handle(), TB_ISBUTTONENABLED, ID_SAVE_ALL, 0));
     for (int id : {ID_SAVE_ALL, ID_FILE_SAVE}) {
-        journal.entries.clear();
+        journal.clear();
         EXPECT_TRUE(frame.Run(id));
-        EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "save"}));
+        EXPECT_EQ(journal, (std::vector<std::string>{"commit", "save"}));
     }
     // A refused value stops Save all and closing before anything is saved or asked.
     for (editor::ChildWindow* window : frame.windows().All())
         static_cast<TestSection*>(window)->refuses = true;
-    journal.entries.clear();
+    journal.clear();
     EXPECT_TRUE(frame.Run(ID_SAVE_ALL));
     EXPECT_FALSE(frame.CanClose());
-    EXPECT_EQ(journal.entries, (std::vector<std::string>{"commit", "commit"}));
+    EXPECT_EQ(journal, (std::vector<std::string>{"commit", "commit"}));
 }
 
 TEST_F(FrameTest, ClosingAsksOnlyWhenModifiedAndEndsOnlyAfterAFullSave)
@@ -212,10 +210,10 @@ TEST_F(FrameTest, ClosingAsksOnlyWhenModifiedAndEndsOnlyAfterAFullSave)
     EXPECT_TRUE(canClose);
     closing(IDCANCEL);
     EXPECT_FALSE(canClose);
-    journal.entries.clear();
+    journal.clear();
     closing(IDNO);
     EXPECT_TRUE(canClose);
-    EXPECT_TRUE(journal.entries.empty());
+    EXPECT_TRUE(journal.empty());
 }
 
 TEST_F(FrameTest, PromptsAndTipsComeFromTheStringTable)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
+#include <utility>
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -94,33 +95,28 @@ protected:
 
 TEST_F(EditorProgram, TheQuestionAtStartClosesTheResidentOrNotAndTheBoxStoresAutoClose)
 {
-    struct Case {
-        bool ticked;
-        WPARAM answer;
-    };
-    for (Case c : {Case{false, IDOK}, Case{true, IDCANCEL}, Case{true, IDOK}, Case{false, IDCANCEL}}) {
-        SCOPED_TRACE(std::string(c.ticked ? "ticked, " : "not ticked, ") + (c.answer == IDOK ? "yes" : "no"));
+    using Case = std::pair<bool, WPARAM>;  // the box ticked, the answer
+    for (auto [ticked, answer] : {Case{false, IDOK}, Case{true, IDCANCEL}, Case{true, IDOK}, Case{false, IDCANCEL}}) {
+        SCOPED_TRACE(std::string(ticked ? "ticked, " : "not ticked, ") + (answer == IDOK ? "yes" : "no"));
         WriteSettings("");
         if (!ResidentRuns())
             StartResident();
         StartEditor();
         HWND dialog = Box(kQuestionCaption);
         ASSERT_NE(dialog, nullptr);
-        char text[512] = "";
-        GetDlgItemTextA(dialog, 3205, text, sizeof text);
-        EXPECT_STREQ(text, kQuestionText);
-        if (c.ticked)
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, 3205)), kQuestionText);
+        if (ticked)
             SendMessageA(GetDlgItem(dialog, kAutomatically), BM_SETCHECK, BST_CHECKED, 0);
-        PostMessageA(dialog, WM_COMMAND, c.answer, 0);
+        PostMessageA(dialog, WM_COMMAND, answer, 0);
         // A sent message is handled before the posted answer: wait for the
         // dialog to go before asking the frame.
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
 
         HWND frame = Frame();
         ASSERT_TRUE(frame && Idle(frame));
-        EXPECT_EQ(SettingsHold("AutoCloseMain=1"), c.ticked);
+        EXPECT_EQ(SettingsHold("AutoCloseMain=1"), ticked);
         // A resident still busy starting may take its time over the close.
-        if (c.answer == IDOK)
+        if (answer == IDOK)
             EXPECT_TRUE(WaitFor([] { return !ResidentRuns(); }, 20000));
         else
             EXPECT_TRUE(ResidentRuns());
@@ -134,22 +130,6 @@ TEST_F(EditorProgram, TheQuestionAtStartClosesTheResidentOrNotAndTheBoxStoresAut
             EXPECT_EQ(FindWindowA("Q-Fendix", nullptr), before);
         }
     }
-}
-
-TEST_F(EditorProgram, AutoCloseMainClosesTheResidentWithoutAskingAndMakesTheFolders)
-{
-    WriteSettings("AutoCloseMain=1\r\n");
-    StartResident();
-    StartEditor();
-    EXPECT_EQ(resident_.Wait(15000), 0u);
-    HWND frame = Frame();
-    ASSERT_TRUE(frame && Idle(frame));
-    EXPECT_EQ(Box(kQuestionCaption, 0), nullptr);
-    EXPECT_TRUE(SettingsHold("PoolPath=" + folder_ + "work\\"));
-    EXPECT_EQ(GetFileAttributesA((folder_ + "service").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    EXPECT_EQ(editor_.Wait(20000), 0u);
-    EXPECT_TRUE(ResidentRestarted());
 }
 
 TEST_F(EditorProgram, WithoutAResidentTheEndAsksWhetherToStartIt)
@@ -169,8 +149,9 @@ TEST_F(EditorProgram, WithoutAResidentTheEndAsksWhetherToStartIt)
     }
 }
 
-// The end of the session and a crash are ways out too.
-TEST_F(EditorProgram, EveryWayOutAfterClosingTheResidentStartsItAgain)
+// AutoCloseMain closes the resident without asking; the end of the session
+// and a crash are ways out too.
+TEST_F(EditorProgram, AutoCloseMainMakesTheFoldersAndEveryWayOutStartsTheResidentAgain)
 {
     WriteSettings("AutoCloseMain=1\r\n");
     StartResident();
@@ -178,6 +159,9 @@ TEST_F(EditorProgram, EveryWayOutAfterClosingTheResidentStartsItAgain)
     HWND frame = Frame();
     ASSERT_TRUE(frame && Idle(frame));
     ASSERT_EQ(resident_.Wait(15000), 0u);
+    EXPECT_EQ(Box(kQuestionCaption, 0), nullptr);
+    EXPECT_TRUE(SettingsHold("PoolPath=" + folder_ + "work\\"));
+    EXPECT_EQ(GetFileAttributesA((folder_ + "service").c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     SendMessageA(frame, WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(ResidentRestarted());
     PostMessageA(frame, WM_CLOSE, 0, 0);

@@ -64,6 +64,7 @@ TEST(OptionsWindow, AutoHideInTenthsOfASecondWithTheRangeGuarded)
     GetClassNameA(window->page(), name, sizeof name);
     EXPECT_EQ(std::string(name), "AtlAxWin");
     EXPECT_EQ(testing_support::WindowText(window->page()), "res://" + win32::ThisProgramPath() + "/#23/#5347");
+    EXPECT_EQ(win32::HtmlResourceUrl("C:\\No #1\\100%\\m.exe", 7), "res://C:\\No %231\\100%25\\m.exe/#23/#7");
     EXPECT_TRUE(dialogs_test::SaveScreenshot(frame.handle(), "options_window_html.bmp"));
     DestroyWindow(frame.handle());
     MSG quit;

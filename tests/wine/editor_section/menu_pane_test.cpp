@@ -6,72 +6,37 @@
 #include <commctrl.h>
 #include <shlobj.h>
 #include <algorithm>
-#include <memory>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
 #include "editor/section/menu_pane.h"
 #include "resources/editor/resource_ids.h"
+#include "section_frame_fixture.h"
 #include "tests/support/box_answers.h"
 #include "win32/clipboard.h"
 #include "win32/module_path.h"
-#include "win32/window.h"
 
 using namespace editor;
 
 namespace {
 
-struct SilentReports : MenuReports {
-    void StatementError(const std::string&, int, const menufile::ReportArgs&) override {}
-    void FileError(const std::string&, menufile::FileFailure, int) override {}
-};
-
-// Stands in for the section window: keeps what it was asked to show.
-class FormTarget : public win32::Window {
-public:
-    std::vector<WPARAM> shown;
-
-protected:
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == UM_SHOW_FORM)
-            shown.push_back(wParam);
-        return Window::OnMessage(message, wParam, lParam);
-    }
-};
-
-class MenuPaneTest : public ::testing::Test {
+class MenuPaneTest : public editor_test::SectionFrameTest {
 protected:
     void SetUp() override
     {
-        model.Insert(0, std::make_unique<Section>(1, SectionValues{}));
         std::string self = win32::ThisProgramPath();
         // Two entries with icons of their own, one group holding a title and
         // a separator; a line flagged with every kind bit shows as a group.
-        Load(kLeft, "POPUP m\r\nBEGIN\r\nMENUITEM \"" + self + "\", one\r\nPOPUP g\r\nBEGIN\r\nSTATIC t\r\n"
-                    "SEPARATOR\r\nEND\r\nMENUITEM x.exe, two, , \"" + self + "\", 0\r\nEND\r\n");
-        Load(kRight, "POPUP m\r\nBEGIN\r\nSTATIC r\r\nEND\r\n");
+        Load("POPUP m\r\nBEGIN\r\nMENUITEM \"" + self + "\", one\r\nPOPUP g\r\nBEGIN\r\nSTATIC t\r\nSEPARATOR\r\nEND\r\n"
+             "MENUITEM x.exe, two, , \"" + self + "\", 0\r\nEND\r\n",
+             {}, "POPUP m\r\nBEGIN\r\nSTATIC r\r\nEND\r\n");
+        pane = &window->pane();
         menufile::MenuList& right = *section().menu(kRight)->root();
         right.entries.push_back(Flagged(menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "ts"));
         right.entries.push_back(Flagged(menufile::ITEM_POPUP | menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "all"));
-        WNDCLASSEXA windowClass = {};
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "MenuPaneTestHost";
-        win32::Window::RegisterClass(windowClass);
-        ASSERT_TRUE(host.Create(0, "MenuPaneTestHost", "pane", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 400,
-                                nullptr, nullptr, GetModuleHandleA(nullptr)));
-        pane = std::make_unique<MenuPane>(GetModuleHandleA(nullptr), model, history, section(), host.handle());
-        ASSERT_TRUE(pane->Create(host.handle()));
-        MoveWindow(pane->handle(), 0, 0, 280, 360, TRUE);
-    }
-    void TearDown() override { DestroyWindow(host.handle()); }
-
-    void Load(Side side, const std::string& bytes)
-    {
-        auto menu = std::make_unique<EditMenuFile>("", reports);
-        ASSERT_TRUE(menu->LoadBytes(bytes));
-        section().set_menu(side, std::move(menu));
     }
     static menufile::MenuEntry Flagged(uint32_t flags, const std::string& text)
     {
@@ -87,8 +52,7 @@ protected:
     std::string Outline(HTREEITEM item, int depth = 0)
     {
         std::string text;
-        HWND tree = pane->tree().handle();
-        for (; item; item = TreeView_GetNextSibling(tree, item)) {
+        for (; item; item = TreeView_GetNextSibling(tree(), item)) {
             char buffer[128] = {};
             TVITEMA data = {};
             data.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE;
@@ -96,25 +60,16 @@ protected:
             data.pszText = buffer;
             data.cchTextMax = sizeof buffer;
             data.stateMask = TVIS_EXPANDED;
-            SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+            SendMessageA(tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
             std::string image = data.iImage >= MenuTree::kFixedImages ? "+" : std::to_string(data.iImage);
-            bool closed = TreeView_GetChild(tree, item) && !(data.state & TVIS_EXPANDED);
+            bool closed = TreeView_GetChild(tree(), item) && !(data.state & TVIS_EXPANDED);
             text += std::string(depth, ' ') + buffer + ":" + std::to_string(pane->tree().NodeOf(item)->kind) + ":" +
                     image + (closed ? " closed" : "") + "\n";
-            text += Outline(TreeView_GetChild(tree, item), depth + 1);
+            text += Outline(TreeView_GetChild(tree(), item), depth + 1);
         }
         return text;
     }
-    std::string Tree() { return Outline(TreeView_GetRoot(pane->tree().handle())); }
-    // The n-th node in the order the outline lists them.
-    HTREEITEM Node(int n)
-    {
-        HWND tree = pane->tree().handle();
-        HTREEITEM item = TreeView_GetRoot(tree);
-        while (item && n-- > 0)
-            item = TreeView_GetNextVisible(tree, item);
-        return item;
-    }
+    std::string Tree() { return Outline(TreeView_GetRoot(tree())); }
     void ClickTab(int index)
     {
         TabCtrl_SetCurSel(pane->tabs(), index);
@@ -122,7 +77,7 @@ protected:
         SendMessageA(pane->handle(), WM_NOTIFY, MenuPane::kTabsId, reinterpret_cast<LPARAM>(&header));
     }
 
-    Section& section() { return model.section(0); }
+    Section& section() { return settings->model().section(0); }
     bool Enabled(int id)
     {
         win32::CommandState state;
@@ -136,23 +91,24 @@ protected:
         return text;
     }
 
-    SilentReports reports;
-    SettingsModel model;
-    ChangeHistory history;
-    FormTarget host;
-    std::unique_ptr<MenuPane> pane;
+    MenuPane* pane = nullptr;
 };
 
 }  // namespace
 
-TEST_F(MenuPaneTest, EachTabBuildsItsTreeWithKindsAndImagesAndCutsTheImagesBack)
+TEST_F(MenuPaneTest, EachTabBuildsItsTreeWithKindsAndImagesAndAChosenNodeAsksForItsForm)
 {
     EXPECT_EQ(Tree(), "オプション:1:1\n 左メニューの設定:5:5\n 右メニューの設定:4:4\n タスクトレー:2:2\n");
     EXPECT_EQ(pane->side(), kOptionsTab);
     EXPECT_EQ(pane->tree().ImageCount(), MenuTree::kFixedImages);
+    EXPECT_EQ(window->shownForm(), WPARAM{kOptionsRootNode});
+    TreeView_SelectItem(tree(), Node(3));
+    EXPECT_EQ(window->shownForm(), WPARAM{kTrayOptionsNode});
 
     ClickTab(1);
     EXPECT_EQ(pane->side(), kLeft);
+    EXPECT_EQ(window->shownForm(), WPARAM{kLeftRootNode});
+    EXPECT_TRUE(pane->current().empty());
     EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n");
     const int withIcons = pane->tree().ImageCount();
     EXPECT_EQ(withIcons, MenuTree::kFixedImages + 1);  // both entries name the same icon: one image
@@ -162,21 +118,11 @@ TEST_F(MenuPaneTest, EachTabBuildsItsTreeWithKindsAndImagesAndCutsTheImagesBack)
     EXPECT_EQ(pane->tree().ImageCount(), MenuTree::kFixedImages);
     ClickTab(1);
     ClickTab(1);
-    EXPECT_EQ(pane->tree().ImageCount(), withIcons);
-}
-
-TEST_F(MenuPaneTest, ChoosingANodeAsksForItsFormAndNamesTheCurrentEntry)
-{
-    EXPECT_EQ(host.shown, std::vector<WPARAM>{kOptionsRootNode});
-    TreeView_SelectItem(pane->tree().handle(), Node(3));
-    EXPECT_EQ(host.shown.back(), WPARAM{kTrayOptionsNode});
-    ClickTab(1);
-    EXPECT_EQ(host.shown.back(), WPARAM{kLeftRootNode});
-    EXPECT_TRUE(pane->current().empty());
+    EXPECT_EQ(pane->tree().ImageCount(), withIcons);  // the images cut back on every rebuild
     const std::pair<int, WPARAM> picks[] = {{1, kCommandNode}, {2, kGroupNode}, {3, kTitleNode}, {4, kSeparatorNode}};
     for (auto [node, kind] : picks) {
-        TreeView_SelectItem(pane->tree().handle(), Node(node));
-        EXPECT_EQ(host.shown.back(), kind) << node;
+        TreeView_SelectItem(tree(), Node(node));
+        EXPECT_EQ(window->shownForm(), kind) << node;
     }
     EXPECT_EQ(pane->current(), (EntryPath{1, 1}));
 }
@@ -190,7 +136,7 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
     auto before = menufile::CopyTree(*section().menu(kLeft)->root());
     EXPECT_TRUE(Enabled(ID_NEW_GROUP));
     EXPECT_EQ(EnabledMoves(), "00000");  // the root
-    TreeView_SelectItem(pane->tree().handle(), Node(5));  // two, below the group
+    TreeView_SelectItem(tree(), Node(5));  // two, below the group
     EXPECT_EQ(EnabledMoves(), "11010");
 
     pane->RunCommand(ID_LEVEL_DOWN);
@@ -202,16 +148,15 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
     pane->RunCommand(ID_NEW_GROUP);
     pane->RunCommand(ID_NEW_SEPARATOR);
     EXPECT_EQ(pane->current(), (EntryPath{4}));
-    EXPECT_EQ(host.shown.back(), WPARAM{kSeparatorNode});
+    EXPECT_EQ(window->shownForm(), WPARAM{kSeparatorNode});
     EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n"
                       " 新規グループ:8:8\n  新規メニュー:7:+\n :9:9\n");
     EXPECT_TRUE(section().menu(kLeft)->modified());
 
-    auto remove = [&] { pane->RunCommand(ID_DELETE_ITEM); };
-    EXPECT_EQ(testing_support::AnswerBox(IDYES, remove), "区切りを削除しますか?");
+    EXPECT_EQ(testing_support::AnswerBox(IDYES, [&] { pane->RunCommand(ID_DELETE_ITEM); }), "区切りを削除しますか?");
     EXPECT_TRUE(pane->current().empty());
-    EXPECT_EQ(host.shown.back(), WPARAM{kLeftRootNode});
-    while (history.Undo(model)) {
+    EXPECT_EQ(window->shownForm(), WPARAM{kLeftRootNode});
+    while (history().Undo(settings->model())) {
     }
     EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
 }
@@ -240,10 +185,10 @@ TEST_F(MenuPaneTest, ContextMenusEnableTheirItemsAsTheCommandsAndNoneOnTheOption
     // New x4, into, out of group, copy, paste, delete; beside the nodes: new x4, paste.
     EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111100000");
     EXPECT_EQ(EnabledItems(pane->ContextMenu(false).get()), "11110");
-    TreeView_SelectItem(pane->tree().handle(), Node(5));
+    TreeView_SelectItem(tree(), Node(5));
     EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111110101");
     pane->RunCommand(ID_EDIT_COPY);
-    TreeView_SelectItem(pane->tree().handle(), Node(3));
+    TreeView_SelectItem(tree(), Node(3));
     EXPECT_EQ(EnabledItems(pane->ContextMenu(true).get()), "111101111");
     EXPECT_EQ(EnabledItems(pane->ContextMenu(false).get()), "11111");
 }
@@ -293,30 +238,37 @@ TEST_F(MenuPaneTest, ABusyClipboardAsksWhetherToTryAgain)
     ClickTab(1);
     pane->tree().Select({0});
     win32::Clipboard(nullptr).SetText("before");
-    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::promise<void> held, release;
     std::thread holder([&] {
         OpenClipboard(nullptr);
-        SetEvent(held);
-        WaitForSingleObject(release, 60000);
+        held.set_value();
+        release.get_future().wait_for(std::chrono::minutes(1));
         CloseClipboard();
     });
-    WaitForSingleObject(held, 60000);
+    held.get_future().wait_for(std::chrono::minutes(1));
     {
         testing_support::BoxAnswers answers(std::vector<testing_support::Answer>{{IDYES, ""}, {IDNO, ""}});
         pane->RunCommand(ID_EDIT_COPY);
         EXPECT_EQ(answers.Finish(), std::vector<std::string>(2, "Clipboard is using by another."));
     }
-    SetEvent(release);
+    release.set_value();
     holder.join();
-    CloseHandle(release);
-    CloseHandle(held);
     EXPECT_EQ(ClipboardText(), "before");
     pane->RunCommand(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardText().substr(0, 13), "@vq/MENUITEM ");
 }
 
 namespace {
+
+// The point of a node's text in the pane.
+POINT PanePoint(MenuPane& pane, HTREEITEM item)
+{
+    RECT box;
+    TreeView_GetItemRect(pane.tree().handle(), item, &box, TRUE);
+    POINT at = {box.left + 3, (box.top + box.bottom) / 2};
+    MapWindowPoints(pane.tree().handle(), pane.handle(), &at, 1);
+    return at;
+}
 
 // A drag as the tree and the mouse report it: the tree's notice, a move
 // over the target and the button let go there (Esc pressed before when asked).
@@ -332,10 +284,7 @@ void DragAndDrop(MenuPane& pane, HTREEITEM from, HTREEITEM to, bool control, boo
     SendMessageA(pane.handle(), WM_NOTIFY, MenuTree::kId, reinterpret_cast<LPARAM>(&info));
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
-    RECT box;
-    TreeView_GetItemRect(tree, to, &box, TRUE);
-    POINT at = {box.left + 3, (box.top + box.bottom) / 2};
-    MapWindowPoints(tree, pane.handle(), &at, 1);
+    const POINT at = PanePoint(pane, to);
     SendMessageA(pane.handle(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     if (escape)
         SendMessageA(pane.handle(), WM_KEYDOWN, VK_ESCAPE, 0);
@@ -345,17 +294,13 @@ void DragAndDrop(MenuPane& pane, HTREEITEM from, HTREEITEM to, bool control, boo
 // What the shell sends for files dropped at a point of the pane.
 void DropFiles(MenuPane& pane, const std::vector<std::string>& files, HTREEITEM on)
 {
-    RECT box;
-    TreeView_GetItemRect(pane.tree().handle(), on, &box, TRUE);
-    POINT at = {box.left + 3, (box.top + box.bottom) / 2};
-    MapWindowPoints(pane.tree().handle(), pane.handle(), &at, 1);
     size_t size = sizeof(DROPFILES) + 1;
     for (const std::string& file : files)
         size += file.size() + 1;
     HGLOBAL memory = GlobalAlloc(GHND, size);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    drop->pt = at;
+    drop->pt = PanePoint(pane, on);
     char* names = reinterpret_cast<char*>(drop + 1);
     for (const std::string& file : files)
         names = std::copy(file.begin(), file.end(), names) + 1;
@@ -371,11 +316,11 @@ TEST_F(MenuPaneTest, DragsMoveOrCopyAfterTheTargetAndNeverIntoTheDraggedGroup)
     DragAndDrop(*pane, Node(1), Node(5), false);  // one after two
     EXPECT_EQ(Tree(), "左メニュー:0:0\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n one:7:+\n");
     EXPECT_EQ(pane->current(), EntryPath{2});
-    const size_t steps = history.size();
+    const size_t steps = history().size();
     DragAndDrop(*pane, Node(1), Node(2), false);        // a group onto its own child
     DragAndDrop(*pane, Node(1), Node(1), false);        // onto itself
     DragAndDrop(*pane, Node(4), Node(1), false, true);  // Esc
-    EXPECT_EQ(history.size(), steps);
+    EXPECT_EQ(history().size(), steps);
     DragAndDrop(*pane, Node(1), Node(0), true);  // Ctrl: a copy at the end
     EXPECT_EQ(Tree(), "左メニュー:0:0\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n");
     DragAndDrop(*pane, Node(2), Node(6), false);  // out of the group, after the copy
@@ -394,7 +339,7 @@ TEST_F(MenuPaneTest, DroppedFilesBecomeItemsInTheirOrder)
         paths += (entry.IsCommand() ? entry.text1 : "-") + "|";
     EXPECT_EQ(paths, "" + win32::ThisProgramPath() + "|C:\\a.txt|C:\\b c.txt|C:\\ソフト.txt|-|x.exe|C:\\z.txt|");
     EXPECT_EQ(pane->current(), EntryPath{6});
-    history.Undo(model);
-    history.Undo(model);  // the three files are one step
+    history().Undo(settings->model());
+    history().Undo(settings->model());  // the three files are one step
     EXPECT_EQ(section().menu(kLeft)->root()->entries.size(), 3u);
 }

@@ -6,38 +6,20 @@
 #include <commctrl.h>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
-#include "editor/editor_settings.h"
 #include "editor/forms/section_forms.h"
-#include "editor/main_frame.h"
-#include "editor/section_menus_window.h"
 #include "resources/editor/resource_ids.h"
 #include "screenshot.h"
-#include "settings/ini_file.h"
+#include "section_frame_fixture.h"
 #include "tests/support/box_answers.h"
-#include "tests/support/test_support.h"
+#include "win32/module_path.h"
 
 using namespace editor;
-using testing_support::TempFolder;
 
 namespace {
 
-// What the test display showed: the ids of the open menu's items, and how
-// many were grayed.
-std::vector<UINT> shownIds;
-int grayedItems = 0;
-
-void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    HWND menuWindow = FindWindowA("#32768", nullptr);
-    HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
-    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
-        shownIds.push_back(GetSubMenu(menu, position) ? 0 : GetMenuItemID(menu, position));
-        grayedItems += (GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED) ? 1 : 0;
-    }
-    EndMenu();
-}
+const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\nMENUITEM b.exe, b\r\nEND\r\nEND\r\n";
 
 // Stands in for the forms: a form for every entry node, none for the rest.
 class RecordingForms : public FormPane {
@@ -58,57 +40,17 @@ private:
     std::vector<ChosenNode>& shown_;
 };
 
-class SectionWindowTest : public ::testing::Test {
+class SectionWindowTest : public editor_test::SectionFrameTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        paths = new EditorPaths(PathsForProgram(folder->path() + "Ombrixm.exe"));
-        frame = new MainFrame(GetModuleHandleA(nullptr), *paths, *loop);
-        ASSERT_TRUE(frame->Create());
-        ShowWindow(frame->handle(), SW_SHOW);
-    }
-    static void TearDownTestSuite()
-    {
-        DestroyWindow(frame->handle());
-        delete frame;
-        delete paths;
-        // The frame ends the program's loop as it goes; the next suites show boxes.
-        MSG quit;
-        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    }
-
     void SetUp() override
     {
-        testing_support::WriteFileBytes(folder->path() + "left.txt",
-                                        "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\n"
-                                        "MENUITEM b.exe, b\r\nEND\r\nEND\r\n");
-        settings::IniFile file(paths->settingsPath);
-        file.WriteText("Main", "TrayNo", "1");
-        file.WriteText("Section1", "Desc", "One");
-        file.WriteText("Section1", "MenuPath_L", (folder->path() + "left.txt").c_str());
-        file.WriteText("Section1", "MenuPath_R", (folder->path() + "left.txt").c_str());
-        settings = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths->settingsPath, folder->path(),
-                                                    [] { return frame->handle(); });
-        ASSERT_TRUE(settings->Load());
-        frame->SetSaving(settings.get());
-        Open([this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
-        ASSERT_NE(window, nullptr);
-    }
-    void Open(FormPaneFactory makeForms)
-    {
-        Section& section = settings->model().section(0);
-        window = static_cast<SectionMenusWindow*>(frame->windows().OpenOrActivate(
-            WindowKind::Section, &section, "One", [&] {
-                return std::make_unique<SectionMenusWindow>(GetModuleHandleA(nullptr), settings->model(),
-                                                            settings->historyOf(section.id()), section, makeForms);
-            }));
+        Load(kMenu, [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
     }
     void OpenWithForms()
     {
-        window->Destroy();
         Open([this](const Section& section, TreeUpdates& tree) {
             FormSettings shared{GetModuleHandleA(nullptr), settings->model(), settings->historyOf(section.id()),
-                                settings->history(), {paths->settingsPath, "", ""}};
+                                settings->history(), {paths.settingsPath, "", ""}};
             return std::make_unique<SectionForms>(shared, section, tree);
         });
     }
@@ -116,36 +58,13 @@ protected:
     void Press(UINT message, WPARAM key, LPARAM data = 0)
     {
         PostMessageA(GetFocus(), message, key, data);
-        loop->Pump();
+        loop.Pump();
     }
-    void TearDown() override
-    {
-        for (ChildWindow* open : frame->windows().All())
-            open->Destroy();
-        frame->SetSaving(nullptr);
-        settings.reset();
-        DeleteFileA(paths->settingsPath.c_str());
-    }
-
     std::string Title()
     {
         frame->OnIdle();
         return testing_support::WindowText(window->handle());
     }
-    HWND tree() { return window->pane().tree().handle(); }
-    // The n-th visible node of the tree, the root being 0.
-    HTREEITEM Node(int n)
-    {
-        HTREEITEM item = TreeView_GetRoot(tree());
-        while (item && n-- > 0)
-            item = TreeView_GetNextVisible(tree(), item);
-        return item;
-    }
-
-    static inline TempFolder* folder = new TempFolder("section window");
-    static inline win32::MessageLoop* loop = new win32::MessageLoop;
-    static inline EditorPaths* paths = nullptr;
-    static inline MainFrame* frame = nullptr;
     // The list's rows: "text|description|image".
     std::vector<std::string> Rows()
     {
@@ -173,28 +92,11 @@ protected:
         TreeView_EndEditLabelNow(tree(), FALSE);
         return true;
     }
-    menufile::MenuList& Left() { return *settings->model().section(0).menu(kLeft)->root(); }
 
     std::vector<ChosenNode> forms;
-    std::unique_ptr<EditorSettings> settings;
-    SectionMenusWindow* window = nullptr;
 };
 
 }  // namespace
-
-TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAll)
-{
-    EXPECT_EQ(Title(), "One");
-    window->pane().SelectTab(1);
-    TreeView_SelectItem(tree(), Node(1));
-    frame->Run(ID_MOVE_DOWN);
-    EXPECT_EQ(Title(), "One *");
-    EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
-    frame->Run(ID_SAVE_ALL);
-    EXPECT_EQ(Title(), "One");
-    settings->historyOf(settings->model().section(0).id()).Undo(settings->model());
-    EXPECT_EQ(Title(), "One *");
-}
 
 TEST_F(SectionWindowTest, RootsShowTheItemListAndEntriesTheirForm)
 {
@@ -209,9 +111,8 @@ TEST_F(SectionWindowTest, RootsShowTheItemListAndEntriesTheirForm)
     EXPECT_EQ(window->list().hint().substr(0, 10), "右クリック");
     TreeView_SelectItem(tree(), Node(2));  // the group
     EXPECT_FALSE(IsWindowVisible(list));
-    EXPECT_EQ(forms.back().kind, kGroupNode);
-    EXPECT_EQ(forms.back().side, kRight);
-    EXPECT_EQ(forms.back().path, EntryPath{1});
+    EXPECT_EQ(std::tie(forms.back().kind, forms.back().side, forms.back().path),
+              std::make_tuple(kGroupNode, int{kRight}, EntryPath{1}));
     TreeView_SelectItem(tree(), Node(0));
     EXPECT_TRUE(IsWindowVisible(list));
     window->pane().SelectTab(1);
@@ -224,7 +125,7 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     window->pane().SelectTab(1);
     EXPECT_FALSE(Rename(Node(0), "x"));  // the root
     EXPECT_TRUE(Rename(Node(1), "A"));   // the same text but for case
-    EXPECT_FALSE(settings->historyOf(settings->model().section(0).id()).CanUndo());
+    EXPECT_FALSE(history().CanUndo());
     EXPECT_TRUE(Rename(Node(1), "Renamed a"));
     EXPECT_TRUE(Rename(Node(2), "Group"));
     EXPECT_EQ(Left().entries[0].text2, "Renamed a");
@@ -232,7 +133,7 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     EXPECT_EQ(Left().entries[1].text1, "Group");
     EXPECT_EQ(Left().entries[1].submenu->entries.size(), 1u);
     EXPECT_EQ(Title(), "One *");
-    settings->historyOf(settings->model().section(0).id()).Undo(settings->model());
+    history().Undo(settings->model());
     EXPECT_EQ(Left().entries[1].text1, "g");
 
     // A command while a name is being typed: the name reaches its own entry
@@ -246,23 +147,30 @@ TEST_F(SectionWindowTest, EntriesAreRenamedInTheTreeAndNothingElseIs)
     EXPECT_EQ(Left().entries[1].text2, "Typed");
 }
 
-TEST_F(SectionWindowTest, UndoAndRedoNameTheirStepShowTheEntryAndSaveTheOldBytes)
+TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAllWhichWritesThemAndUndoAndRedoNameTheirStep)
 {
     auto bytes = [&] {
         frame->Run(ID_SAVE_ALL);
-        return testing_support::ReadMenuBody(folder->path() + "left.txt");
+        return testing_support::ReadMenuBody(menuPath());
     };
+    EXPECT_EQ(Title(), "One");
     window->pane().SelectTab(1);
     EXPECT_FALSE(frame->StateOf(ID_EDIT_UNDO).enabled);
     TreeView_SelectItem(tree(), Node(2));  // the group
     frame->Run(ID_NEW_ITEM);
+    EXPECT_EQ(Title(), "One *");
+    EXPECT_TRUE(frame->StateOf(ID_SAVE_ALL).enabled);
     frame->Run(ID_EDIT_UNDO);
     const std::string original = bytes();
+    EXPECT_EQ(Title(), "One");
+    EXPECT_EQ(testing_support::ReadFileBytes(menuPath() + ".bak"), kMenu);
     frame->Run(ID_EDIT_REDO);
     frame->Run(ID_MOVE_UP);
     EXPECT_EQ(frame->StateOf(ID_EDIT_UNDO).prompt, "元に戻す: 移動");
     const std::string edited = bytes();
-    EXPECT_NE(edited, original);
+    EXPECT_EQ(edited.substr(edited.find("BEGIN")),
+              "BEGIN\r\n    MENUITEM a.exe, a, , , 0\r\n    MENUITEM " + win32::ThisProgramPath() +
+                  ", 新規メニュー, , , 0\r\n    POPUP g, , 0\r\n    BEGIN\r\n        MENUITEM b.exe, b, , , 0\r\n    END\r\nEND\r\n");
 
     window->pane().SelectTab(2);
     frame->Run(ID_EDIT_UNDO);  // shows the left menu again, the entry back in its place
@@ -352,11 +260,21 @@ TEST_F(SectionWindowTest, TheTestDisplayShowsASidesMenuOrSaysItIsEmpty)
     EXPECT_TRUE(frame->StateOf(ID_TEST_FORM).enabled);
     settings->model().section(0).menu(kRight)->root()->entries.clear();
 
-    shownIds.clear();
-    SetTimer(nullptr, 0, 500, &ReadAndCloseMenu);
+    // The ids of the open menu's items, and how many were grayed.
+    std::vector<UINT> shownIds;
+    int grayed = 0;
+    testing_support::After(500, [&] {
+        HWND menuWindow = FindWindowA("#32768", nullptr);
+        HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
+        for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
+            shownIds.push_back(GetSubMenu(menu, position) ? 0 : GetMenuItemID(menu, position));
+            grayed += (GetMenuState(menu, position, MF_BYPOSITION) & MF_GRAYED) ? 1 : 0;
+        }
+        EndMenu();
+    });
     frame->Run(ID_TEST_FORM);
     EXPECT_EQ(shownIds, (std::vector<UINT>{0x7000, 0}));  // a.exe and the group g of the left side
-    EXPECT_EQ(grayedItems, 0);  // drawn as the resident draws them, whatever the frame's commands
+    EXPECT_EQ(grayed, 0);  // drawn as the resident draws them, whatever the frame's commands
     EXPECT_EQ(testing_support::AnswerBox(IDOK, [&] { frame->Run(ID_TEST_RIGHT); }),
               "メニューが一つも登録されていません。");
 }

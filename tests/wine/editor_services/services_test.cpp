@@ -13,53 +13,24 @@
 #include <memory>
 #include <string>
 #include <vector>
-#include "editor/editor_settings.h"
-#include "editor/main_frame.h"
-#include "editor/section_menus_window.h"
 #include "editor/services/object_entries.h"
 #include "editor/services/services_window.h"
 #include "menufile/special_folder_shell.h"
 #include "resources/editor/resource_ids.h"
-#include "settings/ini_file.h"
 #include "shellfiles/shortcut.h"
 #include "tests/support/box_answers.h"
-#include "tests/support/test_support.h"
+#include "tests/wine/editor_section/section_frame_fixture.h"
 
 using namespace editor;
 using testing_support::ReadFileBytes;
-using testing_support::TempFolder;
 
 namespace {
 
-class ServicesTest : public ::testing::Test {
+class ServicesTest : public editor_test::SectionFrameTest {
 protected:
-    // One frame for the group, made by the first test: a frame takes
-    // seconds to go under Wine.
     void SetUp() override
     {
-        if (!frame) {
-            frame = std::make_unique<MainFrame>(GetModuleHandleA(nullptr), paths, loop);
-            ASSERT_TRUE(frame->Create());
-            MoveWindow(frame->handle(), 0, 0, 1000, 700, TRUE);
-            ShowWindow(frame->handle(), SW_SHOW);
-        }
-        testing_support::WriteFileBytes(folder.path() + "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nEND\r\n");
-        settings::IniFile file(paths.settingsPath);
-        file.WriteText("Main", "TrayNo", "1");
-        file.WriteText("Section1", "Desc", "One");
-        file.WriteText("Section1", "MenuPath_L", (folder.path() + "left.txt").c_str());
-        file.WriteText("Section1", "MenuPath_R", (folder.path() + "left.txt").c_str());
-        settings = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), paths.settingsPath, folder.path(),
-                                                    [] { return frame->handle(); });
-        ASSERT_TRUE(settings->Load());
-        frame->SetSaving(settings.get());
-        Section& section = settings->model().section(0);
-        window = static_cast<SectionMenusWindow*>(
-            frame->windows().OpenOrActivate(WindowKind::Section, &section, "One", [&] {
-                return std::make_unique<SectionMenusWindow>(GetModuleHandleA(nullptr), settings->model(),
-                                                            history(), section);
-            }));
-        ASSERT_NE(window, nullptr);
+        Load("POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nEND\r\n");
         window->pane().SelectTab(1);
         CreateDirectoryA(pool.c_str(), nullptr);
         frame->SetTemplatesFactory([this] {
@@ -72,11 +43,7 @@ protected:
     }
     void TearDown() override
     {
-        for (ChildWindow* open : frame->windows().All())
-            open->Destroy();
-        frame->SetSaving(nullptr);
-        settings.reset();
-        DeleteFileA(paths.settingsPath.c_str());
+        SectionFrameTest::TearDown();
         testing_support::RemoveTree(pool);
     }
 
@@ -86,9 +53,6 @@ protected:
         frame->Run(ID_WINDOW_TILE);
         return static_cast<ServicesWindow*>(frame->windows().Find(WindowKind::Templates));
     }
-    ChangeHistory& history() { return settings->historyOf(settings->model().section(0).id()); }
-    menufile::MenuList& Left() { return *settings->model().section(0).menu(kLeft)->root(); }
-    HWND menuTree() { return window->pane().tree().handle(); }
     // The browser's tree item of a category (the root is -1).
     HTREEITEM Category(int category)
     {
@@ -97,23 +61,30 @@ protected:
             item = TreeView_GetNextSibling(services->tree(), item);
         return category == kServicesRoot ? TreeView_GetRoot(services->tree()) : item;
     }
-    std::string ItemText(HWND tree, HTREEITEM item)
+    std::string CategoryText(int category)
     {
         char text[MAX_PATH] = "";
-        TVITEMA data = {TVIF_TEXT, item};
+        TVITEMA data = {TVIF_TEXT, Category(category)};
         data.pszText = text;
         data.cchTextMax = sizeof text;
-        TreeView_GetItem(tree, &data);
+        TreeView_GetItem(services->tree(), &data);
         return text;
     }
-    POINT OnMenuRoot() { return OnMenuItem(TreeView_GetRoot(menuTree())); }
+    POINT OnMenuRoot() { return OnMenuItem(TreeView_GetRoot(tree())); }
+    // A point of the browser's list: outside any menu tree.
+    POINT OnList()
+    {
+        RECT list;
+        GetWindowRect(services->list().handle(), &list);
+        return {list.left + 20, list.top + 20};
+    }
     // The middle of a menu tree node's text on the screen.
     POINT OnMenuItem(HTREEITEM item)
     {
         RECT box = {};
-        TreeView_GetItemRect(menuTree(), item, &box, TRUE);
+        TreeView_GetItemRect(tree(), item, &box, TRUE);
         POINT point = {(box.left + box.right) / 2, (box.top + box.bottom) / 2};
-        ClientToScreen(menuTree(), &point);
+        ClientToScreen(tree(), &point);
         return point;
     }
     void MouseTo(UINT message, POINT screen, WPARAM keys = 0)
@@ -148,13 +119,7 @@ protected:
         return texts;
     }
 
-    static inline TempFolder folder{"services"};
-    static inline win32::MessageLoop loop;
-    static inline EditorPaths paths = PathsForProgram(folder.path() + "Ombrixm.exe");
-    static inline std::unique_ptr<MainFrame> frame;
     const std::string pool = folder.path() + "pool\\";
-    std::unique_ptr<EditorSettings> settings;
-    SectionMenusWindow* window = nullptr;
     ServicesWindow* services = nullptr;
     std::vector<int> progress;
 };
@@ -168,14 +133,12 @@ TEST_F(ServicesTest, CategoriesListTheirObjectsOnceAndTheWindowFreesEveryIdList)
     const long lists = win32::UniqueItemIdList::LiveCount();
     services = OpenServices();
     EXPECT_TRUE(frame->StateOf(ID_TEMPLATE_WINDOW).checked);
-    EXPECT_EQ(ItemText(services->tree(), Category(kSystemFoldersCategory)), "システムフォルダ");
-    EXPECT_EQ(ItemText(services->tree(), Category(kDesktopCategory)), "デスクトップ");
+    EXPECT_EQ(CategoryText(kSystemFoldersCategory), "システムフォルダ");
+    EXPECT_EQ(CategoryText(kDesktopCategory), "デスクトップ");
     for (int category = kDesktopCategory; category <= kSystemFoldersCategory; ++category) {
         TreeView_SelectItem(services->tree(), Category(category));
         EXPECT_EQ(services->list().count(), static_cast<int>(services->Objects(category).size())) << category;
     }
-    EXPECT_EQ(services->Objects(kDesktopCategory).size(), 4u);
-    EXPECT_EQ(services->Objects(kSystemFoldersCategory).size(), 45u);
     EXPECT_EQ(progress.front(), 0);
     EXPECT_EQ(progress.back(), 100);
     EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
@@ -191,42 +154,23 @@ TEST_F(ServicesTest, CategoriesListTheirObjectsOnceAndTheWindowFreesEveryIdList)
 TEST_F(ServicesTest, ObjectsGiveTheirPathsOrSpecialFolders)
 {
     ObjectEntries entries(pool);
-    std::vector<std::string> desktop;
-    for (const ServiceObject& object : services->Objects(kDesktopCategory))
-        desktop.push_back(entries.TextOf(object));
+    auto texts = [&](int category) {
+        std::string text;
+        for (const ServiceObject& object : services->Objects(category))
+            text += entries.TextOf(object) + " ";
+        return text;
+    };
     char documents[MAX_PATH] = "";
     SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, documents);
-    ASSERT_EQ(desktop.size(), 4u);
-    EXPECT_EQ(desktop[0], "&#17|1");
-    EXPECT_EQ(desktop[1].find(documents), 0u);
-    EXPECT_EQ(desktop[2], "&#10|1");
-    EXPECT_EQ(desktop[3], "Z:\\");
-    std::string system;
-    for (const ServiceObject& object : services->Objects(kSystemFoldersCategory))
-        system += entries.TextOf(object) + " ";
-    EXPECT_EQ(system.substr(0, 30), "&#0|1 &#1 &#2|1 &#3|1 &#4|1 &#");
-    EXPECT_NE(system.find("&#11|1 &#13|1 &#14|1 &#16|1 "), std::string::npos);
-    EXPECT_NE(system.find("&#28|1 &#31|1 "), std::string::npos);
-    EXPECT_EQ(system.substr(system.size() - 7), "&#48|1 ");
+    EXPECT_EQ(texts(kDesktopCategory), "&#17|1 " + std::string(documents) + "\\ &#10|1 Z:\\ ");
+    EXPECT_EQ(texts(kSystemFoldersCategory),
+              "&#0|1 &#1 &#2|1 &#3|1 &#4|1 &#5|1 &#6|1 &#7|1 &#8|1 &#9|1 &#10|1 &#11|1 &#13|1 &#14|1 &#16|1 &#17|1 "
+              "&#18|1 &#19|1 &#20|1 &#21|1 &#22|1 &#23|1 &#24|1 &#25|1 &#26|1 &#27|1 &#28|1 &#31|1 &#32|1 &#33|1 "
+              "&#34|1 &#35|1 &#36|1 &#37|1 &#38|1 &#39|1 &#40|1 &#41|1 &#42|1 &#43|1 &#44|1 &#45|1 &#46|1 &#47|1 &#48|1 ");
     // Split as the menu stores it.
     std::vector<menufile::MenuEntry> made = entries.EntriesOf({&services->Objects(kDesktopCategory)[2]});
     ASSERT_EQ(made.size(), 1u);
     EXPECT_EQ(made[0].text1, "&#10");
-}
-
-TEST_F(ServicesTest, TheListsCommandsFollowItsRows)
-{
-    TreeView_SelectItem(services->tree(), Category(kServicesRoot));
-    EXPECT_FALSE(frame->StateOf(ID_SELECT_ALL).enabled);
-    TreeView_SelectItem(services->tree(), Category(kDesktopCategory));
-    ASSERT_TRUE(frame->StateOf(ID_SELECT_ALL).enabled);
-    frame->Run(ID_SELECT_ALL);
-    EXPECT_EQ(services->list().Selected().size(), 4u);
-    EXPECT_TRUE(frame->StateOf(ID_VIEW_LARGE_ICONS).checked);
-    frame->Run(ID_VIEW_DETAILS);
-    EXPECT_TRUE(frame->StateOf(ID_VIEW_DETAILS).checked);
-    EXPECT_FALSE(frame->StateOf(ID_VIEW_LARGE_ICONS).checked);
-    EXPECT_EQ(services->list().view(), static_cast<DWORD>(LVS_REPORT));
 }
 
 TEST_F(ServicesTest, TheControlPanelBecomesAGroupOfShortcutsMadeOnceAndNeverPointedElsewhere)
@@ -241,17 +185,10 @@ TEST_F(ServicesTest, TheControlPanelBecomesAGroupOfShortcutsMadeOnceAndNeverPoin
 
     DragCategory(kControlPanelCategory, OnMenuRoot());
     ASSERT_EQ(Left().entries.size(), 2u);
-    const std::string name = Left().entries[1].text1;
-    EXPECT_TRUE(Left().entries[1].IsPopup());
-    EXPECT_EQ(name, ItemText(services->tree(), Category(kControlPanelCategory)));
-    const std::vector<std::string> shortcuts = {pool + applets[0].item.displayName + "_2.lnk",
-                                                pool + applets[1].item.displayName + ".lnk",
-                                                pool + applets[2].item.displayName + ".lnk"};
-    EXPECT_EQ(Texts(*Left().entries[1].submenu), shortcuts);
     EXPECT_EQ(ReadFileBytes(foreign), foreignBytes);
     EXPECT_EQ(testing_support::FileNames(pool + "*").size(), 4u);
     EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), nullptr);
+    EXPECT_EQ(TreeView_GetDropHilight(tree()), nullptr);
     auto after = menufile::CopyTree(Left());
 
     history().Undo(settings->model());  // one step
@@ -260,17 +197,16 @@ TEST_F(ServicesTest, TheControlPanelBecomesAGroupOfShortcutsMadeOnceAndNeverPoin
     EXPECT_TRUE(menufile::SameTree(Left(), *after));
 
     DragCategory(kControlPanelCategory, OnMenuRoot());  // the same shortcuts again
-    ASSERT_EQ(Left().entries.size(), 3u);
-    EXPECT_EQ(Texts(*Left().entries[2].submenu), shortcuts);
     EXPECT_EQ(testing_support::FileNames(pool + "*").size(), 4u);
 
+    // Named after the category, the first applet's shortcut beside the foreign one.
     frame->Run(ID_SAVE_ALL);
     const std::string popup = "    POPUP \"コントロール パネル\", , 0\r\n    BEGIN\r\n"
                               "        MENUITEM " + pool + "プログラムの追加と削除_2.lnk, プログラムの追加と削除_2, , , 0\r\n"
                               "        MENUITEM " + pool + "インターネット設定.lnk, インターネット設定, , , 0\r\n"
                               "        MENUITEM \"" + pool + "ゲーム コントローラー.lnk\", \"ゲーム コントローラー\", , , 0\r\n"
                               "    END\r\n";
-    std::string written = ReadFileBytes(folder.path() + "left.txt");
+    std::string written = ReadFileBytes(menuPath());
     EXPECT_EQ(written.substr(written.find("BEGIN\r\n")),
               "BEGIN\r\n    MENUITEM a.exe, a, , , 0\r\n" + popup + popup + "END\r\n");
 }
@@ -298,11 +234,9 @@ TEST_F(ServicesTest, AShortcutThatCannotBeMadeIsToldOnceAndNothingIsPutIn)
 TEST_F(ServicesTest, ADragEndingElsewhereOrCancelledPutsNothingIn)
 {
     const size_t steps = history().size();
-    RECT list;
-    GetWindowRect(services->list().handle(), &list);
-    DragCategory(kDesktopCategory, {list.left + 20, list.top + 20});  // outside any menu tree
+    DragCategory(kDesktopCategory, OnList());
     DragCategory(kDesktopCategory, OnMenuRoot(), WM_KEYDOWN);
-    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), nullptr);
+    EXPECT_EQ(TreeView_GetDropHilight(tree()), nullptr);
     DragCategory(kDesktopCategory, OnMenuRoot(), WM_CAPTURECHANGED);
     EXPECT_EQ(history().size(), steps);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -312,8 +246,20 @@ TEST_F(ServicesTest, ADragEndingElsewhereOrCancelledPutsNothingIn)
     EXPECT_EQ(Left().entries.back().submenu->entries.size(), 4u);  // read as the drag began
 }
 
-TEST_F(ServicesTest, SelectedRowsAreDroppedInTheirListOrder)
+TEST_F(ServicesTest, TheListsCommandsFollowItsRowsWhichAreDroppedInTheirOrder)
 {
+    TreeView_SelectItem(services->tree(), Category(kServicesRoot));
+    EXPECT_FALSE(frame->StateOf(ID_SELECT_ALL).enabled);
+    TreeView_SelectItem(services->tree(), Category(kDesktopCategory));
+    ASSERT_TRUE(frame->StateOf(ID_SELECT_ALL).enabled);
+    frame->Run(ID_SELECT_ALL);
+    EXPECT_EQ(services->list().Selected().size(), 4u);
+    EXPECT_TRUE(frame->StateOf(ID_VIEW_LARGE_ICONS).checked);
+    frame->Run(ID_VIEW_DETAILS);
+    EXPECT_TRUE(frame->StateOf(ID_VIEW_DETAILS).checked);
+    EXPECT_FALSE(frame->StateOf(ID_VIEW_LARGE_ICONS).checked);
+    EXPECT_EQ(services->list().view(), static_cast<DWORD>(LVS_REPORT));
+
     TreeView_SelectItem(services->tree(), Category(kSystemFoldersCategory));
     HWND list = services->list().handle();
     ListView_SetItemState(list, 3, LVIS_SELECTED, LVIS_SELECTED);
@@ -330,24 +276,22 @@ TEST_F(ServicesTest, SelectedRowsAreDroppedInTheirListOrder)
 TEST_F(ServicesTest, TheCursorTellsWhereADropIsTakenAndTheMiddleButtonOpensAGroup)
 {
     DragCategory(kDesktopCategory, OnMenuRoot());
-    HTREEITEM group = TreeView_GetNextSibling(menuTree(), TreeView_GetChild(menuTree(), TreeView_GetRoot(menuTree())));
-    TreeView_Expand(menuTree(), group, TVE_COLLAPSE);
+    HTREEITEM group = TreeView_GetNextSibling(tree(), TreeView_GetChild(tree(), TreeView_GetRoot(tree())));
+    TreeView_Expand(tree(), group, TVE_COLLAPSE);
     // This Wine never drop-highlights the selected node.
-    TreeView_SelectItem(menuTree(), TreeView_GetRoot(menuTree()));
-    auto open = [&] { return (TreeView_GetItemState(menuTree(), group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
-    RECT list;
-    GetWindowRect(services->list().handle(), &list);
+    TreeView_SelectItem(tree(), TreeView_GetRoot(tree()));
+    auto open = [&] { return (TreeView_GetItemState(tree(), group, TVIS_EXPANDED) & TVIS_EXPANDED) != 0; };
 
     BeginDrag(kDesktopCategory);
     MouseTo(WM_MOUSEMOVE, OnMenuItem(group), MK_LBUTTON);
     EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_DROP)));
-    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), group);
+    EXPECT_EQ(TreeView_GetDropHilight(tree()), group);
     EXPECT_FALSE(open());
     MouseTo(WM_MBUTTONDOWN, OnMenuItem(group), MK_LBUTTON | MK_MBUTTON);
     EXPECT_TRUE(open());
-    MouseTo(WM_MOUSEMOVE, {list.left + 20, list.top + 20}, MK_LBUTTON);
+    MouseTo(WM_MOUSEMOVE, OnList(), MK_LBUTTON);
     EXPECT_EQ(GetCursor(), LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_NO_DROP)));
-    EXPECT_EQ(TreeView_GetDropHilight(menuTree()), nullptr);
+    EXPECT_EQ(TreeView_GetDropHilight(tree()), nullptr);
     SendMessageA(services->handle(), WM_KEYDOWN, VK_ESCAPE, 0);
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
 }
