@@ -26,6 +26,20 @@ std::string BinaryFolder()
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+std::string SystemFile(const std::string& name)
+{
+    char system[MAX_PATH] = "";
+    GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\" + name;
+}
+
+int Fail(const char* what)
+{
+    fprintf(stdout, "FAIL: %s\n", what);
+    fflush(stdout);
+    return 1;
+}
+
 TempFolder::TempFolder(const std::string& nameHint)
 {
     char base[MAX_PATH];

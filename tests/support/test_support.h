@@ -12,6 +12,10 @@ namespace testing_support {
 // The folder of the running test executable, ending in a backslash; the
 // programs and the recorder are built into the same folder.
 std::string BinaryFolder();
+// A file of the system folder (system32), by its name.
+std::string SystemFile(const std::string& name);
+// For the drivers of the screen tests: prints "FAIL: what" at once, gives 1.
+int Fail(const char* what);
 
 // A new empty folder under the system's temporary folder, removed with
 // everything in it when the object goes.

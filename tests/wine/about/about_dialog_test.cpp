@@ -89,12 +89,6 @@ TEST(AboutBoxEnd, FreesItsDrawingObjects)
         EXPECT_EQ(GetObjectType(object), 0u);
 }
 
-void PressF1(HWND box)
-{
-    HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, box, 0, {0, 0}};
-    SendMessageA(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-}
-
 // (Wine's HTML Help opens nothing for a missing file, so that the box's test
 // for the file cannot be told from it here.)
 TEST(AboutBoxHelp, F1OpensTheHelpFile)
@@ -107,7 +101,8 @@ TEST(AboutBoxHelp, F1OpensTheHelpFile)
         setup::AboutDialog dialog(GetModuleHandleA(nullptr), helpFile);
         ASSERT_TRUE(dialog.CreateModeless(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr));
         size_t boxes = windows();
-        PressF1(dialog.handle());
+        HELPINFO info = {sizeof info, HELPINFO_WINDOW, 0, dialog.handle(), 0, {0, 0}};
+        SendMessageA(dialog.handle(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
         EXPECT_TRUE(testing_support::WaitFor([&] { return windows() > boxes; }));
     }
     // The box's end closes the help window before the control is unloaded.
@@ -117,9 +112,7 @@ TEST(AboutBoxHelp, F1OpensTheHelpFile)
 TEST(HtmlHelp, RegisteredFileWithoutTheFunctionFallsBackToTheSystemControl)
 {
     const char key[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    testing_support::ClassesKey registered(key, (std::string(system) + "\\shlwapi.dll").c_str());
+    testing_support::ClassesKey registered(key, testing_support::SystemFile("shlwapi.dll").c_str());
     win32::HtmlHelpControl help;
     EXPECT_TRUE(help.Load());
 }

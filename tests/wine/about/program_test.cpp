@@ -4,7 +4,6 @@
 // screen test's.)
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <string>
 #include "tests/support/test_support.h"
 
 using namespace testing_support;

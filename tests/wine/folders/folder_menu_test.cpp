@@ -129,17 +129,15 @@ TEST_F(FolderMenuTest, PathsThatAreNoFolderStayEmptySubmenus)
     EXPECT_EQ(registry.MenuCount(), 0u);
 }
 
-TEST_F(FolderMenuTest, DesktopHasNoHeader)
+// The drives keep the shell's order and count as folders without being
+// asked; the desktop has no header.
+TEST_F(FolderMenuTest, DrivesAreListedInTheShellsOrderAndTheDesktopHasNoHeader)
 {
-    HMENU menu = RegisterFolder("&#0");
-    ASSERT_NE(menu, nullptr);
-    for (const ShownItem& item : Open(menu))
+    HMENU desktopMenu = RegisterFolder("&#0");
+    ASSERT_NE(desktopMenu, nullptr);
+    for (const ShownItem& item : Open(desktopMenu))
         EXPECT_NE(item.kind, KIND_SEPARATOR) << item.text;
-}
 
-// The drives keep the shell's order and count as folders without being asked.
-TEST_F(FolderMenuTest, DrivesAreListedInTheShellsOrder)
-{
     win32::ComPtr<IShellFolder> desktop;
     SHGetDesktopFolder(desktop.put());
     win32::UniqueItemIdList drivesList;

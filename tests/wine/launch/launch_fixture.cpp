@@ -21,17 +21,13 @@ namespace {
 const char kCannotStart[] = "ﾌﾟﾛｸﾞﾗﾑを起動できません。ﾌﾟﾛﾊﾟﾃｨﾒﾆｭｰで設定を確認してください。\n";
 }
 
-std::string ExpectedReport(const std::string& reason, const std::string& path, int code)
+std::string ExpectedReport(const std::string& path, int code, const std::string& reason)
 {
-    return kCannotStart + reason + "\nﾊﾟｽ:" + path + "\n理由ｺｰﾄﾞ:" + std::to_string(code);
-}
-
-std::string ExpectedReport(const std::string& path, int code)
-{
-    return kCannotStart + std::string("ﾊﾟｽ:") + path + "\n理由ｺｰﾄﾞ:" + std::to_string(code);
+    std::string because = reason.empty() ? "" : reason + "\n";
+    return kCannotStart + because + "ﾊﾟｽ:" + path + "\n理由ｺｰﾄﾞ:" + std::to_string(code);
 }
 
 std::string NotFoundReport(const std::string& path)
 {
-    return ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。", path, 2);
+    return ExpectedReport(path, 2, "ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙが見つかりません。");
 }

@@ -20,8 +20,7 @@ private:
 // text; empty when the action ended without a box.
 std::string ReportOf(const std::function<void()>& action);
 
-// The texts of the report as the user must see them.
-std::string ExpectedReport(const std::string& reason, const std::string& path, int code);
-std::string ExpectedReport(const std::string& path, int code);
+// The text of the report as the user must see it, with the reason if any.
+std::string ExpectedReport(const std::string& path, int code, const std::string& reason = "");
 // The report of a launch target that does not exist (code 2).
 std::string NotFoundReport(const std::string& path);

@@ -110,11 +110,9 @@ TEST_F(LaunchPathTest, FailuresAreReportedWithTheirReason)
 TEST_F(LaunchPathTest, ReportTextsOfString135WithAReasonElse134AndNoneForSuccess)
 {
     const std::string path = "D:\\ﾂｰﾙ\\表.exe";
-    EXPECT_EQ(resident::LaunchFailureText(3, path),
-              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙのﾊﾟｽが見つかりません。", path, 3));
-    EXPECT_EQ(resident::LaunchFailureText(5, path),
-              ExpectedReport("ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙへのｱｸｾｽが拒否されました。", path, 5));
-    EXPECT_EQ(resident::LaunchFailureText(8, path), ExpectedReport("ﾒﾓﾘ不足が発生しました。", path, 8));
+    EXPECT_EQ(resident::LaunchFailureText(3, path), ExpectedReport(path, 3, "ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙのﾊﾟｽが見つかりません。"));
+    EXPECT_EQ(resident::LaunchFailureText(5, path), ExpectedReport(path, 5, "ﾌﾟﾛｸﾞﾗﾑまたはﾌｧｲﾙへのｱｸｾｽが拒否されました。"));
+    EXPECT_EQ(resident::LaunchFailureText(8, path), ExpectedReport(path, 8, "ﾒﾓﾘ不足が発生しました。"));
     EXPECT_EQ(resident::LaunchFailureText(0, "a.doc"), ExpectedReport("a.doc", 0));
     // A path is data, never a format.
     EXPECT_EQ(resident::LaunchFailureText(32, "%s%n.doc"), ExpectedReport("%s%n.doc", 32));

@@ -254,11 +254,9 @@ TEST(LaunchMapStrings, LowSixteenBitsReplacementAndOrder)
 
 TEST_F(Building, IconNumberMinusOneFallsBackToTheShellsPictureInBothSizes)
 {
-    char system[MAX_PATH] = "";
-    GetSystemDirectoryA(system, MAX_PATH);
     MenuList list;
     list.entries.push_back(Command("C:\\windows\\notepad.exe", "n"));
-    list.entries.back().iconPath = std::string(system) + "\\shell32.dll";
+    list.entries.back().iconPath = testing_support::SystemFile("shell32.dll");
     list.entries.back().iconNumber = -1;
     for (int size : {int(MENU_LARGE_ICONS), 0}) {
         NewRoot(MENU_SHOW_ICONS | MENU_SHOW_TEXT | size);

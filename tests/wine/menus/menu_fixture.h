@@ -17,10 +17,7 @@ void PrepareApp();
 // The resident's menu context after PrepareApp, made once.
 const resident::MenuContext& Context();
 
-using testing_support::After;
-using testing_support::Cancel;
-using testing_support::Every;
-using testing_support::PressKey;
+using namespace testing_support;
 
 // A hidden top-level window with DefWindowProc behaviour.
 class OwnerWindow {

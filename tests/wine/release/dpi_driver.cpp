@@ -12,6 +12,7 @@
 // rectangle) into the signal folder and waits for "<side>.shot".
 // Exit code 0 when all held, 1 when a check failed, 99 on a setup fault.
 #include <windows.h>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include "tests/support/test_support.h"
@@ -28,42 +29,22 @@ constexpr UINT kTrayCallback = 0x8001;
 constexpr int kTallEntries = 6;
 constexpr int kCaptionedSeparators = 1;
 
-int Fail(const char* what)
-{
-    fprintf(stdout, "FAIL: %s\n", what);
-    fflush(stdout);
-    return 1;
-}
-
 int MenuFontHeight()
 {
-    NONCLIENTMETRICSA metrics = {};
-    metrics.cbSize = sizeof metrics;
+    NONCLIENTMETRICSA metrics = {sizeof metrics};
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     win32::UniqueFont font(CreateFontIndirectA(&metrics.lfMenuFont));
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(screen, font.get());
+    win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    win32::SelectObjectGuard select(dc.get(), font.get());
     TEXTMETRICA text = {};
-    GetTextMetricsA(screen, &text);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
+    GetTextMetricsA(dc.get(), &text);
     return text.tmHeight;
 }
 
 int ExpectedMinimumHeight(int iconSize)
 {
-    int entry = MenuFontHeight();
-    if (GetSystemMetrics(SM_CYMENU) > entry)
-        entry = GetSystemMetrics(SM_CYMENU);
-    if (iconSize + 4 > entry)
-        entry = iconSize + 4;
+    int entry = std::max({MenuFontHeight(), GetSystemMetrics(SM_CYMENU), iconSize + 4});
     return kTallEntries * entry + kCaptionedSeparators * GetSystemMetrics(SM_CYMENU);
-}
-
-bool Signal(const std::string& signals, const std::string& name, const std::string& text, const std::string& wait)
-{
-    WriteFileBytes(signals + name, text);
-    return WaitFor([&] { return FileExists(signals + wait); }, 60000);
 }
 
 int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char* side, LPARAM button,
@@ -90,7 +71,8 @@ int OpenMenu(HWND main, DWORD residentId, const std::string& signals, const char
     int status = 0;
     if (height < minimum || height > maximum)
         status = Fail("the menu's height does not follow the system metrics");
-    if (!Signal(signals, std::string(side) + ".menu", rect, std::string(side) + ".shot"))
+    WriteFileBytes(signals + side + ".menu", rect);
+    if (!WaitFor([&] { return FileExists(signals + side + ".shot"); }, 60000))
         status = Fail("no screenshot was taken");
     SendMessageTimeoutA(main, WM_CANCELMODE, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     PostMessageA(main, kTrayCallback, 0, button == WM_LBUTTONDOWN ? WM_LBUTTONUP : WM_RBUTTONUP);

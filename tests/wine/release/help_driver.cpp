@@ -39,12 +39,6 @@ LRESULT ContentsEntries(HWND help)
     return tree ? SendMessageA(tree, TVM_GETCOUNT, 0, 0) : -1;
 }
 
-int Fail(const char* what)
-{
-    fprintf(stdout, "FAIL: %s\n", what);
-    return 1;
-}
-
 // The help window as it must look; its rectangle goes to stdout.
 int CheckHelpWindow(HWND help, HWND main)
 {
@@ -94,8 +88,7 @@ int main(int argc, char** argv)
     WaitFor([&] { return FileExists(signals + "done"); }, 60000);
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    DWORD code = resident.Wait(kPatienceMs);
-    if (code != 0)
+    if (resident.Wait(kPatienceMs) != 0)
         status = Fail("the resident did not end with 0");
     return status;
 }

@@ -17,12 +17,9 @@ struct Program {
     const char* role;
 };
 
-std::vector<Program> ShippedPrograms()
-{
-    return {{"Ombrix.exe", "Q-Fendix 常駐プログラム"},
-            {"Ombrixa.exe", "Q-Fendix セットアップアシスタント"},
-            {"Ombrixm.exe", "Q-Fendix メニューエディタ"}};
-}
+const Program kShippedPrograms[] = {{"Ombrix.exe", "Q-Fendix 常駐プログラム"},
+                                    {"Ombrixa.exe", "Q-Fendix セットアップアシスタント"},
+                                    {"Ombrixm.exe", "Q-Fendix メニューエディタ"}};
 
 // The program's version resource, empty when it has none.
 std::vector<char> VersionData(const std::string& path)
@@ -61,7 +58,7 @@ std::string ManifestOf(const std::string& path)
 // package test's.
 TEST(VersionResources, EveryProgramNamesTheProductAndItsOwnRole)
 {
-    for (const Program& program : ShippedPrograms()) {
+    for (const Program& program : kShippedPrograms) {
         SCOPED_TRACE(program.file);
         std::vector<char> data = VersionData(testing_support::BinaryFolder() + program.file);
         ASSERT_FALSE(data.empty());
@@ -82,7 +79,7 @@ TEST(VersionResources, EveryProgramNamesTheProductAndItsOwnRole)
 // What the loader here ignores (elevation, DPI awareness) is read as text.
 TEST(VersionResources, ManifestActivatesCommonControls6AsksAsInvokerAndSystemDpi)
 {
-    for (const Program& program : ShippedPrograms()) {
+    for (const Program& program : kShippedPrograms) {
         SCOPED_TRACE(program.file);
         std::string path = testing_support::BinaryFolder() + program.file;
         std::string manifest = ManifestOf(path);

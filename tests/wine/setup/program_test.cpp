@@ -161,9 +161,7 @@ TEST_F(Installation, FreshFolderGetsSettingsSampleMenusAndTheResident)
     EXPECT_TRUE(WaitFor([] { return SetupDialogWindow() == nullptr; }));
     CloseResident();
 
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    std::string shell32 = std::string(system) + "\\SHELL32.dll";
+    std::string shell32 = SystemFile("SHELL32.dll");
     SettingsLines expected = {{"[Main]", "PoolPath=" + (app_ / "work\\")},
                               {"[Main]", "ServePath=" + (app_ / "service\\")},
                               {"[Main]", "TrayNo=3"}, {"[Main]", "MenuAutoHide=3000"}, {"[Main]", "IniVersion=10"}};

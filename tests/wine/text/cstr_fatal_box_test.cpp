@@ -2,8 +2,6 @@
 // box without owner, then the process ends.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "tests/support/test_support.h"
 
 using namespace testing_support;

@@ -44,9 +44,7 @@ TEST(TipText, LongDescriptionsAreCutOnACharacterBoundary)
 
 TEST_F(TrayIcons, IconFilesGiveTheirSmallIconElseTheDefaultsAreShown)
 {
-    char system[MAX_PATH];
-    GetSystemDirectoryA(system, MAX_PATH);
-    std::string shell32 = std::string(system) + "\\shell32.dll";
+    std::string shell32 = testing_support::SystemFile("shell32.dll");
     auto tray = Load(TraySections({"IconUp=" + shell32 + "\r\nIconNoUp=3\r\nIconDown=" + shell32 + "\r\nIconNoDown=4",
                                    "IconUp=C:\\no\\such.ico\r\nIconDown=C:\\no\\such.dll\r\nIconNoDown=4"}));
     win32::UniqueIcon expected = win32::ExtractFileIcon(shell32, 3, win32::IconSize::Small);

@@ -11,12 +11,7 @@ using win32::IconSize;
 
 namespace {
 
-std::string Shell32()
-{
-    char system[MAX_PATH] = "";
-    GetSystemDirectoryA(system, MAX_PATH);
-    return std::string(system) + "\\shell32.dll";
-}
+std::string Shell32() { return testing_support::SystemFile("shell32.dll"); }
 
 int Width(const win32::UniqueIcon& icon) { return testing_support::IconWidth(icon.get()); }
 
