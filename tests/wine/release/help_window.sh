@@ -33,6 +33,8 @@ else
 fi
 touch "$work/signals/done"
 wait $driver_pid || fail=1
+# The desktop's exit status is not the driver's: its verdict is in its output.
+grep -q '^FAIL:' "$work/driver.log" && fail=1
 cat "$work/driver.log"
 
 [ $fail -eq 0 ] && echo "help window opened from the resident"
