@@ -124,9 +124,7 @@ TEST_F(OptionFormsTest, TextsOrIconsMustStayOn)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_SMALL_ICONS)));
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     Click(IDC_SHOW_TEXT);
-    std::vector<std::string> texts = answers.Finish();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], "メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。");
+    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。"});
     EXPECT_TRUE(Checked(IDC_SHOW_TEXT));
     EXPECT_EQ(Values(0, kLeft).options, 0x40000);
 }
@@ -149,6 +147,10 @@ TEST_F(OptionFormsTest, AllMenusTheSameReachesEverySectionInTheFile)
 TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
 {
     const SectionValues& values = editor->model().section(0).values();
+    auto icons = [&] {  // the flags, the normal icon, the pressed one
+        return std::to_string(values.flags) + " " + values.normalIconFile + "," + std::to_string(values.normalIconNumber) +
+               " " + values.pressedIconFile + "," + std::to_string(values.pressedIconNumber);
+    };
     Open(kTrayOptionsNode);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
     EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "tray_options_form.bmp"));
@@ -156,16 +158,11 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
     EXPECT_EQ(values.flags, 0);  // the boxes wait for the commit
     EXPECT_TRUE(forms->CommitEdits());
-    EXPECT_EQ(values.flags, 2);
-    EXPECT_EQ(values.pressedIconFile, "");
-    EXPECT_EQ(values.pressedIconNumber, -1);
-    EXPECT_EQ(values.normalIconNumber, 3);
+    EXPECT_EQ(icons(), "2 shell32.dll,3 ,-1");
     Click(IDC_CALENDAR);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_NORMAL_ICON)));
     EXPECT_TRUE(forms->CommitEdits());
-    EXPECT_EQ(values.flags, 3);
-    EXPECT_EQ(values.normalIconFile, "");
-    EXPECT_EQ(values.normalIconNumber, -1);
+    EXPECT_EQ(icons(), "3 ,-1 ,-1");
 
     const SectionValues& other = editor->model().section(1).values();
     EXPECT_EQ(other.pressedIconNumber, 4);  // another section keeps its own
@@ -175,8 +172,7 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
     Open(kTrayOptionsNode);
     EXPECT_TRUE(IsDlgButtonChecked(Form(), IDC_UP_IS_DOWN) == BST_CHECKED);
     Click(IDC_TRAY_DEFAULTS);
-    EXPECT_EQ(values.flags, 0);
-    EXPECT_EQ(values.normalIconFile, "");
+    EXPECT_EQ(icons(), "0 ,-1 ,-1");
 }
 
 namespace {
