@@ -28,16 +28,15 @@ protected:
     void SetUp() override
     {
         std::string ini = "[Main]\r\nTrayNo=2\r\n";
-        for (const std::string key : {"Section1", "Section2"})  // Opt_R 0xF0000: large icons and a bit no box shows
+        for (const std::string key : {"Section2", "Section1"})  // Opt_R 0xF0000: large icons and a bit no box shows
             ini += "[" + key + "]\r\nDesc=" + key + "\r\nOpt_L=327680\r\nMenuWidth_L=0\r\nOpt_R=983040\r\nMenuWidth_R=20\r\n"
                    "IconUp=shell32.dll\r\nIconNoUp=3\r\nIconDown=shell32.dll\r\nIconNoDown=4\r\nFlags=0\r\n";
-        testing_support::WriteFileBytes(folder / "Ombrix.ini", ini);
-        settings::IniFile file(folder / "Ombrix.ini");
+        // Section1's own left menu under its heading; the icon chooser writes
+        // its history back, last in the file, as it closes: the same one.
+        ini += "MenuPath_L=" + (folder / "left.txt") + "\r\n[IconLocation]\r\nFile1=" + dialogs_test::SystemFile("SHELL32.dll");
+        testing_support::WriteFileBytes(folder / "Ombrix.ini", ini + "\r\n");
         testing_support::WriteFileBytes(folder / "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nSTATIC t\r\n"
                                                              "POPUP g\r\nBEGIN\r\nSTATIC inner\r\nEND\r\nEND\r\n");
-        file.WriteText("Section1", "MenuPath_L", (folder / "left.txt").c_str());
-        // The icon chooser writes its history back as it closes: the same one.
-        file.WriteText("IconLocation", "File1", dialogs_test::SystemFile("SHELL32.dll"));
         editor = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(),
                                                   [] { return HWND{}; });
         ASSERT_TRUE(editor->Load());
@@ -65,11 +64,7 @@ protected:
         ASSERT_TRUE(forms->Show({kind, false, path.empty() ? kOptionsTab : kLeft, path}));
     }
     bool Checked(int id) { return IsDlgButtonChecked(Form(), id) == BST_CHECKED; }
-    void Click(int id)
-    {
-        HWND button = GetDlgItem(Form(), id);
-        SendMessageA(button, BM_CLICK, 0, 0);
-    }
+    void Click(int id) { SendDlgItemMessageA(Form(), id, BM_CLICK, 0, 0); }
     int Track() { return static_cast<int>(SendDlgItemMessageA(Form(), IDC_WIDTH_TRACK, TBM_GETPOS, 0, 0)); }
     void Scroll(int code, int position)
     {
@@ -135,13 +130,11 @@ TEST_F(OptionFormsTest, AllMenusTheSameReachesEverySectionInTheFile)
     Click(IDC_ALL_MENUS_SAME);  // commits its own first: 0x70000 and 14, not the stray bit
     ASSERT_TRUE(editor->SaveAll());
     settings::IniFile file(folder / "Ombrix.ini");
-    for (const char* key : {"Section1", "Section2"}) {
-        SCOPED_TRACE(key);
-        EXPECT_EQ(file.ReadText(key, "Opt_L", ""), "458752");
-        EXPECT_EQ(file.ReadText(key, "Opt_R", ""), "458752");
-        EXPECT_EQ(file.ReadText(key, "MenuWidth_L", ""), "14");
-        EXPECT_EQ(file.ReadText(key, "MenuWidth_R", ""), "14");
-    }
+    std::string written;
+    for (const char* key : {"Section1", "Section2"})
+        for (const char* name : {"Opt_L", "Opt_R", "MenuWidth_L", "MenuWidth_R"})
+            written += file.ReadText(key, name) + " ";
+    EXPECT_EQ(written, "458752 458752 14 14 458752 458752 14 14 ");
 }
 
 TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
