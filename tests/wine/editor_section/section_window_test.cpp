@@ -6,7 +6,6 @@
 #include <commctrl.h>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 #include "editor/forms/section_forms.h"
 #include "resources/editor/resource_ids.h"
@@ -21,38 +20,15 @@ namespace {
 
 const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\nMENUITEM b.exe, b\r\nEND\r\nEND\r\n";
 
-// Stands in for the forms: a form for every entry node, none for the rest.
-class RecordingForms : public FormPane {
-public:
-    explicit RecordingForms(std::vector<ChosenNode>& shown) : shown_(shown) {}
-    HWND Create(HWND parent) override
-    {
-        return CreateWindowExA(0, "STATIC", "form", WS_CHILD, 0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    }
-    bool Show(const ChosenNode& node) override
-    {
-        shown_.push_back(node);
-        return !node.path.empty();
-    }
-    bool CommitEdits() override { return true; }
-
-private:
-    std::vector<ChosenNode>& shown_;
-};
-
 class SectionWindowTest : public editor_test::SectionFrameTest {
 protected:
     void SetUp() override
     {
-        Load(kMenu, [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
-    }
-    void OpenWithForms()
-    {
-        Open([this](const Section& section, TreeUpdates& tree) {
+        Load(kMenu, [this](const Section& section, TreeUpdates& tree) {
             FormSettings shared{GetModuleHandleA(nullptr), settings->model(), settings->historyOf(section.id()),
                                 settings->history(), {paths.settingsPath, "", ""}};
             return std::make_unique<SectionForms>(shared, section, tree);
-        });
+        }, "POPUP m\r\nBEGIN\r\nMENUITEM c.exe, c\r\nPOPUP h\r\nBEGIN\r\nEND\r\nEND\r\n");
     }
     // A key pressed while the program's loop runs.
     void Press(UINT message, WPARAM key, LPARAM data = 0)
@@ -92,8 +68,6 @@ protected:
         TreeView_EndEditLabelNow(tree(), FALSE);
         return true;
     }
-
-    std::vector<ChosenNode> forms;
 };
 
 }  // namespace
@@ -111,8 +85,7 @@ TEST_F(SectionWindowTest, RootsShowTheItemListAndEntriesTheirForm)
     EXPECT_EQ(window->list().hint().substr(0, 10), "右クリック");
     TreeView_SelectItem(tree(), Node(2));  // the group
     EXPECT_FALSE(IsWindowVisible(list));
-    EXPECT_EQ(std::tie(forms.back().kind, forms.back().side, forms.back().path),
-              std::make_tuple(kGroupNode, int{kRight}, EntryPath{1}));
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(window->CurrentForm(), IDC_DESCRIPTION)), "h");
     TreeView_SelectItem(tree(), Node(0));
     EXPECT_TRUE(IsWindowVisible(list));
     window->pane().SelectTab(1);
@@ -191,7 +164,6 @@ TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAllWhichWritesThemAndUndoAn
 
 TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
 {
-    OpenWithForms();
     window->pane().SelectTab(1);
     TreeView_SelectItem(tree(), Node(1));  // a.exe: the file form
     HWND form = window->CurrentForm();
@@ -228,7 +200,6 @@ TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrame)
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     };
-    OpenWithForms();
     HWND client = GetParent(window->handle());
     MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
     window->pane().SelectTab(1);
