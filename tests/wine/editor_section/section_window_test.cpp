@@ -162,12 +162,27 @@ TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAllWhichWritesThemAndUndoAn
     EXPECT_FALSE(frame->StateOf(ID_EDIT_REDO).enabled);
 }
 
-TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
+TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrameAndTheFormTakesTheDialogKeys)
 {
+    auto placeIn = [](HWND window, HWND parent) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    HWND client = GetParent(window->handle());
+    MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
     window->pane().SelectTab(1);
-    TreeView_SelectItem(tree(), Node(1));  // a.exe: the file form
+    TreeView_SelectItem(tree(), Node(1));  // the file form, 250 by 190 units
     HWND form = window->CurrentForm();
     ASSERT_TRUE(form && IsWindowVisible(form));
+    RECT formRect = placeIn(form, GetParent(form)), pane;
+    GetClientRect(GetParent(form), &pane);
+    EXPECT_TRUE(formRect.right <= pane.right && formRect.bottom <= pane.bottom);
+    EXPECT_EQ(placeIn(window->handle(), client).left, 30);
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(frame->handle(), "section_window_grown.bmp"));
+
+    // Its fields take the dialog keys; Enter writes the field.
     SetFocus(GetDlgItem(form, IDC_PATH_MENU));
     Press(WM_KEYDOWN, VK_TAB);
     EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_FILE_DESCRIPTION));
@@ -190,26 +205,6 @@ TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
     Press(WM_SYSCHAR, 'b', 1 << 29);  // Alt+B: 行を変えて表示する(&B)
     EXPECT_EQ(IsDlgButtonChecked(form, IDC_MENU_BREAK), BST_CHECKED);
     EXPECT_NE(Left().entries[0].flags & menufile::ITEM_MENUBREAK, 0u);
-}
-
-TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrame)
-{
-    auto placeIn = [](HWND window, HWND parent) {
-        RECT rect;
-        GetWindowRect(window, &rect);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    };
-    HWND client = GetParent(window->handle());
-    MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
-    window->pane().SelectTab(1);
-    TreeView_SelectItem(tree(), Node(1));  // the file form, 250 by 190 units
-    HWND form = window->CurrentForm();
-    RECT formRect = placeIn(form, GetParent(form)), pane;
-    GetClientRect(GetParent(form), &pane);
-    EXPECT_TRUE(formRect.right <= pane.right && formRect.bottom <= pane.bottom);
-    EXPECT_EQ(placeIn(window->handle(), client).left, 30);
-    EXPECT_TRUE(dialogs_test::SaveScreenshot(frame->handle(), "section_window_grown.bmp"));
 
     RECT before;
     GetWindowRect(frame->handle(), &before);
