@@ -76,27 +76,14 @@ TEST_F(EntryEdits, FieldsChangeOnlyWhatDiffersAndKeepAGroupsEntries)
 TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
 {
     MenuEntry group = ConvertedEntry(At({0}), kGroupNode, texts);
-    EXPECT_EQ(group.text1, "desc");
-    EXPECT_EQ(group.iconPath, "i.ico");
-    EXPECT_EQ(group.iconNumber, 2);
-    EXPECT_EQ(group.flags, ITEM_POPUP | ITEM_MENUBREAK);  // no folder bits on a group
-    ASSERT_TRUE(group.submenu);
-    EXPECT_TRUE(group.submenu->entries.empty());
-
+    EXPECT_EQ(FieldsOf(group), (EntryFields{"desc", "", "", "i.ico", 2, ITEM_POPUP | ITEM_MENUBREAK}));  // no folder bits
+    EXPECT_TRUE(group.submenu && group.submenu->entries.empty());
     MenuEntry separator = ConvertedEntry(At({1}), kSeparatorNode, texts);
-    EXPECT_EQ(separator.text1, "g");
-    EXPECT_TRUE(separator.iconPath.empty() && !separator.submenu);
-    EXPECT_EQ(separator.flags, ITEM_SEPARATOR);
-
-    MenuEntry title = ConvertedEntry(At({3}), kTitleNode, texts);
-    EXPECT_EQ(title.text1, "s");
-    EXPECT_EQ(title.flags, ITEM_STATIC);
-
-    MenuEntry command = ConvertedEntry(At({2}), kCommandNode, texts);
-    EXPECT_EQ(command.text1, "Ombrixm.exe");
-    EXPECT_EQ(command.text2, "t3");
-    EXPECT_TRUE(command.parameters.empty() && command.iconPath.empty());
-    EXPECT_EQ(command.flags, ITEM_MENUBREAK);
+    EXPECT_EQ(FieldsOf(separator), (EntryFields{"g", "", "", "", 0, ITEM_SEPARATOR}));
+    EXPECT_FALSE(separator.submenu);
+    EXPECT_EQ(FieldsOf(ConvertedEntry(At({3}), kTitleNode, texts)), (EntryFields{"s", "", "", "", 0, ITEM_STATIC}));
+    EXPECT_EQ(FieldsOf(ConvertedEntry(At({2}), kCommandNode, texts)),
+              (EntryFields{"Ombrixm.exe", "t3", "", "", 0, ITEM_MENUBREAK}));
     EXPECT_EQ(ConvertedEntry(MenuEntry{}, kCommandNode, texts).text2, "新規メニュー");
 
     ASSERT_TRUE(edit.Replace({1}, std::move(separator), StepKind::KindChange));  // the group's entries go with it
@@ -107,11 +94,7 @@ TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
 
 TEST_F(EntryEdits, ANewPathClearsTheOtherTextsAndKeepsTheFlags)
 {
-    MenuEntry moved = WithNewPath(At({0}), "d:\\n.exe");
-    EXPECT_EQ(moved.text1, "d:\\n.exe");
-    EXPECT_TRUE(moved.text2.empty() && moved.parameters.empty() && moved.iconPath.empty());
-    EXPECT_EQ(moved.iconNumber, 0);
-    EXPECT_EQ(moved.flags, At({0}).flags);
+    EXPECT_EQ(FieldsOf(WithNewPath(At({0}), "d:\\n.exe")), (EntryFields{"d:\\n.exe", "", "", "", 0, At({0}).flags}));
 }
 
 TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
@@ -122,9 +105,8 @@ TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)
     auto edits = RecolourAllTitles(Root(), red);
     ASSERT_EQ(edits.size(), 3u);  // t1 as text differs, t2 nested two deep, t3
     ASSERT_TRUE(edit.SetFields(edits, StepKind::AllTitles));
-    EXPECT_EQ(At({1, 0}).parameters, red);
-    EXPECT_EQ(At({1, 1, 0}).parameters, red);
-    EXPECT_EQ(At({2}).parameters, red);
+    for (const EntryPath& title : {EntryPath{1, 0}, {1, 1, 0}, {2}})
+        EXPECT_EQ(At(title).parameters, red);
     EXPECT_EQ(At({2}).flags, ITEM_STATIC | ITEM_MENUBREAK);
     EXPECT_TRUE(RecolourAllTitles(Root(), red).empty());
     ASSERT_TRUE(history.Undo(model));  // one change for all of them

@@ -9,7 +9,7 @@ using namespace editor_test;
 
 namespace {
 
-class MenuLoading : public ::testing::Test {
+class MenuLoading : public ModelFixture {
 protected:
     void SetUp() override
     {
@@ -21,11 +21,6 @@ protected:
         dir.Write("right.txt", "POPUP m\r\nBEGIN\r\nEND\r\n");
     }
     const Section& First() const { return model.section(0); }
-
-    TempDir dir;
-    MemoryProfile file;
-    Services services;
-    SettingsModel model;
 };
 
 }  // namespace

@@ -106,22 +106,15 @@ TEST_F(MenuEditing, EachOperationLeavesTheExpectedTreeAndUndoesToTheWholeModelBe
 
 TEST_F(MenuEditing, MovesAreOfferedOnlyWhereTheyCanBeDone)
 {
-    // a g(b #t) - c e()
-    EXPECT_FALSE(edit.CanMoveInto({0}));
-    EXPECT_TRUE(edit.CanMoveInto({2}));
-    EXPECT_FALSE(edit.CanMoveInto({3}));  // a command item above
-    EXPECT_FALSE(edit.CanMoveInto({1, 0}));
-    EXPECT_FALSE(edit.CanMoveOut({1}));
-    EXPECT_TRUE(edit.CanMoveOut({1, 1}));
-    EXPECT_FALSE(edit.CanMoveUp({0}));
-    EXPECT_FALSE(edit.CanMoveUp({1, 0}));
-    EXPECT_TRUE(edit.CanMoveUp({1, 1}));
-    EXPECT_FALSE(edit.CanMoveDown({4}));
-    EXPECT_FALSE(edit.CanMoveDown({1, 1}));
-    EXPECT_TRUE(edit.CanMoveDown({3}));
+    // Into, Out, Up, Down for each entry of a g(b #t) - c e() ("a" above "g"
+    // is no group, nor "b" above "#t", nor "-" above "c"), then for paths
+    // that lead nowhere.
+    std::string offered;
+    for (const EntryPath& path : {EntryPath{0}, {1}, {1, 0}, {1, 1}, {2}, {3}, {4}, {}, {5}, {0, 0}, {4, 0}})
+        for (bool can : {edit.CanMoveInto(path), edit.CanMoveOut(path), edit.CanMoveUp(path), edit.CanMoveDown(path)})
+            offered += can ? "1" : "0";
+    EXPECT_EQ(offered, "0001" "0011" "0101" "0110" "1011" "0011" "0010" "0000" "0000" "0000" "0000");
     for (const EntryPath& nowhere : {EntryPath{}, EntryPath{5}, EntryPath{0, 0}, EntryPath{4, 0}}) {
-        EXPECT_FALSE(edit.CanMoveInto(nowhere) || edit.CanMoveOut(nowhere) || edit.CanMoveUp(nowhere) ||
-                     edit.CanMoveDown(nowhere));
         EXPECT_EQ(edit.MoveOut(nowhere), nowhere);
         EXPECT_EQ(edit.Delete(nowhere), nowhere);
     }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include "editor/section_loader.h"
 #include "settings/paths.h"
 
 namespace editor_test {
@@ -119,6 +120,22 @@ std::string TempDir::Write(const std::string& name, const std::string& bytes) co
 {
     std::ofstream(path + name, std::ios::binary) << bytes;
     return path + name;
+}
+
+bool ModelFixture::LoadSections(const std::vector<std::string>& names, const std::string& left,
+                                const std::string& right)
+{
+    model.set_poolPath(dir.path);
+    file.Set("Main", "TrayNo", std::to_string(names.size()));
+    for (size_t n = 0; n < names.size(); ++n) {
+        std::string key = "Section" + std::to_string(n + 1), name = names[n];
+        file.Set(key, "Desc", name);
+        file.Set(key, "Opt_L", "327680");
+        file.Set(key, "Opt_R", "327680");
+        file.Set(key, "MenuPath_L", dir.Write(name + "_l.txt", left).substr(dir.path.size()));
+        file.Set(key, "MenuPath_R", dir.Write(name + "_r.txt", right).substr(dir.path.size()));
+    }
+    return editor::LoadSettings(model, file, services);
 }
 
 }  // namespace editor_test

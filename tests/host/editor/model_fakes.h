@@ -8,10 +8,19 @@
 #include <string>
 #include <vector>
 #include "editor/change_history.h"
+#include "editor/section/entry_fields.h"
 #include "editor/model_services.h"
 #include "editor/save_all.h"
 #include "editor/section_operations.h"
 #include "editor/settings_model.h"
+
+namespace editor {
+inline void PrintTo(const EntryFields& f, std::ostream* out)
+{
+    *out << f.text1 << ", " << f.text2 << ", " << f.parameters << ", " << f.iconPath << ", " << f.iconNumber << ", 0x"
+         << std::hex << f.flags;
+}
+}  // namespace editor
 
 namespace editor_test {
 
@@ -76,6 +85,9 @@ public:
 class ModelFixture : public ::testing::Test {
 protected:
     bool Save() { return editor::SaveAll(model, writer, file, services); }
+    // TrayNo sections of these names, each with both option words and its
+    // two menu files ("<name>_l.txt", "<name>_r.txt") in the pool; loaded.
+    bool LoadSections(const std::vector<std::string>& names, const std::string& left, const std::string& right);
 
     TempDir dir;
     MemoryProfile file;

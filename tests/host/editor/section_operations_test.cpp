@@ -2,9 +2,6 @@
 // before it, redone the model after it; what Save all writes follows.
 #include <gtest/gtest.h>
 
-#include "editor/save_all.h"
-#include "editor/section_loader.h"
-#include "editor/section_operations.h"
 #include "model_fakes.h"
 
 using namespace editor;
@@ -31,18 +28,8 @@ class Operations : public ModelFixture {
 protected:
     void SetUp() override
     {
-        model.set_poolPath(dir.path);
-        file.Set("Main", "TrayNo", "2");
-        const char* names[] = {"One", "Two"};
-        for (int n = 1; n <= 2; ++n) {
-            std::string s = "Section" + std::to_string(n);
-            file.Set(s, "Desc", names[n - 1]);
-            dir.Write(s + "l.txt", "POPUP m\r\nBEGIN\r\nPOPUP sub\r\nBEGIN\r\nMENUITEM a.exe\r\nEND\r\nEND\r\n");
-            dir.Write(s + "r.txt", "POPUP m\r\nBEGIN\r\nEND\r\n");
-            file.Set(s, "MenuPath_L", s + "l.txt");
-            file.Set(s, "MenuPath_R", s + "r.txt");
-        }
-        ASSERT_TRUE(LoadSettings(model, file, services));
+        ASSERT_TRUE(LoadSections({"One", "Two"}, "POPUP m\r\nBEGIN\r\nPOPUP sub\r\nBEGIN\r\nMENUITEM a.exe\r\nEND\r\nEND\r\n",
+                                 "POPUP m\r\nBEGIN\r\nEND\r\n"));
         ASSERT_TRUE(Save());  // the editor's defaults written once
     }
 };

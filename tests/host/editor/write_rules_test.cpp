@@ -2,9 +2,7 @@
 // defaults written in order and menu paths relative to the pool.
 #include <gtest/gtest.h>
 
-#include "editor/save_all.h"
 #include "editor/section_loader.h"
-#include "editor/section_operations.h"
 #include "model_fakes.h"
 #include "settings/paths.h"
 
@@ -17,29 +15,13 @@ const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, A\r\nMENUITEM b.exe, B
 
 class WriteRules : public ModelFixture {
 protected:
-    void SetUp() override
-    {
-        model.set_poolPath(dir.path);
-        file.Set("Main", "TrayNo", "3");
-        for (int n = 1; n <= 3; ++n) {
-            std::string s = "Section" + std::to_string(n), d = "Icon" + std::to_string(n);
-            file.Set(s, "Desc", d);
-            file.Set(s, "Opt_L", "327680");
-            file.Set(s, "Opt_R", "327680");
-            file.Set(s, "MenuPath_L", d + "_l.txt");
-            file.Set(s, "MenuPath_R", d + "_r.txt");
-            dir.Write(d + "_l.txt", kMenu);
-            dir.Write(d + "_r.txt", kMenu);
-        }
-        ASSERT_TRUE(LoadSettings(model, file, services));
-    }
+    void SetUp() override { ASSERT_TRUE(LoadSections({"Icon1", "Icon2", "Icon3"}, kMenu, kMenu)); }
 };
 
 }  // namespace
 
 TEST_F(WriteRules, MissingKeysTakeTheEditorDefaultsAndAreWrittenInOrder)
 {
-    file.Set("Section1", "Opt_L", "");  // reads as 0: the resident's default
     MemoryProfile fresh;
     fresh.Set("Main", "TrayNo", "1");
     fresh.Set("Section1", "MenuPath_L", "Icon1_l.txt");

@@ -13,24 +13,16 @@
 namespace {
 
 using dialogs_test::Click;
+using dialogs_test::Instance;
 using dialogs_test::ItemText;
 using menufile::TitleColours;
-
-HINSTANCE Instance()
-{
-    return GetModuleHandleA(nullptr);
-}
-
-bool operator==(const menufile::TitleColour& a, const menufile::TitleColour& b)
-{
-    return a.system == b.system && a.value == b.value;
-}
 
 class ColourSheetRun : public ::testing::Test {
 protected:
     HWND Page() const { return PropSheet_GetCurrentPageHwnd(sheet_->handle()); }
     HWND PageItem(int id) const { return GetDlgItem(Page(), id); }
     std::string Name() const { return ItemText(Page(), IDC_COLOUR_NAME); }
+    std::string Chosen() const { return menufile::FormatTitleColours(sheet_->colours()); }
 
     // Opens the sheet on the colours and runs the steps inside it.
     INT_PTR Run(const TitleColours& colours, std::vector<dialogs_test::ModalScript::Step> steps)
@@ -39,10 +31,7 @@ protected:
         script_.Then([&] { return sheet_->handle() && Page(); });
         for (auto& step : steps)
             script_.Then(step);
-        script_.Start();
-        INT_PTR result = sheet_->Run(nullptr);
-        EXPECT_TRUE(script_.finished()) << "stuck at step " << script_.stuckAt();
-        return result;
+        return script_.Run([this] { return sheet_->Run(nullptr); });
     }
     // A step that waits until the page shows the name.
     dialogs_test::ModalScript::Step NameIs(const std::string& name)
@@ -80,8 +69,7 @@ TEST_F(ColourSheetRun, FixedSwatchThenOkGivesTheLiteralColourInTheStoredOrder)
     auto shoot = [this] { return dialogs_test::SaveScreenshot(sheet_->handle(), "colour_sheet.bmp"); };
     EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(red), NameIs("赤:255 緑:0 青:0"), shoot, PressSheet(PSBTN_OK)}),
               IDOK);
-    EXPECT_TRUE(sheet_->colours().text == (menufile::TitleColour{0, 255}));
-    EXPECT_TRUE(sheet_->colours().background == (menufile::TitleColour{1, 4}));
+    EXPECT_EQ(Chosen(), "/0/255/1/4");
     EXPECT_FALSE(sheet_->applyToAll());
 }
 
@@ -94,8 +82,7 @@ TEST_F(ColourSheetRun, CancelAfterChangesOnBothPagesGivesTheCallersColours)
                            NameIs("赤:1 緑:2 青:3"), Press(IDC_FIXED_SWATCH), NameIs("赤:0 緑:0 青:0"),
                            ShowPage(0), NameIs("デスクトップ"), PressSheet(PSBTN_CANCEL)}),
               IDCANCEL);
-    EXPECT_TRUE(sheet_->colours().text == caller.text);
-    EXPECT_TRUE(sheet_->colours().background == caller.background);
+    EXPECT_EQ(Chosen(), menufile::FormatTitleColours(caller));
 }
 
 TEST_F(ColourSheetRun, DefaultButtonAndApplyToAllEndTheSheetAsOkWithTheFlag)
@@ -112,8 +99,7 @@ TEST_F(ColourSheetRun, DefaultButtonAndApplyToAllEndTheSheetAsOkWithTheFlag)
                            Press(IDC_SYSTEM_SWATCH + 8), NameIs("ボタンのテキスト"), applyToAll}),
               IDOK);
     EXPECT_TRUE(sheet_->applyToAll());
-    EXPECT_TRUE(sheet_->colours().text == (menufile::TitleColour{1, 7}));
-    EXPECT_TRUE(sheet_->colours().background == (menufile::TitleColour{1, 18}));
+    EXPECT_EQ(Chosen(), "/1/7/1/18");
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet_->handle(), 0x3021)));
 }
 
@@ -132,8 +118,7 @@ TEST_F(ColourSheetRun, OtherColourComesFromTheStandardColourDialog)
     EXPECT_EQ(Run({}, {ShowPage(1), Press(IDC_OTHER_COLOUR), answer, NameIs("赤:18 緑:52 青:86"),
                        PressSheet(PSBTN_OK)}),
               IDOK);
-    EXPECT_TRUE(sheet_->colours().background == (menufile::TitleColour{0, RGB(18, 52, 86)}));
-    EXPECT_TRUE(sheet_->colours().text == (menufile::TitleColour{1, 7}));
+    EXPECT_EQ(Chosen(), "/1/7/0/" + std::to_string(RGB(18, 52, 86)));
 }
 
 }  // namespace

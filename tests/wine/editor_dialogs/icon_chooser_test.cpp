@@ -10,31 +10,15 @@
 #include "resources/editor/resource_ids.h"
 #include "screenshot.h"
 #include "tests/support/test_support.h"
+#include "win32/module_path.h"
 
 namespace {
 
 using dialogs_test::AnswerMessageBox;
+using dialogs_test::Instance;
 using dialogs_test::ModalScript;
+using dialogs_test::SystemFile;
 using testing_support::TempFolder;
-
-HINSTANCE Instance()
-{
-    return GetModuleHandleA(nullptr);
-}
-
-std::string SystemFile(const char* name)
-{
-    char folder[MAX_PATH];
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\" + name;
-}
-
-std::string ThisProgram()
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
 
 int ListCount(HWND dialog)
 {
@@ -52,7 +36,7 @@ ModalScript::Step TypeAndEnter(editor::IconChooserDialog& dialog, const std::str
     };
 }
 
-TEST(IconFiles, CountsAndNumbersThatFit)
+TEST(IconFiles, CountsNumbersThatFitAndResourceIdsResolvedToTheirPositions)
 {
     std::string shell32 = SystemFile("SHELL32.dll");
     int count = static_cast<int>(ExtractIconExA(shell32.c_str(), -1, nullptr, nullptr, 0));
@@ -71,27 +55,18 @@ TEST(IconFiles, CountsAndNumbersThatFit)
     EXPECT_EQ(dialog.iconIndex(), count - 1);
     EXPECT_TRUE(dialog.SetIconLocation("%windir%\\system32\\shell32.dll", 2));
     EXPECT_EQ(dialog.iconFile(), std::string(windows) + "\\system32\\shell32.dll");
-}
 
-TEST(IconFiles, ResourceIdsAreResolvedToTheirPositions)
-{
-    TempFolder folder;
-    editor::IconChooserDialog dialog(Instance(), folder / "Ombrix.ini");
-    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -7));
-    EXPECT_EQ(dialog.iconIndex(), 1);
-    ASSERT_TRUE(dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
-    EXPECT_EQ(SendDlgItemMessageA(dialog.handle(), IDC_ICON_LIST, LB_GETCURSEL, 0, 0), 1);
-    DestroyWindow(dialog.handle());
-
-    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -3));
-    EXPECT_EQ(dialog.iconIndex(), 0);
-    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), INT_MIN));
-    EXPECT_EQ(dialog.iconIndex(), -1);
-    EXPECT_TRUE(dialog.SetIconLocation(ThisProgram(), -5));
-    EXPECT_EQ(dialog.iconIndex(), -1);
-    ASSERT_TRUE(dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
-    EXPECT_EQ(SendDlgItemMessageA(dialog.handle(), IDC_ICON_LIST, LB_GETCURSEL, 0, 0), LB_ERR);
-    DestroyWindow(dialog.handle());
+    // Resource ids: -7 the second icon, -3 the first, no others.
+    const std::string self = win32::ThisProgramPath();
+    for (auto [id, index] : {std::pair{-7, 1}, {-3, 0}, {INT_MIN, -1}, {-5, -1}}) {
+        EXPECT_TRUE(dialog.SetIconLocation(self, id));
+        EXPECT_EQ(dialog.iconIndex(), index) << id;
+    }
+    for (int id : {-7, -5}) {
+        ASSERT_TRUE(dialog.SetIconLocation(self, id) && dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
+        EXPECT_EQ(SendDlgItemMessageA(dialog.handle(), IDC_ICON_LIST, LB_GETCURSEL, 0, 0), id == -7 ? 1 : LB_ERR);
+        DestroyWindow(dialog.handle());
+    }
 }
 
 // Six files typed in turn, one of them 145 characters long and one with a
@@ -121,9 +96,7 @@ TEST(IconChooser, LeavesTheFiveNewestFilesInTheSettingsFileAndNoIcons)
             });
         }
         script.Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); return true; });
-        script.Start();
-        EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
-        EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+        EXPECT_EQ(script.Run([&] { return dialog.Run(nullptr); }), IDCANCEL);
         EXPECT_EQ(win32::UniqueIcon::LiveCount(), liveIcons);
     }
     EXPECT_EQ(mostIcons, 1);
@@ -158,9 +131,7 @@ TEST(IconChooser, FilesWithoutIconsAreReportedAndLeaveTheHistory)
         })
         .Then(answer)
         .Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); return true; });
-    script.Start();
-    EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
-    EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+    EXPECT_EQ(script.Run([&] { return dialog.Run(nullptr); }), IDCANCEL);
     EXPECT_EQ(boxes, (std::vector<std::string>{"'" + missing + "'にアイコンが見つかりません。別のファイルを指定してください。",
                                                "'" + text + "'にアイコンが一つもありません。",
                                                "アイコンを選択してください。"}));
@@ -195,9 +166,7 @@ TEST(IconChooser, HistoryMenuOffersTheFilesThenBrowsing)
         .Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, ID_ICON_RECENT_FILE + 1, 0); return true; })
         .Then([&] { return ListCount(dialog.handle()) > 1; })
         .Then([&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); return true; });
-    script.Start();
-    EXPECT_EQ(dialog.Run(nullptr), IDCANCEL);
-    EXPECT_TRUE(script.finished()) << "stuck at step " << script.stuckAt();
+    EXPECT_EQ(script.Run([&] { return dialog.Run(nullptr); }), IDCANCEL);
     EXPECT_EQ(entries, (std::vector<std::string>{folder / "A&&B.ico", SystemFile("SHELL32.dll"), "..."}));
     EXPECT_EQ(dialog.iconFile(), SystemFile("SHELL32.dll"));
 }

@@ -1,5 +1,6 @@
 #include "modal_script.h"
 
+#include <gtest/gtest.h>
 #include "tests/support/test_support.h"
 
 namespace dialogs_test {
@@ -30,6 +31,14 @@ void ModalScript::Start()
         if (!busy_)
             RunNext();
     });
+}
+
+INT_PTR ModalScript::Run(const std::function<INT_PTR()>& modal)
+{
+    Start();
+    INT_PTR result = modal();
+    EXPECT_TRUE(finished()) << "stuck at step " << stuckAt_;
+    return result;
 }
 
 ModalScript::~ModalScript()
@@ -87,6 +96,13 @@ void Click(HWND button)
 std::string ItemText(HWND dialog, int id)
 {
     return testing_support::WindowText(GetDlgItem(dialog, id));
+}
+
+std::string SystemFile(const char* name)
+{
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\" + name;
 }
 
 }  // namespace dialogs_test

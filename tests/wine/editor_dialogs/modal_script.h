@@ -19,6 +19,8 @@ public:
     ModalScript& Then(Step step);
     // Call before the modal run; the timer goes with the object.
     void Start();
+    // Starts, runs the modal loop and checks that every step ran.
+    INT_PTR Run(const std::function<INT_PTR()>& modal);
     ~ModalScript();
 
     // Every step ran.
@@ -46,5 +48,8 @@ std::string AnswerMessageBox(HWND owner);
 // A posted click on a button, as a mouse click would end.
 void Click(HWND button);
 std::string ItemText(HWND dialog, int id);
+inline HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+// A file of the system folder, as the shell names it.
+std::string SystemFile(const char* name);
 
 }  // namespace dialogs_test

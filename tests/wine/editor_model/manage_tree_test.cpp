@@ -90,25 +90,16 @@ protected:
             item = TreeView_GetNextSibling(tree(), item);
         return item;
     }
-    std::string Text(HTREEITEM item) const
+    TVITEMA Item(HTREEITEM item) const
     {
-        char text[260] = "";
-        TVITEMA data = {};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = text;
-        data.cchTextMax = sizeof text;
-        SendMessageA(tree(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-        return text;
-    }
-    int Image(HTREEITEM item) const
-    {
-        TVITEMA data = {};
-        data.mask = TVIF_IMAGE;
-        data.hItem = item;
+        TVITEMA data = {TVIF_TEXT | TVIF_IMAGE, item};
+        data.pszText = text_;
+        data.cchTextMax = sizeof text_;
         TreeView_GetItem(tree(), &data);
-        return data.iImage;
+        return data;
     }
+    std::string Text(HTREEITEM item) const { return Item(item).pszText; }
+    int Image(HTREEITEM item) const { return Item(item).iImage; }
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -139,6 +130,7 @@ protected:
     static inline MainFrame* frame = nullptr;
     std::unique_ptr<EditorSettings> model;
     std::unique_ptr<ManageTreeBar> bar;
+    mutable char text_[260] = "";
 };
 
 }  // namespace

@@ -1,15 +1,16 @@
 // Save all on real files under Wine: what lands in Ombrix.ini byte for byte,
-// and failures that leave every file as it was and the edits in the model.
+// and failures (a file error, a line the resident would read in pieces)
+// that leave every file as it was and the edits in the model.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
-#include "editor/ini_transaction.h"
-#include "editor/save_all.h"
-#include "editor/section_loader.h"
-#include "editor/section_operations.h"
+#include "editor/editor_settings.h"
+#include "editor/section/menu_operations.h"
 #include "menufile/menu_file_saver.h"
 #include "settings/ini_file.h"
+#include "tests/support/box_answers.h"
 #include "tests/support/test_support.h"
+#include "win32/file_error_report.h"
 
 using namespace editor;
 using testing_support::ReadFileBytes;
@@ -19,43 +20,6 @@ using testing_support::WriteFileBytes;
 namespace {
 
 const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, A\r\nEND\r\n";
-
-struct NoReports : MenuReports {
-    void StatementError(const std::string&, int, const menufile::ReportArgs&) override {}
-    void FileError(const std::string&, menufile::FileFailure, int) override {}
-};
-
-class Surroundings : public ModelServices {
-public:
-    uint32_t Now() const override { return 1600000000; }
-    bool FileExists(const std::string& path) const override { return testing_support::FileExists(path); }
-    MenuReports& Reports() override { return reports; }
-    FileAnswer AskMissingOrBroken(const std::string&) override { return FileAnswer::NewFile; }
-    bool PickFile(std::string&) override { return false; }
-    std::unique_ptr<menufile::MenuList> CopyMenu(const menufile::MenuList& source) override
-    {
-        return menufile::CopyTree(source);
-    }
-    NoReports reports;
-};
-
-class SaverWriter : public MenuFileWriter {
-public:
-    bool Write(const std::string& path, const menufile::MenuList& root) override
-    {
-        DWORD error = saver.Save(path, root);
-        if (error != NO_ERROR)
-            failures.push_back(path);
-        return error == NO_ERROR;
-    }
-    menufile::MenuFileSaver saver{[] {
-        menufile::SaverArgs args;
-        args.instance = GetModuleHandleA(nullptr);
-        args.backup = menufile::Backup::SessionStart;
-        return args;
-    }()};
-    std::vector<std::string> failures;
-};
 
 class RealFiles : public ::testing::Test {
 protected:
@@ -73,16 +37,18 @@ protected:
             WriteFileBytes(folder / (name + "_l.txt"), kMenu);
             WriteFileBytes(folder / (name + "_r.txt"), kMenu);
         }
-        model.set_poolPath(folder.path());
-        IniTransaction reading(ini(), nullptr);
-        ASSERT_TRUE(LoadSettings(model, reading, services));
+        ASSERT_TRUE(editor.Load());
         before = ReadFileBytes(ini());
     }
     std::string ini() const { return folder / "Ombrix.ini"; }
-    bool Save()
+    bool Save() { return editor.SaveAll(); }
+    // A Save all that fails: the texts of the boxes it showed (one more
+    // than any test expects is answered, so a stray box is seen).
+    std::vector<std::string> SaveFailing()
     {
-        IniTransaction file(ini(), [this](const std::string& path, DWORD error) { iniErrors.push_back(error); });
-        return SaveAll(model, writer, file, services);
+        testing_support::BoxAnswers answers(std::vector<testing_support::Answer>(4, {IDOK, ""}));
+        EXPECT_FALSE(Save());
+        return answers.Finish();
     }
     void AddEntry(size_t position, Side side)
     {
@@ -94,13 +60,10 @@ protected:
     size_t Leftovers() const { return testing_support::FileNames(folder / "~*").size(); }
 
     TempFolder folder{"editor saving"};
-    Surroundings services;
-    SaverWriter writer;
-    SettingsModel model;
-    ChangeHistory history;
-    SectionOperations operations{model, history, services};
+    EditorSettings editor{GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(), [] { return HWND{}; }};
+    SettingsModel& model = editor.model();
+    SectionOperations& operations = editor.operations();
     std::string before;
-    std::vector<DWORD> iniErrors;
 };
 
 }  // namespace
@@ -128,9 +91,9 @@ TEST_F(RealFiles, DeleteOneOfThreeThenNewGivesItsOwnFilesAndLeavesTheOthers)
     settings::IniFile file(ini());
     EXPECT_EQ(file.ReadInt("Main", "TrayNo", 0), 3);
     EXPECT_EQ(file.ReadText("Section1", "Desc"), "Icon2");
-    EXPECT_EQ(file.ReadText("Section3", "MenuPath_L"), "Tray_5F5E1000_L1600000000.txt");
-    EXPECT_EQ(model.section(added).values().menus[kRight].path, folder / "Tray_5F5E1000_R1600000000.txt");
-    EXPECT_TRUE(testing_support::FileExists(folder / "Tray_5F5E1000_R1600000000.txt"));
+    const MenuSideValues* menus = model.section(added).values().menus;
+    EXPECT_EQ(folder / file.ReadText("Section3", "MenuPath_L"), menus[kLeft].path);  // named relative to the pool
+    EXPECT_TRUE(testing_support::FileExists(menus[kLeft].path) && testing_support::FileExists(menus[kRight].path));
     EXPECT_EQ(ReadFileBytes(folder / "Icon2_l.txt"), left2);
     EXPECT_EQ(ReadFileBytes(folder / "Icon3_r.txt"), right3);
     EXPECT_EQ(ReadFileBytes(folder / "Icon1_l.txt"), kMenu);  // the deleted section's file stays
@@ -143,9 +106,10 @@ TEST_F(RealFiles, AReadOnlyOrUncreatableTargetKeepsTheOldFileAndTheEdits)
     SetFileAttributesA((folder / "Icon1_l.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     operations.Rename(2, "Renamed");
     SetFileAttributesA(ini().c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_FALSE(Save());
-    EXPECT_EQ(writer.failures, std::vector<std::string>{folder / "Icon1_l.txt"});
-    EXPECT_EQ(iniErrors, std::vector<DWORD>{ERROR_ACCESS_DENIED});
+    std::vector<std::string> boxes = SaveFailing();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_NE(boxes[0].find(folder / "Icon1_l.txt"), std::string::npos) << boxes[0];
+    EXPECT_EQ(boxes[1], win32::FileErrorText(GetModuleHandleA(nullptr), ERROR_ACCESS_DENIED, ini()));
     EXPECT_EQ(ReadFileBytes(folder / "Icon1_l.txt"), kMenu);
     EXPECT_EQ(ReadFileBytes(ini()), before);
     EXPECT_NE(ReadFileBytes(folder / "Icon2_l.txt"), kMenu);  // the other file is still written
@@ -165,12 +129,11 @@ TEST_F(RealFiles, AFullDiskOrAMissingFolderFailsTheNewFileAndNoKeyNamesIt)
     size_t added = operations.New();
     SectionValues values = model.section(added).values();
     values.menus[kLeft].path = folder / "no such folder\\new_l.txt";
-    history.Do(model, std::make_unique<SectionValuesChange>(model.section(added), values));
+    editor.history().Do(model, std::make_unique<SectionValuesChange>(model.section(added), values));
     AddEntry(0, kRight);
     SetEnvironmentVariableA(menufile::kSimulatedDiskBytes, "40");
-    EXPECT_FALSE(Save());
+    EXPECT_EQ(SaveFailing().size(), 3u);  // both new files and the full one
     SetEnvironmentVariableA(menufile::kSimulatedDiskBytes, nullptr);
-    EXPECT_EQ(writer.failures.size(), 3u);
     EXPECT_EQ(ReadFileBytes(folder / "Icon1_r.txt"), kMenu);
     settings::IniFile file(ini());
     EXPECT_EQ(file.ReadInt("Main", "TrayNo", 0), 4);
@@ -178,4 +141,17 @@ TEST_F(RealFiles, AFullDiskOrAMissingFolderFailsTheNewFileAndNoKeyNamesIt)
     EXPECT_EQ(file.ReadText("Section4", "MenuPath_R"), "");
     EXPECT_TRUE(model.AnythingModified());
     EXPECT_EQ(Leftovers(), 0u);
+}
+
+TEST_F(RealFiles, ALineTheResidentWouldReadInPiecesIsNamedAndKeepsTheFileAndTheEdit)
+{
+    const std::string name = "long" + std::string(500, 'x');
+    MenuOperations(model, editor.historyOf(model.section(0).id()), model.section(0).id(), kLeft).SetDescription({0}, name);
+    std::vector<std::string> boxes = SaveFailing();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find(name), std::string::npos);
+    EXPECT_NE(boxes[0].find(folder / "Icon1_l.txt"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder / "Icon1_l.txt"), kMenu);
+    EXPECT_TRUE(model.section(0).menu(kLeft)->modified());
+    EXPECT_EQ(model.section(0).menu(kLeft)->root()->entries[0].text2, name);
 }
