@@ -4,14 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include "editor/section_loader.h"
-#include "settings/paths.h"
 
 namespace editor_test {
 
 namespace {
-std::string Name(const std::string& section, const std::string& key)
+std::string Lower(std::string name)
 {
-    std::string name = section + "." + key;
     for (char& c : name)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
     return name;
@@ -20,12 +18,14 @@ std::string Name(const std::string& section, const std::string& key)
 
 int MemoryProfile::ReadInt(const std::string& section, const char* key, int defaultValue) const
 {
-    return Has(section, key) ? atoi(Get(section, key).c_str()) : defaultValue;
+    auto found = values_.find(Lower(section + "." + key));
+    return found == values_.end() ? defaultValue : atoi(found->second.c_str());
 }
 
 std::string MemoryProfile::ReadText(const std::string& section, const char* key) const
 {
-    return Get(section, key);
+    auto found = values_.find(Lower(section + "." + key));
+    return found == values_.end() ? std::string() : found->second;
 }
 
 bool MemoryProfile::WriteText(const std::string& section, const char* key, const std::string& value)
@@ -37,7 +37,7 @@ bool MemoryProfile::WriteText(const std::string& section, const char* key, const
 bool MemoryProfile::Commit()
 {
     for (const auto& [name, value] : pending_) {
-        values_[Name(name, "")] = value;
+        values_[Lower(name)] = value;
         written.push_back(name + "=" + value);
     }
     pending_.clear();
@@ -46,18 +46,7 @@ bool MemoryProfile::Commit()
 
 void MemoryProfile::Set(const std::string& section, const std::string& key, const std::string& value)
 {
-    values_[Name(section + "." + key, "")] = value;
-}
-
-bool MemoryProfile::Has(const std::string& section, const std::string& key) const
-{
-    return values_.count(Name(section + "." + key, "")) != 0;
-}
-
-std::string MemoryProfile::Get(const std::string& section, const std::string& key) const
-{
-    auto found = values_.find(Name(section + "." + key, ""));
-    return found == values_.end() ? std::string() : found->second;
+    values_[Lower(section + "." + key)] = value;
 }
 
 void Reports::StatementError(const std::string& path, int id, const menufile::ReportArgs&)

@@ -32,8 +32,6 @@ public:
     bool Commit() override;
 
     void Set(const std::string& section, const std::string& key, const std::string& value);
-    bool Has(const std::string& section, const std::string& key) const;
-    std::string Get(const std::string& section, const std::string& key) const;
 
     std::vector<std::string> written;  // "Section.Key=value" of each committed write
 

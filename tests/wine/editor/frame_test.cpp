@@ -88,7 +88,6 @@ protected:
     void SetUp() override
     {
         paths.settingsPath = "C:\\Tools\\Ombrix.ini";
-        paths.assistantPath = "C:\\Tools\\Ombrixa.exe";
         ASSERT_TRUE(frame.Create());
         frame.SetSaving(&saving);
     }
@@ -103,8 +102,10 @@ protected:
         });
     }
 
+    // The frame's menu as the next idle time leaves it.
     std::string MenuTitle(int position)
     {
+        frame.OnIdle();
         char text[64] = "";
         GetMenuStringA(GetMenu(frame.handle()), position, text, sizeof text, MF_BYPOSITION);
         return text;
@@ -131,14 +132,11 @@ TEST_F(FrameTest, MenusFollowTheActiveWindowWhichIsFoundByItsSubject)
     EXPECT_EQ(frame.windows().Find(editor::WindowKind::Section, &sectionA), a);
     EXPECT_EQ(Open(&sectionA, "other"), a);
     EXPECT_EQ(frame.ActiveChild(), a->handle());
-    frame.OnIdle();
     EXPECT_EQ(MenuTitle(1), "編集(&E)");
 
     Open(nullptr, "オプション", editor::WindowKind::Options);
-    frame.OnIdle();
     EXPECT_EQ(MenuTitle(1), "ウィンドウ(&W)");
     EXPECT_TRUE(frame.windows().Activate(editor::WindowKind::Section, &sectionB));
-    frame.OnIdle();
     EXPECT_EQ(MenuTitle(1), "編集(&E)");
 
     frame.windows().Close(editor::WindowKind::Section, &sectionA);
@@ -147,7 +145,6 @@ TEST_F(FrameTest, MenusFollowTheActiveWindowWhichIsFoundByItsSubject)
     frame.windows().Close(editor::WindowKind::Section, &sectionB);
     frame.windows().Close(editor::WindowKind::Options, nullptr);
     EXPECT_TRUE(frame.windows().All().empty());
-    frame.OnIdle();
     EXPECT_EQ(MenuTitle(2), "ヘルプ(&H)");
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <string>
 #include <utility>
+#include "resources/editor/resource_ids.h"
 #include "tests/support/test_support.h"
 
 using namespace testing_support;
@@ -16,8 +17,6 @@ const char kQuestionText[] =
     "メニューの情報の更新をするためには、その間Q-Fendixを終了しなければなりません。\n"
     "終了しますか ? (更新をしなければ終了の必要はありません)";
 const char kRestartQuestion[] = "Q-Fendixを今すぐ再起動しますか ?";
-constexpr int kAutomatically = 3207;
-constexpr WPARAM kAbout = 57664;
 
 class EditorProgram : public ::testing::Test {
 protected:
@@ -104,9 +103,9 @@ TEST_F(EditorProgram, TheQuestionAtStartClosesTheResidentOrNotAndTheBoxStoresAut
         StartEditor();
         HWND dialog = Box(kQuestionCaption);
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(WindowText(GetDlgItem(dialog, 3205)), kQuestionText);
+        EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_CLOSE_TEXT)), kQuestionText);
         if (ticked)
-            SendMessageA(GetDlgItem(dialog, kAutomatically), BM_SETCHECK, BST_CHECKED, 0);
+            SendMessageA(GetDlgItem(dialog, IDC_CLOSE_AUTOMATICALLY), BM_SETCHECK, BST_CHECKED, 0);
         PostMessageA(dialog, WM_COMMAND, answer, 0);
         // A sent message is handled before the posted answer: wait for the
         // dialog to go before asking the frame.
@@ -208,7 +207,7 @@ TEST_F(EditorProgram, TheVersionBoxKeepsTheFrameDisabledButAnsweringUntilItEnds)
     SetEnvironmentVariableA("RECORDER_WAIT_MS", nullptr);
     HWND frame = Frame();
     ASSERT_TRUE(frame && Idle(frame));
-    PostMessageA(frame, WM_COMMAND, kAbout, 0);
+    PostMessageA(frame, WM_COMMAND, ID_APP_ABOUT, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(frame); }, 10000));
     std::vector<RecordedStart> starts = WaitForRecorderLog(folder_ + "Ombrixa.log");
     ASSERT_EQ(starts.size(), 1u);

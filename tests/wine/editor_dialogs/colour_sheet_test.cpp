@@ -63,16 +63,6 @@ TEST(ColourNames, SystemColoursByTheirFirstRowAndOthersByTheirBytes)
     EXPECT_EQ(editor::ColourName(Instance(), {0, RGB(18, 52, 86)}), "赤:18 緑:52 青:86");
 }
 
-TEST_F(ColourSheetRun, FixedSwatchThenOkGivesTheLiteralColourInTheStoredOrder)
-{
-    const int red = IDC_FIXED_SWATCH + 5;
-    auto shoot = [this] { return dialogs_test::SaveScreenshot(sheet_->handle(), "colour_sheet.bmp"); };
-    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(red), NameIs("赤:255 緑:0 青:0"), shoot, PressSheet(PSBTN_OK)}),
-              IDOK);
-    EXPECT_EQ(Chosen(), "/0/255/1/4");
-    EXPECT_FALSE(sheet_->applyToAll());
-}
-
 TEST_F(ColourSheetRun, CancelAfterChangesOnBothPagesGivesTheCallersColours)
 {
     TitleColours caller;
@@ -103,7 +93,9 @@ TEST_F(ColourSheetRun, DefaultButtonAndApplyToAllEndTheSheetAsOkWithTheFlag)
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(sheet_->handle(), 0x3021)));
 }
 
-TEST_F(ColourSheetRun, OtherColourComesFromTheStandardColourDialog)
+// A fixed swatch for the text, the standard colour dialog for the
+// background; OK gives both as literal colours in the stored order.
+TEST_F(ColourSheetRun, FixedSwatchAndTheStandardColourDialogThenOkGiveLiteralColours)
 {
     auto answer = [this] {
         HWND dialog = dialogs_test::FindDialog("", sheet_->handle());
@@ -115,10 +107,12 @@ TEST_F(ColourSheetRun, OtherColourComesFromTheStandardColourDialog)
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         return true;
     };
-    EXPECT_EQ(Run({}, {ShowPage(1), Press(IDC_OTHER_COLOUR), answer, NameIs("赤:18 緑:52 青:86"),
-                       PressSheet(PSBTN_OK)}),
+    auto shoot = [this] { return dialogs_test::SaveScreenshot(sheet_->handle(), "colour_sheet.bmp"); };
+    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(IDC_FIXED_SWATCH + 5), NameIs("赤:255 緑:0 青:0"), shoot,
+                       ShowPage(1), Press(IDC_OTHER_COLOUR), answer, NameIs("赤:18 緑:52 青:86"), PressSheet(PSBTN_OK)}),
               IDOK);
-    EXPECT_EQ(Chosen(), "/1/7/0/" + std::to_string(RGB(18, 52, 86)));
+    EXPECT_EQ(Chosen(), "/0/255/0/" + std::to_string(RGB(18, 52, 86)));
+    EXPECT_FALSE(sheet_->applyToAll());
 }
 
 }  // namespace

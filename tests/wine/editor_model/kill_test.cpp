@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 #include "menufile/menu_file_backups.h"
-#include "settings/ini_file.h"
 #include "settings/keys.h"
 #include "tests/support/test_support.h"
 
@@ -38,18 +37,15 @@ std::vector<std::string> Files()
 void Prepare(const std::string& folder)
 {
     CreateDirectoryA((folder + "work").c_str(), nullptr);
-    settings::IniFile ini(folder + "Ombrix.ini");
-    ini.WriteText("Main", "TrayNo", std::to_string(kSections));
+    std::string ini = "[Main]\r\nTrayNo=" + std::to_string(kSections) + "\r\n";
     for (int n = 1; n <= kSections; ++n) {
-        std::string section = settings::SectionName(n), name = "s" + std::to_string(n);
-        ini.WriteText(section.c_str(), "Desc", name);
-        ini.WriteText(section.c_str(), "Opt_L", "327680");
-        ini.WriteText(section.c_str(), "Opt_R", "327680");
-        ini.WriteText(section.c_str(), "MenuPath_L", name + "_l.txt");
-        ini.WriteText(section.c_str(), "MenuPath_R", name + "_r.txt");
+        std::string name = "s" + std::to_string(n);
+        ini += "[" + settings::SectionName(n) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\nMenuPath_L=" +
+               name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
         WriteFileBytes(folder + "work\\" + name + "_l.txt", MenuText(2 * n));
         WriteFileBytes(folder + "work\\" + name + "_r.txt", MenuText(2 * n + 1));
     }
+    WriteFileBytes(folder + "Ombrix.ini", ini);
 }
 
 // Runs the helper; with killAfterMs it is ended that long after it starts

@@ -52,13 +52,7 @@ protected:
                                                  folder->path() + "work\\", [] { return frame->handle(); });
         ASSERT_TRUE(model->Load());
         bar = std::make_unique<ManageTreeBar>(GetModuleHandleA(nullptr), *model, frame->windows(), nullptr,
-                                              [this](Section& s) {
-                                                  return std::make_unique<SectionMenusWindow>(
-                                                      GetModuleHandleA(nullptr), model->model(), model->historyOf(s.id()), s,
-                                                      [this](const Section& shown, TreeUpdates& tree) {
-                                                          return MakeForms(shown, tree);
-                                                      });
-                                              });
+                                              [this](Section& s) { return MakeWindow(s); });
         ASSERT_TRUE(bar->CreateTree(frame->treeBar()));
         frame->SetTreeBarTarget(bar.get());
         frame->SetSaving(model.get());
@@ -74,11 +68,13 @@ protected:
         DeleteFileA(paths->settingsPath.c_str());
     }
 
-    std::unique_ptr<FormPane> MakeForms(const Section& section, TreeUpdates& tree)
+    std::unique_ptr<SectionMenusWindow> MakeWindow(Section& section)
     {
         FormSettings shared{GetModuleHandleA(nullptr), model->model(), model->historyOf(section.id()),
                             model->history(), {paths->settingsPath, "", ""}};
-        return std::make_unique<SectionForms>(shared, section, tree);
+        return std::make_unique<SectionMenusWindow>(
+            GetModuleHandleA(nullptr), model->model(), model->historyOf(section.id()), section,
+            [shared](const Section& shown, TreeUpdates& tree) { return std::make_unique<SectionForms>(shared, shown, tree); });
     }
     HWND tree() const { return bar->tree(); }
     HTREEITEM Root() const { return TreeView_GetRoot(tree()); }

@@ -25,18 +25,14 @@ class RealFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        settings::IniFile file(ini());
-        file.WriteText("Main", "TrayNo", "3");
-        for (int n = 1; n <= 3; ++n) {
-            std::string s = "Section" + std::to_string(n), name = "Icon" + std::to_string(n);
-            file.WriteText(s.c_str(), "Desc", name);
-            file.WriteText(s.c_str(), "Opt_L", "327680");
-            file.WriteText(s.c_str(), "Opt_R", "327680");
-            file.WriteText(s.c_str(), "MenuPath_L", name + "_l.txt");
-            file.WriteText(s.c_str(), "MenuPath_R", name + "_r.txt");
+        std::string text = "[Main]\r\nTrayNo=3\r\n";
+        for (const std::string name : {"Icon1", "Icon2", "Icon3"}) {
+            text += "[Section" + name.substr(4) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\nMenuPath_L=" +
+                    name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
             WriteFileBytes(folder / (name + "_l.txt"), kMenu);
             WriteFileBytes(folder / (name + "_r.txt"), kMenu);
         }
+        WriteFileBytes(ini(), text);
         ASSERT_TRUE(editor.Load());
         before = ReadFileBytes(ini());
     }
@@ -106,10 +102,8 @@ TEST_F(RealFiles, AReadOnlyOrUncreatableTargetKeepsTheOldFileAndTheEdits)
     SetFileAttributesA((folder / "Icon1_l.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     operations.Rename(2, "Renamed");
     SetFileAttributesA(ini().c_str(), FILE_ATTRIBUTE_READONLY);
-    std::vector<std::string> boxes = SaveFailing();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_NE(boxes[0].find(folder / "Icon1_l.txt"), std::string::npos) << boxes[0];
-    EXPECT_EQ(boxes[1], win32::FileErrorText(GetModuleHandleA(nullptr), ERROR_ACCESS_DENIED, ini()));
+    auto error = [](const std::string& path) { return win32::FileErrorText(GetModuleHandleA(nullptr), ERROR_ACCESS_DENIED, path); };
+    EXPECT_EQ(SaveFailing(), (std::vector<std::string>{error(folder / "Icon1_l.txt"), error(ini())}));
     EXPECT_EQ(ReadFileBytes(folder / "Icon1_l.txt"), kMenu);
     EXPECT_EQ(ReadFileBytes(ini()), before);
     EXPECT_NE(ReadFileBytes(folder / "Icon2_l.txt"), kMenu);  // the other file is still written

@@ -34,7 +34,7 @@ protected:
              "MENUITEM x.exe, two, , \"" + self + "\", 0\r\nEND\r\n",
              {}, "POPUP m\r\nBEGIN\r\nSTATIC r\r\nEND\r\n");
         pane = &window->pane();
-        menufile::MenuList& right = *section().menu(kRight)->root();
+        menufile::MenuList& right = *settings->model().section(0).menu(kRight)->root();
         right.entries.push_back(Flagged(menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "ts"));
         right.entries.push_back(Flagged(menufile::ITEM_POPUP | menufile::ITEM_STATIC | menufile::ITEM_SEPARATOR, "all"));
     }
@@ -77,7 +77,6 @@ protected:
         SendMessageA(pane->handle(), WM_NOTIFY, MenuPane::kTabsId, reinterpret_cast<LPARAM>(&header));
     }
 
-    Section& section() { return settings->model().section(0); }
     bool Enabled(int id)
     {
         win32::CommandState state;
@@ -133,7 +132,7 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
         EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_EQ(EnabledMoves(), "00000");
     ClickTab(1);
-    auto before = menufile::CopyTree(*section().menu(kLeft)->root());
+    auto before = menufile::CopyTree(Left());
     EXPECT_TRUE(Enabled(ID_NEW_GROUP));
     EXPECT_EQ(EnabledMoves(), "00000");  // the root
     TreeView_SelectItem(tree(), Node(5));  // two, below the group
@@ -151,14 +150,14 @@ TEST_F(MenuPaneTest, CommandsRunOnlyOnTheMenuTabsAndKeepTheMovedEntrySelected)
     EXPECT_EQ(window->shownForm(), WPARAM{kSeparatorNode});
     EXPECT_EQ(Tree(), "左メニュー:0:0\n one:7:+\n g:8:8\n  t:11:11\n  :9:9\n two:7:+\n"
                       " 新規グループ:8:8\n  新規メニュー:7:+\n :9:9\n");
-    EXPECT_TRUE(section().menu(kLeft)->modified());
+    EXPECT_TRUE(settings->model().section(0).menu(kLeft)->modified());
 
     EXPECT_EQ(testing_support::AnswerBox(IDYES, [&] { pane->RunCommand(ID_DELETE_ITEM); }), "区切りを削除しますか?");
     EXPECT_TRUE(pane->current().empty());
     EXPECT_EQ(window->shownForm(), WPARAM{kLeftRootNode});
     while (history().Undo(settings->model())) {
     }
-    EXPECT_TRUE(menufile::SameTree(*section().menu(kLeft)->root(), *before));
+    EXPECT_TRUE(menufile::SameTree(Left(), *before));
 }
 
 // Each item of a context menu, depth first, as "1" enabled or "0" grayed.
@@ -203,7 +202,7 @@ static std::string ClipboardText()
 TEST_F(MenuPaneTest, EntriesGoThroughTheClipboardWholeAndForeignTextOnlyBeeps)
 {
     ClickTab(1);
-    menufile::MenuList& root = *section().menu(kLeft)->root();
+    menufile::MenuList& root = Left();
     menufile::MenuList expected;
     for (const EntryPath& source : {EntryPath{0}, EntryPath{1}, EntryPath{1, 0}, EntryPath{1, 1}, EntryPath{2}}) {
         expected.entries.push_back(menufile::CopyEntry(*EntryAt(root, source)));
@@ -335,11 +334,11 @@ TEST_F(MenuPaneTest, DroppedFilesBecomeItemsInTheirOrder)
     DropFiles(*pane, {"C:\\a.txt", "C:\\b c.txt", "C:\\ソフト.txt"}, Node(1));
     DropFiles(*pane, {"C:\\z.txt"}, Node(0));
     std::string paths;
-    for (const menufile::MenuEntry& entry : section().menu(kLeft)->root()->entries)
+    for (const menufile::MenuEntry& entry : Left().entries)
         paths += (entry.IsCommand() ? entry.text1 : "-") + "|";
     EXPECT_EQ(paths, "" + win32::ThisProgramPath() + "|C:\\a.txt|C:\\b c.txt|C:\\ソフト.txt|-|x.exe|C:\\z.txt|");
     EXPECT_EQ(pane->current(), EntryPath{6});
     history().Undo(settings->model());
     history().Undo(settings->model());  // the three files are one step
-    EXPECT_EQ(section().menu(kLeft)->root()->entries.size(), 3u);
+    EXPECT_EQ(Left().entries.size(), 3u);
 }

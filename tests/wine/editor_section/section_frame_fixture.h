@@ -57,12 +57,6 @@ protected:
                                                             folder.path(), [] { return frame->handle(); });
         ASSERT_TRUE(settings->Load());
         frame->SetSaving(settings.get());
-        Open(std::move(makeForms));
-    }
-    void Open(editor::FormPaneFactory makeForms)
-    {
-        if (window)
-            window->Destroy();
         editor::Section& section = settings->model().section(0);
         window = static_cast<editor::SectionMenusWindow*>(
             frame->windows().OpenOrActivate(editor::WindowKind::Section, &section, "One", [&] {

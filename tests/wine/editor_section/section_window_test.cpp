@@ -6,7 +6,6 @@
 #include <commctrl.h>
 #include <memory>
 #include <string>
-#include <tuple>
 #include <vector>
 #include "editor/forms/section_forms.h"
 #include "resources/editor/resource_ids.h"
@@ -21,38 +20,15 @@ namespace {
 
 const char kMenu[] = "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nPOPUP g\r\nBEGIN\r\nMENUITEM b.exe, b\r\nEND\r\nEND\r\n";
 
-// Stands in for the forms: a form for every entry node, none for the rest.
-class RecordingForms : public FormPane {
-public:
-    explicit RecordingForms(std::vector<ChosenNode>& shown) : shown_(shown) {}
-    HWND Create(HWND parent) override
-    {
-        return CreateWindowExA(0, "STATIC", "form", WS_CHILD, 0, 0, 0, 0, parent, nullptr, nullptr, nullptr);
-    }
-    bool Show(const ChosenNode& node) override
-    {
-        shown_.push_back(node);
-        return !node.path.empty();
-    }
-    bool CommitEdits() override { return true; }
-
-private:
-    std::vector<ChosenNode>& shown_;
-};
-
 class SectionWindowTest : public editor_test::SectionFrameTest {
 protected:
     void SetUp() override
     {
-        Load(kMenu, [this](const Section&, TreeUpdates&) { return std::make_unique<RecordingForms>(forms); });
-    }
-    void OpenWithForms()
-    {
-        Open([this](const Section& section, TreeUpdates& tree) {
+        Load(kMenu, [this](const Section& section, TreeUpdates& tree) {
             FormSettings shared{GetModuleHandleA(nullptr), settings->model(), settings->historyOf(section.id()),
                                 settings->history(), {paths.settingsPath, "", ""}};
             return std::make_unique<SectionForms>(shared, section, tree);
-        });
+        }, "POPUP m\r\nBEGIN\r\nMENUITEM c.exe, c\r\nPOPUP h\r\nBEGIN\r\nEND\r\nEND\r\n");
     }
     // A key pressed while the program's loop runs.
     void Press(UINT message, WPARAM key, LPARAM data = 0)
@@ -92,8 +68,6 @@ protected:
         TreeView_EndEditLabelNow(tree(), FALSE);
         return true;
     }
-
-    std::vector<ChosenNode> forms;
 };
 
 }  // namespace
@@ -111,8 +85,7 @@ TEST_F(SectionWindowTest, RootsShowTheItemListAndEntriesTheirForm)
     EXPECT_EQ(window->list().hint().substr(0, 10), "右クリック");
     TreeView_SelectItem(tree(), Node(2));  // the group
     EXPECT_FALSE(IsWindowVisible(list));
-    EXPECT_EQ(std::tie(forms.back().kind, forms.back().side, forms.back().path),
-              std::make_tuple(kGroupNode, int{kRight}, EntryPath{1}));
+    EXPECT_EQ(testing_support::WindowText(GetDlgItem(window->CurrentForm(), IDC_DESCRIPTION)), "h");
     TreeView_SelectItem(tree(), Node(0));
     EXPECT_TRUE(IsWindowVisible(list));
     window->pane().SelectTab(1);
@@ -189,13 +162,27 @@ TEST_F(SectionWindowTest, TheTitleMarksEditsUntilSaveAllWhichWritesThemAndUndoAn
     EXPECT_FALSE(frame->StateOf(ID_EDIT_REDO).enabled);
 }
 
-TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
+TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrameAndTheFormTakesTheDialogKeys)
 {
-    OpenWithForms();
+    auto placeIn = [](HWND window, HWND parent) {
+        RECT rect;
+        GetWindowRect(window, &rect);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    HWND client = GetParent(window->handle());
+    MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
     window->pane().SelectTab(1);
-    TreeView_SelectItem(tree(), Node(1));  // a.exe: the file form
+    TreeView_SelectItem(tree(), Node(1));  // the file form, 250 by 190 units
     HWND form = window->CurrentForm();
     ASSERT_TRUE(form && IsWindowVisible(form));
+    RECT formRect = placeIn(form, GetParent(form)), pane;
+    GetClientRect(GetParent(form), &pane);
+    EXPECT_TRUE(formRect.right <= pane.right && formRect.bottom <= pane.bottom);
+    EXPECT_EQ(placeIn(window->handle(), client).left, 30);
+    EXPECT_TRUE(dialogs_test::SaveScreenshot(frame->handle(), "section_window_grown.bmp"));
+
+    // Its fields take the dialog keys; Enter writes the field.
     SetFocus(GetDlgItem(form, IDC_PATH_MENU));
     Press(WM_KEYDOWN, VK_TAB);
     EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_FILE_DESCRIPTION));
@@ -218,27 +205,6 @@ TEST_F(SectionWindowTest, FormFieldsTakeTheDialogKeysAndEnterWritesTheField)
     Press(WM_SYSCHAR, 'b', 1 << 29);  // Alt+B: 行を変えて表示する(&B)
     EXPECT_EQ(IsDlgButtonChecked(form, IDC_MENU_BREAK), BST_CHECKED);
     EXPECT_NE(Left().entries[0].flags & menufile::ITEM_MENUBREAK, 0u);
-}
-
-TEST_F(SectionWindowTest, AWindowTooSmallForAFormGrowsWithinTheFrame)
-{
-    auto placeIn = [](HWND window, HWND parent) {
-        RECT rect;
-        GetWindowRect(window, &rect);
-        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    };
-    OpenWithForms();
-    HWND client = GetParent(window->handle());
-    MoveWindow(window->handle(), 30, 20, 200, 120, TRUE);
-    window->pane().SelectTab(1);
-    TreeView_SelectItem(tree(), Node(1));  // the file form, 250 by 190 units
-    HWND form = window->CurrentForm();
-    RECT formRect = placeIn(form, GetParent(form)), pane;
-    GetClientRect(GetParent(form), &pane);
-    EXPECT_TRUE(formRect.right <= pane.right && formRect.bottom <= pane.bottom);
-    EXPECT_EQ(placeIn(window->handle(), client).left, 30);
-    EXPECT_TRUE(dialogs_test::SaveScreenshot(frame->handle(), "section_window_grown.bmp"));
 
     RECT before;
     GetWindowRect(frame->handle(), &before);

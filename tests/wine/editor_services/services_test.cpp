@@ -1,8 +1,5 @@
 // The services browser in the editor's real frame beside a real section
-// window: the categories and the entries their objects give under this
-// Wine, the item-ID lists freed with the window, and drags onto the menu
-// tree (a category as a group, shortcuts in the pool folder made once and
-// never pointed elsewhere, nothing put in by a drag that ends elsewhere).
+// window: what its categories list, and drags of them onto the menu tree.
 //
 // This Wine's desktop holds マイ コンピューター, Documents, ごみ箱 and Z:\;
 // its control panel three applets that can be linked but are no files; the
