@@ -17,8 +17,8 @@
 namespace editor {
 inline void PrintTo(const EntryFields& f, std::ostream* out)
 {
-    *out << f.text1 << ", " << f.text2 << ", " << f.parameters << ", " << f.iconPath << ", " << f.iconNumber << ", 0x"
-         << std::hex << f.flags;
+    *out << f.text1 << ", " << f.text2 << ", " << f.parameters << ", " << f.iconPath << ", " << f.iconNumber
+         << ", 0x" << std::hex << f.flags;
 }
 }  // namespace editor
 
@@ -85,7 +85,8 @@ protected:
     bool Save() { return editor::SaveAll(model, writer, file, services); }
     // TrayNo sections of these names, each with both option words and its
     // two menu files ("<name>_l.txt", "<name>_r.txt") in the pool; loaded.
-    bool LoadSections(const std::vector<std::string>& names, const std::string& left, const std::string& right);
+    bool LoadSections(const std::vector<std::string>& names, const std::string& left,
+                      const std::string& right);
 
     TempDir dir;
     MemoryProfile file;

@@ -56,7 +56,9 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
     editor::SystemFolderChooser chooser(GetModuleHandleA(nullptr));
     HWND list = nullptr;
     std::vector<int> rows;
-    auto rowOf = [&](int csidl) { return static_cast<int>(std::find(rows.begin(), rows.end(), csidl) - rows.begin()); };
+    auto rowOf = [&](int csidl) {
+        return static_cast<int>(std::find(rows.begin(), rows.end(), csidl) - rows.begin());
+    };
     auto select = [&](int row) { ListView_SetItemState(list, row, row < 0 ? 0 : LVIS_SELECTED, LVIS_SELECTED); };
     dialogs_test::ModalScript script;
     script.Then([&] { return (list = chooser.Item(IDC_FOLDER_LIST)) != nullptr; })
@@ -71,7 +73,7 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
             int windows = rowOf(CSIDL_WINDOWS);
             select(windows);
             EXPECT_EQ(ItemText(chooser.handle(), IDC_FOLDER_TEXT), "Windowsディレクトリ");
-            EXPECT_EQ(Cell(list, windows, 1) + " " + Cell(list, windows, 2), std::string("36 ") + windowsFolder);
+            EXPECT_EQ(Cell(list, windows, 1) + " " + Cell(list, windows, 2), "36 " + std::string(windowsFolder));
             EXPECT_EQ(Cell(list, rowOf(CSIDL_PRINTERS), 2), "");  // a folder without a path
             select(-1);
             EXPECT_FALSE(IsWindowEnabled(chooser.Item(IDOK)));

@@ -34,8 +34,8 @@ std::vector<std::string> Prepare(const std::string& folder)
     std::string ini = "[Main]\r\nTrayNo=" + std::to_string(kSections) + "\r\n";
     for (int n = 1; n <= kSections; ++n) {
         std::string name = "s" + std::to_string(n);
-        ini += "[" + settings::SectionName(n) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\nMenuPath_L=" +
-               name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
+        ini += "[" + settings::SectionName(n) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\n"
+               "MenuPath_L=" + name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
         for (int side : {0, 1}) {
             files.push_back("work\\" + name + (side ? "_r.txt" : "_l.txt"));
             WriteFileBytes(folder + files.back(), MenuText(2 * n + side));
