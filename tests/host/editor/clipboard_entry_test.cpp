@@ -1,7 +1,6 @@
 // Entries through the clipboard text: every kind and field comes back the
 // same, and anything but exactly one well-formed entry is refused.
 #include <gtest/gtest.h>
-#include <cstring>
 #include <vector>
 #include "editor/section/clipboard_entry.h"
 

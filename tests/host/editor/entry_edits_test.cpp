@@ -75,13 +75,14 @@ TEST_F(EntryEdits, FieldsChangeOnlyWhatDiffersAndKeepAGroupsEntries)
 
 TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
 {
-    MenuEntry group = ConvertedEntry(At({0}), kGroupNode, texts);
-    EXPECT_EQ(FieldsOf(group), (EntryFields{"desc", "", "", "i.ico", 2, ITEM_POPUP | ITEM_MENUBREAK}));  // no folder bits
+    MenuEntry group = ConvertedEntry(At({0}), kGroupNode, texts);  // no folder bits on a group
+    EXPECT_EQ(FieldsOf(group), (EntryFields{"desc", "", "", "i.ico", 2, ITEM_POPUP | ITEM_MENUBREAK}));
     EXPECT_TRUE(group.submenu && group.submenu->entries.empty());
     MenuEntry separator = ConvertedEntry(At({1}), kSeparatorNode, texts);
     EXPECT_EQ(FieldsOf(separator), (EntryFields{"g", "", "", "", 0, ITEM_SEPARATOR}));
     EXPECT_FALSE(separator.submenu);
-    EXPECT_EQ(FieldsOf(ConvertedEntry(At({3}), kTitleNode, texts)), (EntryFields{"s", "", "", "", 0, ITEM_STATIC}));
+    EXPECT_EQ(FieldsOf(ConvertedEntry(At({3}), kTitleNode, texts)),
+              (EntryFields{"s", "", "", "", 0, ITEM_STATIC}));
     EXPECT_EQ(FieldsOf(ConvertedEntry(At({2}), kCommandNode, texts)),
               (EntryFields{"Ombrixm.exe", "t3", "", "", 0, ITEM_MENUBREAK}));
     EXPECT_EQ(ConvertedEntry(MenuEntry{}, kCommandNode, texts).text2, "新規メニュー");
@@ -94,7 +95,8 @@ TEST_F(EntryEdits, EachChangeOfKindKeepsAndClearsItsFields)
 
 TEST_F(EntryEdits, ANewPathClearsTheOtherTextsAndKeepsTheFlags)
 {
-    EXPECT_EQ(FieldsOf(WithNewPath(At({0}), "d:\\n.exe")), (EntryFields{"d:\\n.exe", "", "", "", 0, At({0}).flags}));
+    EXPECT_EQ(FieldsOf(WithNewPath(At({0}), "d:\\n.exe")),
+              (EntryFields{"d:\\n.exe", "", "", "", 0, At({0}).flags}));
 }
 
 TEST_F(EntryEdits, ColoursReachEveryTitleWithOtherColoursInsideGroupsToo)

@@ -111,7 +111,8 @@ TEST_F(MenuEditing, MovesAreOfferedOnlyWhereTheyCanBeDone)
     // that lead nowhere.
     std::string offered;
     for (const EntryPath& path : {EntryPath{0}, {1}, {1, 0}, {1, 1}, {2}, {3}, {4}, {}, {5}, {0, 0}, {4, 0}})
-        for (bool can : {edit.CanMoveInto(path), edit.CanMoveOut(path), edit.CanMoveUp(path), edit.CanMoveDown(path)})
+        for (bool can :
+             {edit.CanMoveInto(path), edit.CanMoveOut(path), edit.CanMoveUp(path), edit.CanMoveDown(path)})
             offered += can ? "1" : "0";
     EXPECT_EQ(offered, "0001" "0011" "0101" "0110" "1011" "0011" "0010" "0000" "0000" "0000" "0000");
     for (const EntryPath& nowhere : {EntryPath{}, EntryPath{5}, EntryPath{0, 0}, EntryPath{4, 0}}) {

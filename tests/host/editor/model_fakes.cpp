@@ -49,16 +49,6 @@ void MemoryProfile::Set(const std::string& section, const std::string& key, cons
     values_[Lower(section + "." + key)] = value;
 }
 
-void Reports::StatementError(const std::string& path, int id, const menufile::ReportArgs&)
-{
-    shown.push_back(path + ":" + std::to_string(id));
-}
-
-void Reports::FileError(const std::string& path, menufile::FileFailure, int)
-{
-    shown.push_back(path + ":0");
-}
-
 bool Services::FileExists(const std::string& path) const
 {
     return std::filesystem::exists(path);
@@ -86,12 +76,6 @@ bool Services::PickFile(std::string& path)
 std::unique_ptr<menufile::MenuList> Services::CopyMenu(const menufile::MenuList& source)
 {
     return menufile::CopyTree(source);
-}
-
-bool MenuWriterStub::Write(const std::string& path, const menufile::MenuList& root)
-{
-    files[path] = root.entries.size();
-    return true;
 }
 
 TempDir::TempDir()

@@ -28,7 +28,8 @@ class Operations : public ModelFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(LoadSections({"One", "Two"}, "POPUP m\r\nBEGIN\r\nPOPUP sub\r\nBEGIN\r\nMENUITEM a.exe\r\nEND\r\nEND\r\n",
+        ASSERT_TRUE(LoadSections({"One", "Two"},
+                                 "POPUP m\r\nBEGIN\r\nPOPUP sub\r\nBEGIN\r\nMENUITEM a.exe\r\nEND\r\nEND\r\n",
                                  "POPUP m\r\nBEGIN\r\nEND\r\n"));
         ASSERT_TRUE(Save());  // the editor's defaults written once
     }

@@ -108,8 +108,9 @@ TEST_F(ColourSheetRun, FixedSwatchAndTheStandardColourDialogThenOkGiveLiteralCol
         return true;
     };
     auto shoot = [this] { return dialogs_test::SaveScreenshot(sheet_->handle(), "colour_sheet.bmp"); };
-    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(IDC_FIXED_SWATCH + 5), NameIs("赤:255 緑:0 青:0"), shoot,
-                       ShowPage(1), Press(IDC_OTHER_COLOUR), answer, NameIs("赤:18 緑:52 青:86"), PressSheet(PSBTN_OK)}),
+    EXPECT_EQ(Run({}, {NameIs("メニューのテキスト"), Press(IDC_FIXED_SWATCH + 5), NameIs("赤:255 緑:0 青:0"),
+                       shoot, ShowPage(1), Press(IDC_OTHER_COLOUR), answer, NameIs("赤:18 緑:52 青:86"),
+                       PressSheet(PSBTN_OK)}),
               IDOK);
     EXPECT_EQ(Chosen(), "/0/255/0/" + std::to_string(RGB(18, 52, 86)));
     EXPECT_FALSE(sheet_->applyToAll());

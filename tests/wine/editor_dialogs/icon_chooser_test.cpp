@@ -63,8 +63,10 @@ TEST(IconFiles, CountsNumbersThatFitAndResourceIdsResolvedToTheirPositions)
         EXPECT_EQ(dialog.iconIndex(), index) << id;
     }
     for (int id : {-7, -5}) {
-        ASSERT_TRUE(dialog.SetIconLocation(self, id) && dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
-        EXPECT_EQ(SendDlgItemMessageA(dialog.handle(), IDC_ICON_LIST, LB_GETCURSEL, 0, 0), id == -7 ? 1 : LB_ERR);
+        ASSERT_TRUE(dialog.SetIconLocation(self, id));
+        ASSERT_TRUE(dialog.CreateModeless(Instance(), IDD_ICON_CHOOSER, nullptr));
+        LRESULT selected = SendDlgItemMessageA(dialog.handle(), IDC_ICON_LIST, LB_GETCURSEL, 0, 0);
+        EXPECT_EQ(selected, id == -7 ? 1 : LB_ERR);
         DestroyWindow(dialog.handle());
     }
 }
@@ -135,9 +137,7 @@ TEST(IconChooser, FilesWithoutIconsAreReportedAndLeaveTheHistory)
     EXPECT_EQ(boxes, (std::vector<std::string>{"'" + missing + "'にアイコンが見つかりません。別のファイルを指定してください。",
                                                "'" + text + "'にアイコンが一つもありません。",
                                                "アイコンを選択してください。"}));
-    EXPECT_FALSE(dialog.history().Contains(missing));
-    EXPECT_FALSE(dialog.history().Contains(text));
-    EXPECT_EQ(testing_support::ReadFileBytes(folder / "Ombrix.ini"),
+    EXPECT_EQ(testing_support::ReadFileBytes(folder / "Ombrix.ini"),  // the history as it closed
               "[IconLocation]\r\nFile1=" + SystemFile("SHELL32.dll") + "\r\n");
 }
 

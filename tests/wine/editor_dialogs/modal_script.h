@@ -25,8 +25,6 @@ public:
 
     // Every step ran.
     bool finished() const { return next_ == steps_.size(); }
-    // The step that was given up (counted from 0), or -1.
-    int stuckAt() const { return stuckAt_; }
 
 private:
     void RunNext();

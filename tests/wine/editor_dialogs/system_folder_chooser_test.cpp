@@ -51,45 +51,39 @@ TEST(SystemFolderChooser, ListsTheNamedFoldersThatExistAndOffersOkOnlyForASelect
 {
     std::vector<int> expected = NamedFoldersThatExist();
     ASSERT_GT(expected.size(), 20u);
+    char windowsFolder[MAX_PATH] = "";
+    GetWindowsDirectoryA(windowsFolder, MAX_PATH);
     editor::SystemFolderChooser chooser(GetModuleHandleA(nullptr));
-    std::vector<int> rows;
-    bool okAtStart = true, okAfterUnselect = true;
-    std::string name, number, path, printersPath = "?";
     HWND list = nullptr;
-    int windows = -1;  // the row of the Windows folder
+    std::vector<int> rows;
+    auto rowOf = [&](int csidl) {
+        return static_cast<int>(std::find(rows.begin(), rows.end(), csidl) - rows.begin());
+    };
+    auto select = [&](int row) { ListView_SetItemState(list, row, row < 0 ? 0 : LVIS_SELECTED, LVIS_SELECTED); };
     dialogs_test::ModalScript script;
     script.Then([&] { return (list = chooser.Item(IDC_FOLDER_LIST)) != nullptr; })
         .Then([&] {
             rows = Rows(list);
-            windows = static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_WINDOWS) - rows.begin());
-            okAtStart = IsWindowEnabled(chooser.Item(IDOK));
-            PostMessageA(chooser.handle(), WM_COMMAND, IDOK, 0);
+            EXPECT_EQ(rows, expected);
+            EXPECT_FALSE(IsWindowEnabled(chooser.Item(IDOK)));
+            PostMessageA(chooser.handle(), WM_COMMAND, IDOK, 0);  // nothing chosen: the chooser stays
             return true;
         })
         .Then([&] {
-            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
-            name = ItemText(chooser.handle(), IDC_FOLDER_TEXT);
-            number = Cell(list, windows, 1);
-            path = Cell(list, windows, 2);
-            printersPath = Cell(list, static_cast<int>(std::find(rows.begin(), rows.end(), CSIDL_PRINTERS) - rows.begin()), 2);
-            ListView_SetItemState(list, -1, 0, LVIS_SELECTED);
-            okAfterUnselect = IsWindowEnabled(chooser.Item(IDOK));
-            ListView_SetItemState(list, windows, LVIS_SELECTED, LVIS_SELECTED);
+            int windows = rowOf(CSIDL_WINDOWS);
+            select(windows);
+            EXPECT_EQ(ItemText(chooser.handle(), IDC_FOLDER_TEXT), "Windowsディレクトリ");
+            EXPECT_EQ(Cell(list, windows, 1) + " " + Cell(list, windows, 2), "36 " + std::string(windowsFolder));
+            EXPECT_EQ(Cell(list, rowOf(CSIDL_PRINTERS), 2), "");  // a folder without a path
+            select(-1);
+            EXPECT_FALSE(IsWindowEnabled(chooser.Item(IDOK)));
+            select(windows);
             ListView_EnsureVisible(list, windows, FALSE);
             return dialogs_test::SaveScreenshot(chooser.handle(), "system_folder_chooser.bmp");
         })
         .Then([&] { dialogs_test::Click(chooser.Item(IDOK)); return true; });
     EXPECT_EQ(script.Run([&] { return chooser.Run(nullptr); }), IDOK);
-    EXPECT_EQ(rows, expected);
-    EXPECT_FALSE(okAtStart);
-    EXPECT_FALSE(okAfterUnselect);
     EXPECT_EQ(chooser.folder(), CSIDL_WINDOWS);
-    EXPECT_EQ(number, "36");
-    char folder[MAX_PATH] = "";
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    EXPECT_EQ(path, folder);
-    EXPECT_EQ(printersPath, "");
-    EXPECT_EQ(name, "Windowsディレクトリ");
 }
 
 }  // namespace

@@ -106,7 +106,8 @@ TEST_F(EntryFormTest, EachFormShowsItsEntry)
         {FormKind::ShortcutItem, {0}, {{IDC_LINK_TARGET, self}}, false},
         {FormKind::FileItem, {1}, {{IDC_PARAMETERS, "-p"}}, false},
         {FormKind::FileItem, {2}, {{IDC_FILE_DESCRIPTION, "drives"}, {IDC_FOLDER_DEPTH, "3"}}, true},
-        {FormKind::FileItem, {3}, {{IDC_FILE_TYPE, missing}, {IDC_FILE_NOTE, missing}, {IDC_OPEN_COMMAND, ""}}, false},
+        {FormKind::FileItem, {3},
+         {{IDC_FILE_TYPE, missing}, {IDC_FILE_NOTE, missing}, {IDC_OPEN_COMMAND, ""}}, false},
         {FormKind::Group, {4}, {{IDC_DESCRIPTION, "g"}}, false},
         {FormKind::Title, {5}, {{IDC_DESCRIPTION, "t"}}, false},
         {FormKind::Separator, {6}, {{IDC_DESCRIPTION, "s"}}, false},
@@ -194,7 +195,8 @@ TEST_F(EntryFormTest, ADepthOutOfRangeIsRefusedAndKeepsTheFocus)
     EXPECT_EQ(At({2}).FolderOption(), 3);
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     EXPECT_FALSE(form->Commit());
-    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"0 \x82\xA9\x82\xE7 255 \x82\xDC\x82\xC5\x82\xCC\x90\xAE\x90\x94\x82\xF0\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81" "B"});
+    EXPECT_EQ(answers.Finish(),
+              std::vector<std::string>{"0 \x82\xA9\x82\xE7 255 \x82\xDC\x82\xC5\x82\xCC\x90\xAE\x90\x94\x82\xF0\x93\xFC\x97\xCD\x82\xB5\x82\xC4\x82\xAD\x82\xBE\x82\xB3\x82\xA2\x81" "B"});
     EXPECT_EQ(GetFocus(), GetDlgItem(form->handle(), IDC_FOLDER_DEPTH));
     SetDlgItemTextA(form->handle(), IDC_FOLDER_DEPTH, "255");
     EXPECT_TRUE(form->Commit());
@@ -221,7 +223,8 @@ TEST_F(EntryFormTest, ADepthTypedIsOneStepWrittenWhenTheFocusLeaves)
 
 TEST_F(EntryFormTest, TheIconChooserStartsOnTheEntrysIconElseWhatItsPathShowsElseTheNewestFile)
 {
-    const std::string shell32 = dialogs_test::SystemFile("SHELL32.dll"), notepad = dialogs_test::SystemFile("notepad.exe");
+    const std::string shell32 = dialogs_test::SystemFile("SHELL32.dll");
+    const std::string notepad = dialogs_test::SystemFile("notepad.exe");
     testing_support::WriteShortcut(folder / "icon.lnk", win32::ShortcutData{self, "", "", "", shell32, 7});
     using testing_support::ClassesKey;
     ClassesKey doc(".ombrixdoc", "Ombrix.TestDoc"), docIcon("Ombrix.TestDoc\\DefaultIcon", (shell32 + ",9").c_str());

@@ -28,12 +28,14 @@ protected:
     void SetUp() override
     {
         std::string ini = "[Main]\r\nTrayNo=2\r\n";
-        for (const std::string key : {"Section2", "Section1"})  // Opt_R 0xF0000: large icons and a bit no box shows
-            ini += "[" + key + "]\r\nDesc=" + key + "\r\nOpt_L=327680\r\nMenuWidth_L=0\r\nOpt_R=983040\r\nMenuWidth_R=20\r\n"
+        for (const std::string key : {"Section2", "Section1"})  // Opt_R 0xF0000: large icons, a bit no box shows
+            ini += "[" + key + "]\r\nDesc=" + key +
+                   "\r\nOpt_L=327680\r\nMenuWidth_L=0\r\nOpt_R=983040\r\nMenuWidth_R=20\r\n"
                    "IconUp=shell32.dll\r\nIconNoUp=3\r\nIconDown=shell32.dll\r\nIconNoDown=4\r\nFlags=0\r\n";
         // Section1's own left menu under its heading; the icon chooser writes
         // its history back, last in the file, as it closes: the same one.
-        ini += "MenuPath_L=" + (folder / "left.txt") + "\r\n[IconLocation]\r\nFile1=" + dialogs_test::SystemFile("SHELL32.dll");
+        ini += "MenuPath_L=" + (folder / "left.txt") +
+               "\r\n[IconLocation]\r\nFile1=" + dialogs_test::SystemFile("SHELL32.dll");
         testing_support::WriteFileBytes(folder / "Ombrix.ini", ini + "\r\n");
         testing_support::WriteFileBytes(folder / "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nSTATIC t\r\n"
                                                              "POPUP g\r\nBEGIN\r\nSTATIC inner\r\nEND\r\nEND\r\n");
@@ -119,7 +121,8 @@ TEST_F(OptionFormsTest, TextsOrIconsMustStayOn)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Form(), IDC_SMALL_ICONS)));
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     Click(IDC_SHOW_TEXT);
-    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。"});
+    EXPECT_EQ(answers.Finish(),
+              std::vector<std::string>{"メニューに表示するものがありません。少なくともアイコンかテキストを表示しなければなりません。"});
     EXPECT_TRUE(Checked(IDC_SHOW_TEXT));
     EXPECT_EQ(Values(0, kLeft).options, 0x40000);
 }
@@ -141,8 +144,9 @@ TEST_F(OptionFormsTest, TheTrayFlagsDecideWhichIconsAreKept)
 {
     const SectionValues& values = editor->model().section(0).values();
     auto icons = [&] {  // the flags, the normal icon, the pressed one
-        return std::to_string(values.flags) + " " + values.normalIconFile + "," + std::to_string(values.normalIconNumber) +
-               " " + values.pressedIconFile + "," + std::to_string(values.pressedIconNumber);
+        return std::to_string(values.flags) + " " + values.normalIconFile + "," +
+               std::to_string(values.normalIconNumber) + " " + values.pressedIconFile + "," +
+               std::to_string(values.pressedIconNumber);
     };
     Open(kTrayOptionsNode);
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(Form(), IDC_PRESSED_ICON)));

@@ -43,7 +43,8 @@ TEST(OptionsWindow, AutoHideInTenthsOfASecondWithTheRangeGuarded)
     EXPECT_EQ(model.menuAutoHide(), 3000);
     testing_support::BoxAnswers answers({testing_support::Answer{IDOK, ""}});
     EXPECT_EQ(SendMessageA(window->handle(), UM_COMMIT_EDITS, 0, 0), 1);
-    EXPECT_EQ(answers.Finish(), std::vector<std::string>{"0 から 100 までの整数を入力してください。"});
+    EXPECT_EQ(answers.Finish(),
+              std::vector<std::string>{"0 から 100 までの整数を入力してください。"});
     EXPECT_EQ(GetFocus(), GetDlgItem(form, IDC_AUTO_HIDE));
     ASSERT_TRUE(history.Undo(model));
     EXPECT_EQ(model.menuAutoHide(), 1500);

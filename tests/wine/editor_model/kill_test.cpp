@@ -25,27 +25,24 @@ std::string MenuText(int number)
     return text + "END\r\n";
 }
 
-std::vector<std::string> Files()
-{
-    std::vector<std::string> files{"Ombrix.ini"};
-    for (int n = 1; n <= kSections; ++n)
-        for (const char* side : {"_l.txt", "_r.txt"})
-            files.push_back("work\\s" + std::to_string(n) + side);
-    return files;
-}
-
-void Prepare(const std::string& folder)
+// The settings and the menus of kSections sections; the files' names,
+// Ombrix.ini first.
+std::vector<std::string> Prepare(const std::string& folder)
 {
     CreateDirectoryA((folder + "work").c_str(), nullptr);
+    std::vector<std::string> files{"Ombrix.ini"};
     std::string ini = "[Main]\r\nTrayNo=" + std::to_string(kSections) + "\r\n";
     for (int n = 1; n <= kSections; ++n) {
         std::string name = "s" + std::to_string(n);
-        ini += "[" + settings::SectionName(n) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\nMenuPath_L=" +
-               name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
-        WriteFileBytes(folder + "work\\" + name + "_l.txt", MenuText(2 * n));
-        WriteFileBytes(folder + "work\\" + name + "_r.txt", MenuText(2 * n + 1));
+        ini += "[" + settings::SectionName(n) + "]\r\nDesc=" + name + "\r\nOpt_L=327680\r\nOpt_R=327680\r\n"
+               "MenuPath_L=" + name + "_l.txt\r\nMenuPath_R=" + name + "_r.txt\r\n";
+        for (int side : {0, 1}) {
+            files.push_back("work\\" + name + (side ? "_r.txt" : "_l.txt"));
+            WriteFileBytes(folder + files.back(), MenuText(2 * n + side));
+        }
     }
     WriteFileBytes(folder + "Ombrix.ini", ini);
+    return files;
 }
 
 // Runs the helper; with killAfterMs it is ended that long after it starts
@@ -74,10 +71,9 @@ TEST(KilledSave, EveryFileIsItsOldOrItsNewVersion)
 {
     TempFolder original("editor kill"), saved("editor kill done");
     Prepare(original.path());
-    Prepare(saved.path());
+    const std::vector<std::string> files = Prepare(saved.path());
     DWORD savingMs = 0;
     ASSERT_EQ(RunHelper(saved.path(), INFINITE, &savingMs), 0u);
-    const std::vector<std::string> files = Files();
     // Kills spread over the time a whole save takes.
     constexpr int kRuns = 10;
     int cutOff = 0;

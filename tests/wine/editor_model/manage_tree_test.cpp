@@ -74,7 +74,9 @@ protected:
                             model->history(), {paths->settingsPath, "", ""}};
         return std::make_unique<SectionMenusWindow>(
             GetModuleHandleA(nullptr), model->model(), model->historyOf(section.id()), section,
-            [shared](const Section& shown, TreeUpdates& tree) { return std::make_unique<SectionForms>(shared, shown, tree); });
+            [shared](const Section& shown, TreeUpdates& tree) {
+                return std::make_unique<SectionForms>(shared, shown, tree);
+            });
     }
     HWND tree() const { return bar->tree(); }
     HTREEITEM Root() const { return TreeView_GetRoot(tree()); }
