@@ -3,7 +3,7 @@
 // Starts the program in its own folder, waits for its window of that class,
 // writes "ready" into the signal folder, waits for the test to write "done",
 // then closes the window with WM_CLOSE and ends with the program's exit code
-// (99 when something went wrong).
+// (99 when something went wrong), also written to "exit" in the folder.
 #include <windows.h>
 #include <cstdio>
 #include <string>
@@ -29,5 +29,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "screen_driver: the test did not finish\n");
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD code = child.Wait(kPatienceMs);
-    return code == STILL_ACTIVE ? 99 : static_cast<int>(code);
+    int result = code == STILL_ACTIVE ? 99 : static_cast<int>(code);
+    // The virtual desktop's own exit status is what the script sees.
+    WriteFileBytes(signals + "exit", std::to_string(result));
+    return result;
 }

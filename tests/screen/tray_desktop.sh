@@ -100,11 +100,14 @@ wait_menus() {
 }
 click() { xdotool mousemove --window "$window" "$1" "$2" click "${3:-1}"; }
 
-# stop_resident: the resident must end with 0 when its window is closed.
+# stop_resident: the program must end with 0 when its window is closed.
 stop_resident() {
   touch "$work/signals/done"
   trap - EXIT
-  wait "$driver_pid" || { echo "the resident did not end with 0"; cat "$work/driver.log"; exit 1; }
+  wait "$driver_pid" 2>/dev/null
+  local code
+  code=$(cat "$work/signals/exit" 2>/dev/null)
+  [ "$code" = 0 ] || { echo "the program did not end with 0 (${code:-no exit code})"; cat "$work/driver.log"; exit 1; }
 }
 
 # editor_app <entry>...: the editor of "$work/app" (copied from "$editor")

@@ -17,7 +17,7 @@ namespace {
 using dialogs_test::AnswerMessageBox;
 using dialogs_test::Instance;
 using dialogs_test::ModalScript;
-using dialogs_test::SystemFile;
+using testing_support::SystemFile;
 using testing_support::TempFolder;
 
 int ListCount(HWND dialog)

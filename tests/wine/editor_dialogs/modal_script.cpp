@@ -98,11 +98,4 @@ std::string ItemText(HWND dialog, int id)
     return testing_support::WindowText(GetDlgItem(dialog, id));
 }
 
-std::string SystemFile(const char* name)
-{
-    char folder[MAX_PATH] = "";
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\" + name;
-}
-
 }  // namespace dialogs_test

@@ -47,7 +47,5 @@ std::string AnswerMessageBox(HWND owner);
 void Click(HWND button);
 std::string ItemText(HWND dialog, int id);
 inline HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
-// A file of the system folder, as the shell names it.
-std::string SystemFile(const char* name);
 
 }  // namespace dialogs_test

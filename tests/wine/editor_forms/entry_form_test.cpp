@@ -223,8 +223,8 @@ TEST_F(EntryFormTest, ADepthTypedIsOneStepWrittenWhenTheFocusLeaves)
 
 TEST_F(EntryFormTest, TheIconChooserStartsOnTheEntrysIconElseWhatItsPathShowsElseTheNewestFile)
 {
-    const std::string shell32 = dialogs_test::SystemFile("SHELL32.dll");
-    const std::string notepad = dialogs_test::SystemFile("notepad.exe");
+    const std::string shell32 = testing_support::SystemFile("SHELL32.dll");
+    const std::string notepad = testing_support::SystemFile("notepad.exe");
     testing_support::WriteShortcut(folder / "icon.lnk", win32::ShortcutData{self, "", "", "", shell32, 7});
     using testing_support::ClassesKey;
     ClassesKey doc(".ombrixdoc", "Ombrix.TestDoc"), docIcon("Ombrix.TestDoc\\DefaultIcon", (shell32 + ",9").c_str());
