@@ -35,7 +35,7 @@ protected:
         // Section1's own left menu under its heading; the icon chooser writes
         // its history back, last in the file, as it closes: the same one.
         ini += "MenuPath_L=" + (folder / "left.txt") +
-               "\r\n[IconLocation]\r\nFile1=" + dialogs_test::SystemFile("SHELL32.dll");
+               "\r\n[IconLocation]\r\nFile1=" + testing_support::SystemFile("SHELL32.dll");
         testing_support::WriteFileBytes(folder / "Ombrix.ini", ini + "\r\n");
         testing_support::WriteFileBytes(folder / "left.txt", "POPUP m\r\nBEGIN\r\nMENUITEM a.exe, a\r\nSTATIC t\r\n"
                                                              "POPUP g\r\nBEGIN\r\nSTATIC inner\r\nEND\r\nEND\r\n");
